@@ -1,0 +1,793 @@
+// The world of Varnhold: one object of class S_L holds every table of the simulation
+// (objects, people, owners, catalogues, groups, towers, gates, the map grid, the mesh registry)
+// as fixed-size arrays. The records and constants live here; the definitions are split over
+// one .cpp per concern (world.cpp, catalogues.cpp, construction.cpp, ...).
+#pragma once
+
+#include <cstdlib>
+#include <vector>
+
+#include <glm/glm.hpp>
+
+namespace Strategy_library {
+
+// A growable array for mesh data. It has no constructor and no destructor on purpose: the mesh
+// registry holds 960 035 of them, and a trivial type keeps `strategy` in zero-filled static
+// storage without a start-up loop or an exit loop over the whole table.
+template <class T>
+struct S_rastuce_pole {
+    T* data_;
+    int size_;
+    int capacity_;
+
+    int size() const { return size_; }
+    bool empty() const { return size_ == 0; }
+    T& operator[](int i) { return data_[i]; }
+    const T& operator[](int i) const { return data_[i]; }
+    const T* begin() const { return data_; }
+    const T* end() const { return data_ + size_; }
+    void push_back(const T& v) {
+        if (size_ == capacity_) {
+            int nova = capacity_ < 16 ? 16 : capacity_ * 2;
+            T* d = static_cast<T*>(std::realloc(static_cast<void*>(data_), sizeof(T) * nova));
+            if (!d) std::abort();
+            data_ = d;
+            capacity_ = nova;
+        }
+        data_[size_++] = v;
+    }
+    // Releases the storage; the array is empty afterwards.
+    void uvolni() {
+        std::free(static_cast<void*>(data_));
+        data_ = nullptr;
+        size_ = capacity_ = 0;
+    }
+    std::vector<T> kopia() const { return std::vector<T>(data_, data_ + size_); }
+};
+
+// ---------------------------------------------------------------- map and objects
+
+struct S_points {
+    int id_sekundarne;
+    int id_objektu;
+    int typ_podkladu;
+    int zona;
+};
+
+struct S_objekt {
+    int co_to_je;
+    int id;
+    int vlastnik;
+    float rot;
+    int je_ludi;
+    int level;
+    int percenta;
+    bool closed;
+    int zona;
+    int skladuje[100];
+};
+
+// ---------------------------------------------------------------- owners
+
+struct S_skupina {
+    int x, y;
+};
+
+struct S_surovina {
+    int mam;
+    int pridane_skladovacie_miesto;
+    int vyprodukovane;
+    int pouzite;
+    int bilancia;
+    int naZaciatkuMesiaca;
+};
+
+struct S_veza {
+    int x, y;
+    int level;
+    int pocet;
+    int object;
+    bool bol_utok;
+    int vojak[61];
+    int vojak_last_id;
+    int dead;
+    int action_timer;
+};
+
+struct S_brana {
+    int x, y;
+    int objekt_id;
+    int budova_id;
+    int zona_1, zona_2;
+};
+
+struct S_hlavne_budovy_id {
+    int x, y;
+};
+
+struct S_obsadene {
+    int x, y;
+};
+
+struct S_owner {
+    // Buildings of one type the owner has (`mam`) and has under construction (`staviam`).
+    struct S_budova {
+        int mam;
+        int staviam;
+    };
+
+    int clovek_bez_domova_list[40001];
+    int clovek_bez_prace_list[40001];
+    int muzodober_bez_muza_list[40001];
+    S_skupina vojenska_skupina[11];
+    int skupina[11];
+    int skupina_last_id;
+    int vojak_bez_zbrane[40001];
+    int vojak_bez_skupiny[40001];
+    int pocet_skupin;
+    int vojak_bez_skupiny_last_id, vojak_bez_zbrane_last_id, bez_zeny_last_id, bez_domova_last_id,
+        bez_prace_last_id;
+    int stavbari;
+    int hladuje_muz, hladuje_zena;
+    int zomrelo_muz, zomrelo_zena, zomrelo_hladom, zomrelo_na_chorobu;
+    int trpi_chorobou[101];
+    int trpi_chorobou_celkom;
+    S_surovina surovina[100];
+    S_budova budova[50];
+    S_veza veza[40001];
+    int veza_last_id, veza_volne_miesta;
+    S_brana brana[40001];
+    int brana_last_id;
+    int limit_skladu;
+    int pocet_ludi, pocet_zien, pocet_muzov, pocet_deti, pocet_chlapcov, pocet_dievcat, pocet_smrti;
+    int pocet_vojakov, pocet_bez_zbrani, pocet_lukostrelcov, pocet_sermiarov, pocet_kopijnikov;
+    S_hlavne_budovy_id hlavna_budova[1];
+    int hlavna_budova_last_id;
+    S_obsadene obsadene_min, obsadene_max;
+    int privilegia_id;
+};
+
+// ---------------------------------------------------------------- people
+
+struct S_ma_chorobu {
+    bool ma;
+};
+
+struct S_clovek {
+    float x, y;
+    int objekt_v_ktorom_byva;
+    int objekt_v_ktorom_pracuje;
+    int veza;
+    float formation_x, formation_y;
+    int id_matky, id_otca, id_partnera;
+    int attacked;
+    float heading;
+    int id_deti[4];
+    int pocet_deti;
+    int vek;
+    int peniaze;
+    int pohlavie;
+    int vlastnik;
+    int zdravie;
+    bool vojak;
+    int zbran;
+    int brnenie;
+    int skupina;
+    int action_timer;
+    bool mal_pristup_k_surovine[101];
+    bool mrzol;
+    bool teple_oblecenie;
+    S_ma_chorobu choroba[101];
+    int choroby_pocet;
+};
+
+// ---------------------------------------------------------------- catalogues
+
+struct S_pocet {
+    int pocet;
+};
+
+struct S_level {
+    S_pocet treba_na_postavenie[100];
+    S_pocet produkuje[100];
+    S_pocet potrebuje[100];
+    S_pocet pridane_skladovacie_miesto[100];
+    int percento;
+    int vojde_sa_ludi;
+    int graficky_objekt;
+    int odolnost;
+};
+
+struct S_budova {
+    int maximalny_level;
+    int x_lava, x_prava, y_dole, y_hore;
+    const char* meno;
+    bool zamestnava;
+    bool obranna_budova;
+    bool produkuje;
+    bool poskytuje;
+    bool produkuje_v_mesiaci[14];
+    bool zoning;
+    bool zoning_side[4];
+    bool passing[4];
+    bool closeable;
+    S_level level[6];
+};
+
+struct S_surovina_global {
+    const char* meno;
+    bool jedlo;
+    bool tekutina;
+    bool maso;
+    bool ovocie;
+    int vizivova_hodnota;
+    bool trvanliva;
+    bool cumulating;
+};
+
+struct S_vojenske_stroje {
+    bool utocne;
+    bool obranne;
+    bool obsadenie_budovy;
+    int sila;
+    int obrana;
+    int obsluha;
+    bool range_attack;
+    int range_of_attack;
+    int gb;
+};
+
+// ---------------------------------------------------------------- war
+
+struct S_vojenska_skupina {
+    int zoznam_vojakov[101];
+    int zoznam_vojakov_last_id;
+    int vlastnik;
+    int x, y;
+    int objekt_id;
+    int go_to_x, go_to_y;
+    int utoci_na_objekt;
+    int utoci_na_x, utoci_na_y;
+    int final_x, final_y;
+    int zbran;
+    int zbroj;
+    float xf, yf;
+    float rot;
+    int vojensky_stroj;
+    bool range_attack;
+    int range_of_attack;
+    bool personal_fights;
+    int dead;
+    bool moved;
+    const char* nazov;
+    bool dead_status;
+    int max;
+    int action_timer;
+};
+
+struct S_utok {
+    int pocet;
+    bool posledny_uspesny;
+    bool palisady;
+    bool veze;
+    bool brany;
+    bool sermiari;
+    bool lukostrelci;
+    bool kopijnici;
+    int rok;
+};
+
+// ---------------------------------------------------------------- calendar, diseases, ranks
+
+struct S_time {
+    int den;
+    int mesiac;
+    int rok;
+};
+
+struct S_mesiac {
+    const char* meno;
+    int pocet_dni;
+};
+
+struct S_podklad_mesiac {
+    int graficky_objekt;
+};
+
+struct S_podklad {
+    S_podklad_mesiac mesiac[13];
+};
+
+struct S_sposobena {
+    bool malo_jedla;
+    bool malo_masa;
+    bool malo_vody;
+    bool malo_ovocia;
+    bool zima;
+    bool spina;
+    bool mrtvoly;
+};
+
+struct S_choroba {
+    S_sposobena sposobena;
+    int berie_zdravie;
+    bool nakazliva;
+};
+
+struct S_privilegia {
+    const char* nazov;
+    bool moze_stavat[2702][7];
+};
+
+struct S_AI {
+    int stavia_sa[2701];
+    int volne[2701];
+};
+
+struct S_information_back {
+    int cilso_informacie;
+    const char* meno_objektu;
+};
+
+struct S_vizual_pointers {
+    int graficky_objekt;
+};
+
+struct S_vojna {
+    int graficky_objekt;
+};
+
+// One loaded mesh: three corners per triangle, one colour per corner, and the bounding box over
+// every position of its file. The buffer names are the GPU buffers the client uploaded it to.
+struct S_graficky_objekt {
+    S_rastuce_pole<glm::vec3> out_vertices;
+    S_rastuce_pole<glm::vec2> out_uvs;
+    S_rastuce_pole<glm::vec3> out_normals;
+    S_rastuce_pole<glm::vec3> out_colors;
+    float min_x, min_y, min_z;
+    float max_x, max_y, max_z;
+    unsigned int vertexbuffer;
+    unsigned int colorbuffer;
+};
+
+// Reads one OBJ/MTL mesh into a record (the client's loader). `folder` ends with a slash and is
+// put before the MTL name; `path` is the OBJ file. Returns false when the file did not load.
+using Nacitaj_mesh_hook = bool (*)(const char* folder, const char* path, S_graficky_objekt& ciel);
+
+class S_L {
+public:
+    // ------------------------------------------------------------ owners, sizes and limits
+    static constexpr int id_nikto = 0;
+    static constexpr int id_player = 1;
+    static constexpr int id_nepriatel = 2;
+    static constexpr int MAX_PLAYERS = 3;
+    static constexpr int A = 200, B = 200;
+    static constexpr int X_KONIEC = 199, Y_KONIEC = 199;
+    static constexpr int okruh_stavania_od_hlavnej_budovy = 30;
+    static constexpr int MAX_OBJECTS = 40001;
+    static constexpr int MAX_SUROVIN = 100;
+    static constexpr int MAX_BUILDINGS = 2701;
+    static constexpr int MAX_CLOVEK = 40001;
+    static constexpr int MAX_BUILDINGS_REAL = 50;
+    static constexpr int MAX_CHOROBA = 100;
+    static constexpr int MAX_LEVEL = 6;
+    static constexpr int MAX_DETI_NA_RODICA = 4;
+    static constexpr int MAX_ROZDELENIE_ZBROJI = 10;
+    static constexpr int MAX_VOJACI_V_SKUPINE = 100;
+    static constexpr int MAX_VOJACI_VO_VEZI_NA_LEVEL = 10;
+    static constexpr int MAX_SKUPIN_NA_VLASTNIKA = 10;
+    static constexpr int MAX_V_KASARNI_NA_LEVEL = 10;
+    static constexpr int MAX_ON_PAGE = 10;
+    static constexpr int MAX_HLAVNA_BUDOVA_NA_HRACA = 1;
+    static constexpr int MAX_VOJENSKA_SKUPINA = 31;
+    static constexpr int MAX_INFORMATION = 200;
+    static constexpr int MAX_GRAFICKYCH_OBJEKTOV = 960035;
+    static constexpr int M = 40001;
+    static constexpr int nic = -1;
+    static constexpr int sekundarne_id_hlavne = -3;
+    static constexpr bool infinite_sources_FORCED = false;
+
+    // ------------------------------------------------------------ object kinds
+    static constexpr int id_surovina = 1;
+    static constexpr int id_budova = 2;
+    static constexpr int id_vojensky_objekt = 3;
+    static constexpr int id_nespracovana_surovina = 3;
+    static constexpr int Nesprac_Surov_strom = 1, Nesprac_Surov_skala = 2, Nesprac_Surov_hlina = 3,
+                         Nesprac_Surov_zelezo = 4, Nesprac_Surov_ryba = 5, Nesprac_Surov_zver = 6,
+                         last_Nesprac_Surov_id = 7;
+
+    // ------------------------------------------------------------ building types
+    static constexpr int zberac_dreva = 1, zberac_kamena = 2, zberac_hliny = 3, zberac_rudy = 4,
+                         dom = 5, kamenarstvo = 6, tehliaren = 7, farma = 8, studna = 9, mlyn = 10,
+                         pekaren = 11, sklad = 12, lovec = 13, rybar = 14, drevenna_veza = 15,
+                         kamenna_veza = 16, kovac_mece = 17, kovac_kopije = 18,
+                         kovac_lahke_brnenie = 19, zbrojar_luk = 20, hlavna_budova = 21,
+                         krajcir_kozenne_brnenie = 22, kasaren = 23, sypka = 24,
+                         drevena_palisada = 25, drevena_brana = 26, cintorin = 27, kosiar = 28,
+                         kozusinar = 29, kovac_tazke_brnenie = 30, jablkovy_sad = 31, koziar = 32,
+                         vyrobca_mramoru = 33, tehliarens = 34, last_building_integer = 35;
+
+    // ------------------------------------------------------------ resources
+    static constexpr int drevo = 1, lomovy_kamen = 2, hlina = 3, zelezo = 4, kamen = 5, tehla = 6,
+                         mramor = 7, stresna_kritina = 8, obilie = 9, muka = 10, voda = 11,
+                         chlieb = 12, maso = 13, ryba = 14, mec = 15, luk = 16, kopija = 17,
+                         lahke_brnenie = 18, tazke_brnenie = 19, kozenne_brnenie = 20, koza = 21,
+                         mrtvola = 22, vlna = 23, teple_oblecenie = 24, jablko = 25,
+                         last_surovina_id = 26;
+
+    // ------------------------------------------------------------ other constant groups
+    static constexpr int Z_sever = 0, Z_zapad = 1, Z_juh = 2, Z_vychod = 3;
+    static constexpr int out_zona = 0, vychod = 1, zapad = 2, sever = 3, juh = 4;
+    static constexpr int doprava = 1, dolava = 2, dopredu = 3, dozadu = 4;
+    static constexpr int P_trava = 0, podklad_last_id = 1;
+    static constexpr int M_zakazany = 0, M_januar = 1, M_februar = 2, M_marec = 3, M_april = 4,
+                         M_maj = 5, M_jun = 6, M_jul = 7, M_august = 8, M_september = 9,
+                         M_oktober = 10, M_november = 11, M_december = 12, mesiac_last_id = 13;
+    static constexpr int CH_malo_jedla = 1, CH_malo_masa = 2, CH_malo_vody = 3, CH_malo_ovocia = 4,
+                         CH_zima = 5, CH_spina = 6, CH_mrtvoly = 7, choroba_last_id = 8;
+    static constexpr int muz = 1, zena = 2;
+    static constexpr int CLOVEK_VEK_DIE = 60, CLOVEK_VEK_DIE_DEF = 80,
+                         CLOVEK_REPRODUKCIA_ZACIATOK = 18, CLOVEK_REPRODUKCIA_KONIEC = 50;
+    static constexpr int PRIV_ziadne = 0, PRIV_male_mesto = 1, PRIV_mesto = 2, PRIV_velke_mesto = 3,
+                         PRIV_kralovske_mesto = 4, PRIV_last_id = 5;
+    static constexpr int PRIV_male_mesto_POZ_ludia = 100, PRIV_mesto_POZ_ludia = 200,
+                         PRIV_velke_mesto_POZ_ludia = 300, PRIV_kralovske_mesto_POZ_ludia = 400;
+    static constexpr int v_sermiar = 0, v_lukostrelec = 1, v_kopijnik = 2, v_bez_zbrane = 3,
+                         v_last_id = 4;
+    static constexpr int VS_baranidlo = 0, vojenske_stroje_last_id = 1;
+    static constexpr int R_NIC = 80, R_LAHKA_ZBROJ = 70, R_STREDNA_ZBROJ = 60, R_TAZKA_ZBROJ = 50,
+                         R_BARANIDLO = 20;
+    static constexpr int AT_DEFAULT = 0, AT_MEC = 5, AT_KOPIJA = 5, AT_LUK = 10, AT_BARANIDLO = 10,
+                         AT_MAX = 20;
+    static constexpr int RA_baranidlo = 1, RA_luk = 2, RA_veza = 2;
+    static constexpr int SILA_NIC = 0, SILA_LUK = 25, SILA_KOPIJA = 30, SILA_MEC = 35;
+    static constexpr int ODOLNOST_ZIADNA_ZBROJ = 0, ODOLNOST_LAHKA_ZBROJ = 10,
+                         ODOLNOST_STREDNA_ZBROJ = 20, ODOLNOST_TAZKA_ZBROJ = 30, ODOLNOST_BRANA = 80,
+                         ODOLNOST_PALISADA = 90, ODOLNOST_BUDOVA = 100, ODOLNOST_ZELEZNA_BRANA = 110,
+                         ODOLNOST_KAMENNA_HRADBA = 120;
+    static constexpr int VIP_moja_vojenska_skupina = 0, VIP_moja_vojenska_skupina_aktivna = 1,
+                         VIP_moja_vojenska_skupina_oznacena = 2,
+                         VIP_cudzia_vojenska_skupina_aktivna = 3, VIP_moja_veza = 4,
+                         VIP_moja_veza_ma_vojakov = 5, VIP_cudzia_veza_striela = 6,
+                         VIP_moja_veza_striela = 7, VIP_brana_zatvorena = 8, VIP_brana_otvorena = 9,
+                         VIP_last_id = 10;
+    static constexpr int E_neda_sa_tam_stavat = 1, E_malo_surovin_na_stavbu = 2,
+                         E_nie_su_volne_objekty = 3, E_zle_zadana_budova_na_stavanie = 4;
+    static constexpr int I_sklady_su_plne = 1, I_nema_dost_surovin = 2, I_nie_je_dost_ludi = 3,
+                         I_nema_pristup_k_hlavnej_budove = 4;
+
+    // ------------------------------------------------------------ members, in declaration order
+    bool infinite_sources;
+    int last_player_id;
+    int owner;
+    bool SYNCH_ZONING_CHANGE, SYNCH_DEAD, SYNCH_END_OF_GAME;
+    S_vizual_pointers visual_pointer[10];
+    bool time_slow;
+    int base_list[40011];
+    bool time_stop;
+    bool je_vojna;
+    S_points point[200][200];
+    int zona_last;
+    S_time time;
+    bool bol_utok;
+    S_podklad podklad[1];
+    S_mesiac mesiac[13];
+    bool mesiac_passed, rok_passed;
+    S_choroba choroba[101];
+    S_objekt objekt[40001];
+    int volne_objekty[40001];
+    int id_posledny_volny_objekt;
+    S_utok utok;
+    S_vojna vojna[5];
+    S_vojenske_stroje vojenske_stroje[2];
+    S_vojenska_skupina vojenska_skupina[32];
+    int vojenska_skupina_last_id;
+    S_budova budova[51];
+    S_clovek clovek[40001];
+    int clovek_volne_id[40001];
+    int clovek_posledne_volne_id;
+    S_owner id_owner[3];
+    S_surovina_global surovina[100];
+    S_privilegia privilegia[5];
+    int KASAREN_ID;
+    S_AI AI[3];
+    int last_error_active;
+    S_information_back information_list[200];
+    int informacie_last_integer;
+    int given_information;
+    S_graficky_objekt graficky_objekt[960035];
+    int last_graficky_objekt;
+    int graficky_objekt_holder;
+    int typ_budovy;
+    int x, y;
+    float rot;
+    int find_way_point[201][201];
+    int find_way_list[40001][2];
+    int find_way_list_id, find_way_list_id_f;
+    int watch[40001][2];
+    int watch_last;
+    bool watched[201][201];
+    bool player_has_ground_army;
+    int AI_brana_x, AI_brana_y, AI_hlavny_ciel_x, AI_hlavny_ciel_y;
+    bool AI_neni_brana;
+    int vojenska_skupina_vytvor_pocet;
+    int vrat_cislo_vojaka_bez_skupiny_Last_Page, vrat_cislo_vojaka_bez_skupiny_page,
+        vrat_cislo_vojaka_bez_skupiny_id, vrat_cislo_vojaka_bez_skupiny_last_id,
+        vrat_cislo_vojaka_bez_skupiny[10];
+
+    // ------------------------------------------------------------ bookkeeping of this implementation
+    // One past the highest object id handed out since the last full reset. Ids are handed out
+    // ascending and reused from the top of the pool, so every live object lies below it and a walk
+    // bounded by it visits the same objects, in the same order, as a walk over all 40 001 slots.
+    int objekt_hwm;
+    // The same high-water mark for person ids.
+    int clovek_hwm;
+    // State of the whole-number generator behind `random` (0 … 32767); fixed start, never seeded.
+    unsigned int rand_stav;
+    // How meshes are read; installed by the client. Without it every mesh load fails (-1 links).
+    Nacitaj_mesh_hook nacitaj_mesh;
+
+    // Sets the scalars that do not start at zero; everything else is zero-filled static storage.
+    S_L();
+    S_L(const S_L&) = delete;
+    S_L& operator=(const S_L&) = delete;
+
+    // ============================================================ world and pools (world.cpp)
+    bool set_owner(int id_o);
+    void set_player_as_owner();
+    void vrat_riadenie_hracovi();
+    void check_player_id();
+
+    int odober_volny_objekt();
+    bool pridaj_volny_objekt(int id);
+    bool odstran_objekt(int o);
+    bool odstran_objekt(int o, int x, int y);
+
+    int vrat_volne_id_clovek();
+    void pridaj_volne_id_clovek(int id);
+
+    int point_id_of_objekt(int x, int y);
+    int point_id_of_objekt_not_second(int x, int y);
+    bool je_budova(int x, int y);
+    bool je_budova(int o);
+    bool je_budova_nie_sekundarne(int x, int y);
+    float return_rotation(int x, int y);
+    float return_rotation();
+    void find_point(float& xf, float& yf);
+    void correct_point_from_float(float& x, float& y);
+    int get_object(float xf, float yf);
+    int return_object_id_showing_to(float x, float y);
+    bool is_in_object(float x, float y, float m_x, float m_y, float ma_x, float ma_y);
+    int return_typ_podkladu(int x, int y);
+    const char* objekt_meno(int id);
+    const char* point_meno(int x, int y);
+    const char* budova_meno(int typ);
+    const char* surovina_meno(int id);
+    int return_max_X();
+    int return_max_Y();
+    int get_last_building_int();
+    int get_last_surovina_int();
+
+    int random(int zaciatok, int koniec);
+
+    void add_information(int id, const char* meno);
+    void refresh_informacia_taken();
+
+    bool bol_error();
+    const char* return_error();
+
+    void reset_objects();
+    void reset_owners();
+    void reset_people();
+    void reset_synchronizers_and_identificators();
+
+    // ============================================================ catalogues and new game (catalogues.cpp)
+    void Set_all();
+    void New_Game();
+    void Restart_Game();
+    void create_player();
+    void Set_points();
+    void reset_points();
+    void reset_war();
+    void Set_buildings();
+    void Set_sources();
+    void Set_vojenske_stroje();
+    void zakaz_produkciu_v_mesiacoch(int b);
+    int get_last_building();
+
+    // ============================================================ construction (construction.cpp)
+    void nastav_typ_budovy(int t);
+    void nastav_poziciu_stavanej_budovy(int a, int b);
+    void posun_stavajucu_budovu(int kam);
+    void otoc_stavajucu_budovu();
+    int setting_position_x();
+    int setting_position_y();
+    bool postav();
+    void pridaj_budovu(int x, int y, float nrot, int typ_budovy, int level);
+    void pridaj_budovu(int x, int y, int typ_budovy, int level);
+    void upgrade(int o);
+    bool da_sa_up(int o);
+    void close_open(int o);
+    void kontroluj_objekty();
+    bool kontroluj_stavbu(int b);
+
+    int budova_typ(int x, int y);
+    int budova_level(int x, int y);
+    int budova_percenta(int x, int y);
+    int budova_level(int o);
+    int budova_percenta(int o);
+    int budova_ludia(int o);
+    bool budova_zatvorena(int o);
+    bool budova_closeable(int o);
+    int budova_maximalny_level(int o);
+    int budova_produkuje_pocet(int o, int s);
+    int budova_potrebuje_pocet(int o, int s);
+    int budova_upgrade_pocet(int o, int s);
+    int budova_potrebuje_ludi(int o);
+    int budova_potrebuje_ludi_dalsi_level(int o);
+    int budova_postaveny_pocet(int b);
+    int treba_na_postavenie(int b, int s);
+    bool isKasaren();
+    int return_pocet_stavbari();
+
+    // ============================================================ zones and gates (zones.cpp)
+    void zoning(int x, int y, bool opened_gates);
+    void zoning_calculation(int p_x, int p_y, int m_x, int m_y, int direction, bool opened_gates);
+    int calculate_zoning(int rot, int direction);
+    bool want_control(int want_x, int want_y, int direction);
+    bool can_go_around(int x, int y, int o, int r, int b, int direction);
+    int add_brana(int o, int b, int x, int y);
+
+    // ============================================================ clock (clock.cpp)
+    void Set_time();
+    void reset_time();
+    void next_day();
+    bool presiel_mesiac();
+    int return_den();
+    int return_mesiac();
+    int return_rok();
+    const char* return_mesiac_meno();
+    bool request_time_slow();
+    bool return_je_vojna();
+
+    // ============================================================ population (population.cpp)
+    bool vytvor_clovek(int vlastnik, int pohlavie, int vek, int zdravie);
+    void clovek_narodenie(int matka, int otec);
+    void clovek_dosiahol_dospelost(int c);
+    bool clovek_die_random(int c);
+    void clovek_DIE(int c);
+    bool kontroluj_ludi();
+    void kontroluj_prichod_novych_ludi();
+    void kontroluj_najdenie_domu_prace();
+    void pridaj_bez_domova(int id_clovek);
+    bool pridaj_bez_prace(int id_clovek);
+    void pridaj_bez_muza(int id_muz);
+    int odober_bez_domova();
+    int odober_bez_prace();
+    int odober_bez_muza();
+    void najdi_odstran_posun_bez_domova(int id_cloveka);
+    void najdi_odstran_posun_bez_prace(int id_cloveka);
+    void najdi_odstran_posunodober_bez_muza(int id_cloveka);
+    void vymen_bez_prace(int rodic, int dieta);
+    int return_pocet_ludi();
+    int return_pocet_zien();
+    int return_pocet_muzov();
+    int return_pocet_deti();
+    int return_pocet_chlapcov();
+    int return_pocet_dievcat();
+    int return_zomrelo_ludi();
+    int return_zomrelo_muzov();
+    int return_zomrelo_zien();
+    int return_zomrelo_hladom();
+    int return_pocet_zomrelo_na_chorobu();
+    int return_pocet_muzov_hladuje();
+    int return_pocet_zien_hladuje();
+    int return_pocet_muzov_bez_domova();
+    int return_pocet_muzov_bez_prace();
+    int return_pocet_muzov_bez_zien();
+
+    // ============================================================ production and stores (production.cpp)
+    void kontroluj_prijem_denne();
+    void kontroluj_sklady();
+    void spocitaj_bilanciu();
+    void kontroluj_trvanlivost();
+    void nastav_zostatok();
+    void priprav_bilanciu();
+    int surovina_v_skladoch(int s);
+    int return_vyrobene(int s);
+    int return_pouzite(int s);
+    int return_bilancia(int s);
+    int return_kapacita_skladov();
+
+    // ============================================================ food and disease (food.cpp)
+    void Set_choroby();
+    bool rozdeluj_jedlo();
+    void kontroluj_potreby(int c);  // the monthly needs of one person (first part of its turn)
+    void kontroluj_choroby(int c);
+    int return_ch_malo_jedla();
+    int return_ch_malo_masa();
+    int return_ch_malo_vody();
+    int return_ch_malo_ovocia();
+    int return_ch_podchladenie();
+    int return_ch_mrtvola();
+    int return_pocet_trpi_chorobou();
+
+    // ============================================================ privileges and end of game (privileges.cpp)
+    void set_privilegia();
+    void zakaz_PRIV_budova_level(int p, int b, int l);
+    bool ma_privilegia(int t);
+    void kontroluj_pridelenie_privilegii();
+    void kontroluj_PRIV_male_mesto();
+    void kontroluj_PRIV_mesto();
+    void kontroluj_PRIV_velke_mesto();
+    void kontroluj_PRIV_kralovske_mesto();
+    const char* getTitul();
+    void kontroluj_koniec_hry();
+    bool isEndOFGame();
+
+    // ============================================================ groups (groups.cpp)
+    int vytvor_vojensku_skupinu(int zbran, int zbroj, int vojensky_stroj);
+    void vyzbroj(int c, int zbran, int zbroj);
+    void add_regrutovacie_body_pre_vojenske_skupiny(int sx, int sy);
+    bool odober_vojaka_z_vojenskej_skupiny(int vojak, int skupina);
+    void dvihni_pocet_v_kasarni(int owner);
+    void zniz_pocet_v_kasarni(int owner);
+    bool je_vojenska_skupina(int o);
+    bool je_vojenska_skupina(int x, int y);
+    int return_vojenska_skupina_id(int x, int y);
+    int return_vojenska_skupina_VIP(int vs, int id);
+    int return_vojenska_skupina_last_id();
+    int return_vojenska_skupina_last_clen(int s);
+    float return_vojenska_skupina_clen_x(int s, int v);
+    float return_vojenska_skupina_clen_y(int s, int v);
+    float return_vojenska_skupina_clen_rotation(int s, int v);
+    float return_vojenska_skupina_clen_alive(int s, int v);
+    float return_vojenska_skupina_real_x(int v);
+    float return_vojenska_skupina_real_y(int v);
+    float return_vojenska_skupina_stroj_x(int s);
+    float return_vojenska_skupina_stroj_y(int s);
+    float return_vojenska_skupina_stroj_rotation(int s);
+    int return_vojenska_skupina_vojensky_stroj(int s);
+    bool vojenska_skupina_owned(int vs);
+
+    // ============================================================ towers (towers.cpp)
+    int add_veza(int o, int x, int y);
+    bool odober_vojaka_z_veze(int vojak, int i, int vl);
+    int return_veza_id(int o);
+
+    // ============================================================ attacks (attacks.cpp)
+    void kontroluj_diplomaciu();
+    void vojna_kontroluj_script();
+
+    // ============================================================ mesh registry (graphics_registry.cpp)
+    int Nacitaj_graficky_objekt(const char* folder, const char* path);
+    void Nacitaj_graficke_objekty();
+    int return_last_graficky_objekt();
+    std::vector<glm::vec3> graficky_objekt_vektory(int id);
+    std::vector<glm::vec3> graficky_objekt_farby(int id);
+    int graficky_objekt_verteces_size(int id);
+    void save_vertexBuffer(int id, unsigned int buffer);
+    void save_colorBuffer(int id, unsigned int buffer);
+    unsigned int graficky_objekt_vertex_buffer(int id);
+    unsigned int graficky_objekt_color_buffer(int id);
+    void uloz_graficky_objekt_base_list(int id, int handle);
+    int graficky_objekt_base_list(int typ);
+    int graficky_objekt_base_list(int x, int y);
+    int graficky_objekt_podklad_base_list(int p);
+    int graficky_objekt_soldier_base_list(int skupina, int i);
+    int graficky_objekt_stroj_base_list(int k);
+    int graficky_objekt_VIP_base_list(int k);
+    int return_budova_VIP(int x, int y);
+    int get_graficky_objekt(float x, float y);
+};
+
+// True for a valid object id (0 … 40000).
+inline bool platny_objekt(int o) { return o >= 0 && o < S_L::MAX_OBJECTS; }
+// True for a valid person id (0 … 40000).
+inline bool platny_clovek(int c) { return c >= 0 && c < S_L::MAX_CLOVEK; }
+// True for a cell on the map.
+inline bool na_mape(int x, int y) { return x >= 0 && x < S_L::A && y >= 0 && y < S_L::B; }
+
+}  // namespace Strategy_library
+
+extern Strategy_library::S_L strategy;
