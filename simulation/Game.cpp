@@ -87,4 +87,11 @@ void C_Game::Action() {
     strategy.vrat_riadenie_hracovi();
 }
 
+void Game_zmena_rychlosti() {
+    zrychlenie *= 0.1f;
+    if (zrychlenie < 0.01f) zrychlenie = 1.0f;
+}
+
+void Game_zmena_rychlosti_mesiac_den() { cas_mesiace = !cas_mesiace; }
+
 void Hra_Bezi() { Game.Action(); }

@@ -44,5 +44,9 @@ extern S_Game_hooks game_hooks;
 void Game_den();
 // The monthly checks, in their fixed order.
 void Game_mesiac();
+// The speed key: the period factor times 0.1, back to 1.0 below 0.01 (1.0 -> 0.1 -> 0.01 -> 1.0).
+void Game_zmena_rychlosti();
+// The month fast-forward key: toggles cas_mesiace.
+void Game_zmena_rychlosti_mesiac_den();
 // Called once per frame by the main loop.
 void Hra_Bezi();

@@ -1,0 +1,181 @@
+// The game clock and the step driver, run with a fake millisecond clock.
+#include <gtest/gtest.h>
+
+#include "Game.h"
+#include "Strategy_library.h"
+
+using Strategy_library::S_L;
+
+namespace {
+
+float hodiny = 0;
+int klavesnica_volania = 0;
+int koniec_hry_volania = 0;
+
+class GameStep : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { strategy.Set_all(); }
+
+    void SetUp() override {
+        testing::internal::CaptureStdout();
+        strategy.New_Game();
+        game_hooks = {[] { return hodiny; }, [] { ++klavesnica_volania; },
+                      [] { ++koniec_hry_volania; }};
+        hodiny = 0;
+        klavesnica_volania = koniec_hry_volania = 0;
+        zrychlenie = 1.0f;
+        cas_mesiace = false;
+        my_time = {0, 0, false};
+        Game.Start();
+        Game.Run();
+        testing::internal::GetCapturedStdout();
+    }
+    void TearDown() override { game_hooks = {nullptr, nullptr, nullptr}; }
+
+    // One pass of the driver at the given clock reading; returns what it printed.
+    static std::string pass(float ms) {
+        hodiny = ms;
+        testing::internal::CaptureStdout();
+        Game.Action();
+        return testing::internal::GetCapturedStdout();
+    }
+    static int den() { return strategy.return_den(); }
+};
+
+TEST_F(GameStep, NewGameStartsOnTheFirstOfFebruaryAndTheMonthTurnsAfter28Days) {
+    EXPECT_EQ(den(), 1);
+    EXPECT_EQ(strategy.return_mesiac(), S_L::M_februar);
+    EXPECT_EQ(strategy.return_rok(), 1);
+    EXPECT_STREQ(strategy.return_mesiac_meno(), "Februar");
+    int kroky = 0;
+    while (!strategy.presiel_mesiac()) {
+        strategy.next_day();
+        ++kroky;
+    }
+    EXPECT_EQ(kroky, 28);
+    EXPECT_EQ(strategy.return_mesiac(), S_L::M_marec);
+}
+
+TEST_F(GameStep, CalendarHas364DaysAndTheYearTurnsOnThe30thOfDecember) {
+    int dni = 0;
+    do {
+        strategy.next_day();
+        ++dni;
+    } while (!strategy.rok_passed);
+    // From 1 Februar to 1 Januar: the year without January's 31 days.
+    EXPECT_EQ(dni, 364 - 31);
+    EXPECT_TRUE(strategy.mesiac_passed);
+    EXPECT_EQ(strategy.return_rok(), 2);
+    EXPECT_EQ(strategy.return_mesiac(), S_L::M_januar);
+    strategy.next_day();
+    EXPECT_FALSE(strategy.mesiac_passed);
+    EXPECT_FALSE(strategy.rok_passed);
+}
+
+TEST_F(GameStep, StepsAreTwoPeriodsApartAndNeverCatchUp) {
+    pass(2499.0f);
+    EXPECT_EQ(den(), 1);
+    pass(2500.0f);
+    EXPECT_EQ(den(), 2);
+    pass(7499.0f);
+    EXPECT_EQ(den(), 2);
+    pass(7500.0f);
+    EXPECT_EQ(den(), 3);
+    // After a long pause exactly one step runs, and the clock restarts from there.
+    pass(1.0e6f);
+    EXPECT_EQ(den(), 4);
+    pass(1.0e6f + 4999.0f);
+    EXPECT_EQ(den(), 4);
+    pass(1.0e6f + 5000.0f);
+    EXPECT_EQ(den(), 5);
+    EXPECT_EQ(klavesnica_volania, 7);
+}
+
+TEST_F(GameStep, SpeedKeyCyclesThroughThreeSpeeds) {
+    Game_zmena_rychlosti();
+    EXPECT_FLOAT_EQ(zrychlenie, 0.1f);
+    Game_zmena_rychlosti();
+    EXPECT_NEAR(zrychlenie, 0.01f, 1e-6);
+    pass(2500.0f);  // the new game's time-slow request puts speed 1.0 back
+    EXPECT_FLOAT_EQ(zrychlenie, 1.0f);
+    for (int i = 0; i < 3; ++i) Game_zmena_rychlosti();
+    EXPECT_FLOAT_EQ(zrychlenie, 1.0f);
+    // At 0.1 a day lasts 500 ms: each step sets the reference 250 ms ahead.
+    Game_zmena_rychlosti();
+    pass(10000.0f);
+    const int pred = den();
+    pass(10499.0f);
+    EXPECT_EQ(den(), pred);
+    pass(10500.0f);
+    EXPECT_EQ(den(), pred + 1);
+}
+
+TEST_F(GameStep, MonthFastForwardEndsOnTheFirstAndRunsTheMonthOnce) {
+    pass(2500.0f);  // consumes the new game's time-slow request
+    while (!(strategy.return_mesiac() == S_L::M_marec && den() == 5)) strategy.next_day();
+    strategy.id_owner[S_L::id_player].surovina[S_L::drevo].vyprodukovane = 7;
+    Game_zmena_rychlosti_mesiac_den();
+    pass(10000.0f);
+    EXPECT_EQ(strategy.return_mesiac(), S_L::M_april);
+    EXPECT_EQ(den(), 1);
+    // The balance closed exactly once (a second month end would have shown 0).
+    EXPECT_EQ(strategy.return_bilancia(S_L::drevo), 7);
+    EXPECT_TRUE(cas_mesiace);
+
+    // On the last day of a month the first day step already crosses: no further days.
+    while (!(strategy.return_mesiac() == S_L::M_maj && den() == 31)) strategy.next_day();
+    pass(20000.0f);
+    EXPECT_EQ(strategy.return_mesiac(), S_L::M_jun);
+    EXPECT_EQ(den(), 1);
+}
+
+TEST_F(GameStep, TimeSlowRequestRestoresSpeedAndEndsFastForward) {
+    pass(2500.0f);
+    zrychlenie = 0.1f;
+    cas_mesiace = true;
+    strategy.time_slow = true;
+    pass(10000.0f);
+    EXPECT_FLOAT_EQ(zrychlenie, 1.0f);
+    EXPECT_FALSE(cas_mesiace);
+    EXPECT_FALSE(strategy.time_slow);
+}
+
+TEST_F(GameStep, EndOfGameStopsTheGameAndOpensTheWindowInTheSamePass) {
+    strategy.SYNCH_END_OF_GAME = true;
+    std::string out = pass(2500.0f);
+    EXPECT_NE(out.find("Hra zastavena \n"), std::string::npos);
+    EXPECT_FALSE(Game.is_running());
+    EXPECT_EQ(koniec_hry_volania, 1);
+    pass(1.0e6f);
+    EXPECT_EQ(den(), 2);  // nothing steps any more
+}
+
+TEST_F(GameStep, WhileStoppedOnlyKeysErrorPrintAndOwnerResetRun) {
+    Game.Stop();
+    strategy.last_error_active = S_L::E_malo_surovin_na_stavbu;
+    strategy.owner = S_L::id_nepriatel;
+    std::string out = pass(1.0e6f);
+    EXPECT_EQ(out, "error : Na postavenie tejto budovy nemas dost surovin \n");
+    EXPECT_EQ(strategy.owner, S_L::id_player);
+    EXPECT_EQ(den(), 1);
+    EXPECT_EQ(klavesnica_volania, 1);
+    EXPECT_EQ(pass(2.0e6f), "");
+}
+
+TEST_F(GameStep, BattleStepsRunAtBattleSpeedWithoutDays) {
+    pass(2500.0f);
+    strategy.je_vojna = true;
+    pass(10000.0f);
+    EXPECT_TRUE(je_vojna);
+    EXPECT_NEAR(zrychlenie, 0.01f, 1e-6);
+    EXPECT_EQ(den(), 2);
+    // Battle steps are 2 x 25 ms apart and the calendar stands still.
+    pass(10049.0f);
+    pass(10050.0f);
+    EXPECT_EQ(den(), 2);
+    strategy.je_vojna = false;
+    pass(10100.0f);
+    EXPECT_EQ(den(), 3);
+}
+
+}  // namespace
