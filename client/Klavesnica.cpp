@@ -1,6 +1,7 @@
 // Key tables and the GLFW key mapping.
 #include "Klavesnica.h"
 
+#define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
 
 #include "OpenGL3_3.h"

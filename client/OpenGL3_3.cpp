@@ -1,4 +1,26 @@
+// Program start, the frame loop and shutdown.
 #include "OpenGL3_3.h"
+
+#include <GL/glew.h>
+#define GLFW_INCLUDE_NONE
+#include <GLFW/glfw3.h>
+
+#include <chrono>
+#include <cstdio>
+
+#include "Draw_Map.h"
+#include "Font3.h"
+#include "Game.h"
+#include "Hra_Ovladanie.h"
+#include "INIT.h"
+#include "Klavesnica.h"
+#include "Menu.h"
+#include "Strategy_library.h"
+#include "functions.h"
+#include "logo.h"
+#include "objloader.h"
+#include "shader.h"
+
 GLFWwindow* window = nullptr;
 Swindow Window = {1920, 1080, 0, 0, 0};
 bool Exit = false;
@@ -6,4 +28,140 @@ unsigned int programID = 0;
 unsigned int MatrixID = 0;
 unsigned int VertexArrayID = 0;
 S_matrix matrix;
-int spusti_hru() { return 0; }
+
+// A monotonic clock counted from process start keeps the float milliseconds of the step exact to
+// the millisecond for days of play (a count since boot would not be after some hours).
+static const std::chrono::steady_clock::time_point zaciatok_procesu =
+    std::chrono::steady_clock::now();
+
+float hodiny_od_startu() {
+    return std::chrono::duration<float, std::milli>(std::chrono::steady_clock::now() -
+                                                    zaciatok_procesu)
+        .count();
+}
+
+static void otvor_koniec_hry() { EndGameInfoMenu.open(); }
+
+int Start_okna() {
+    if (!glfwInit()) {
+        std::fprintf(stderr, "Failed to initialize GLFW\n");
+        return -1;
+    }
+    Window.X = 1920;
+    Window.Y = 1080;
+    GLFWmonitor* monitor = glfwGetPrimaryMonitor();
+    if (const GLFWvidmode* mod = monitor ? glfwGetVideoMode(monitor) : nullptr) {
+        Window.X = mod->width;
+        Window.Y = mod->height;
+    }
+    glfwWindowHint(GLFW_SAMPLES, 4);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MAJOR, 3);
+    glfwWindowHint(GLFW_CONTEXT_VERSION_MINOR, 3);
+    glfwWindowHint(GLFW_OPENGL_FORWARD_COMPAT, GLFW_TRUE);
+    glfwWindowHint(GLFW_OPENGL_PROFILE, GLFW_OPENGL_CORE_PROFILE);
+    window = glfwCreateWindow(Window.X, Window.Y, "Varnhold", monitor, nullptr);
+    if (!window) {
+        std::fprintf(stderr, "Failed to open GLFW window. %d x %d with OpenGl version %d.%d\n",
+                     Window.X, Window.Y, 3, 3);
+        glfwTerminate();
+        return -1;
+    }
+    glfwMakeContextCurrent(window);
+    glewExperimental = GL_TRUE;
+    if (glewInit() != GLEW_OK) {
+        std::printf("GLEW FALSE\n");
+        std::fprintf(stderr, "Failed to initialize GLEW\n");
+        return -1;
+    }
+    glGetError();  // GLEW's probing leaves an error flag behind in a core context
+    std::printf("GLEW OK\n");
+    std::printf("GL VERSION: %s\n", reinterpret_cast<const char*>(glGetString(GL_VERSION)));
+    std::printf("GLSL VERSION: %s\n",
+                reinterpret_cast<const char*>(glGetString(GL_SHADING_LANGUAGE_VERSION)));
+    glfwSetInputMode(window, GLFW_STICKY_KEYS, GLFW_TRUE);
+    return 0;
+}
+
+bool InitGL() {
+    glClearColor(0.0f, 0.0f, 0.0f, 0.0f);
+    glEnable(GL_DEPTH_TEST);
+    glDepthFunc(GL_LESS);
+    glGenVertexArrays(1, &VertexArrayID);
+    glBindVertexArray(VertexArrayID);
+    matrix.position[0] = matrix.position[1] = matrix.position[2] = 0.0f;
+
+    strategy.nacitaj_mesh = nacitaj_mesh_do_registra;
+    game_hooks.hodiny_ms = hodiny_od_startu;
+    game_hooks.otvor_koniec_hry = otvor_koniec_hry;
+    strategy.Set_all();
+
+    if (!initTexture()) {
+        std::printf("nepodarilo sa nacitat obrazky \n");
+        return false;
+    }
+    INIT_function();
+    Game.Stop();
+    return true;
+}
+
+void Start_shaderov() {
+    programID = LoadShaders("SimpleVertexShader.vertexshader.txt", "SingleColor.fragmentshader.txt");
+    MatrixID = glGetUniformLocation(programID, "MVP");
+    std::printf("starting setting buffers \n");
+    std::printf("buffers setted\n");
+    BuildFont();
+}
+
+void DrawScene() {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    SettingMatrix();
+    if ((Menu.is_active() || Herne_Menu.is_active() || EndGameInfoMenu.is_active()) &&
+        !Ovladanie_Info_Window) {
+        DrawLogoPelworth(0.0f, 0.0f, 1.0f);
+        DrawLogoOrvek(0.5f, 0.0f, 1.0f);
+    }
+    glUseProgram(programID);
+    SendMatrixToGLSL();
+    Draw_points();
+    // The screen texts (status line, menus, windows) come after the world.
+}
+
+void Hlavna_slucka() {
+    do {
+        DrawScene();
+        glfwSwapBuffers(window);
+        glfwPollEvents();
+        glfwKeyMap();
+        Hra_Bezi();
+        Free_Keys();
+        // Closing the window by the system counts as leaving the game.
+        if (glfwWindowShouldClose(window)) Exit = true;
+    } while (!Exit);
+}
+
+void kill_and_clear() {
+    KillFont();
+    Zmaz_graficke_objekty();
+    glDeleteProgram(programID);
+    programID = 0;
+    glDeleteVertexArrays(1, &VertexArrayID);
+    VertexArrayID = 0;
+    cleanupText2D();
+    glfwTerminate();
+    window = nullptr;
+}
+
+int spusti_hru() {
+    if (Start_okna() != 0) return -1;
+    if (!InitGL()) {
+        std::printf("Inicializacia okna zlyhala\n");
+        glfwTerminate();
+        window = nullptr;
+        return -1;
+    }
+    std::printf("Inicializacia OK\n");
+    Start_shaderov();
+    Hlavna_slucka();
+    kill_and_clear();
+    return 0;
+}

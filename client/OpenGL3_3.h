@@ -26,6 +26,20 @@ extern S_matrix matrix;
 
 // The whole program: start-up, frame loop, shutdown. 0 after a normal end, -1 on a failed start.
 int spusti_hru();
+
+// Start-up steps, in their order (also used by the rendering tests):
+// GLFW, the full-screen window on the primary monitor, GLEW and the version lines; 0 or -1.
+int Start_okna();
+// GL state, the world (Set_all), the logos, INIT_function and the stopped clock; false when the
+// logo images cannot be loaded.
 bool InitGL();
+// The scene program and the glyph font.
+void Start_shaderov();
+// Runs frames until Exit.
+void Hlavna_slucka();
+
 void DrawScene();
 void kill_and_clear();
+
+// Milliseconds since the process started (the step's clock).
+float hodiny_od_startu();

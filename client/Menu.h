@@ -1,0 +1,46 @@
+// Keyboard-driven menus: a list of up to 20 buttons with one chosen, opened and closed as a whole.
+#pragma once
+
+#include "Button.h"
+
+class C_Menu {
+public:
+    static constexpr int MAX_BUTTONS = 20;
+
+    const char* name;
+    bool active;
+    C_Button Buttons[21];
+    int last_button;
+    int default_choosed;
+    int choosed;
+    bool circulation;
+
+    C_Menu();
+    void RESET_MENU();
+    bool add_button(const char* text);
+    bool add_button(const char* text, void (*action)());
+    void open();
+    void close();
+    bool is_active();
+    void CIRCULATE();
+    bool next_Button();
+    bool previouse_Button();
+    bool Button_action();
+    int get_choosed();
+    int return_count_of_buttons();
+    bool is_Button_active(int i);
+    bool is_Button_choosed(int i);
+    const char* return_Button_Text(int i);
+    bool deactivate_Button(int i);
+};
+
+// The full-screen menus.
+extern C_Menu Menu, Herne_Menu, EndGameInfoMenu;
+
+// Builds every menu once at start-up; only the main menu is left open.
+void Vytvor_Menu();
+void Vytvor_Menu_Hlavne();
+void Vytvor_Menu_Herne();
+void Vytvor_EndGameMenu();
+// Shows the controls help.
+void Ovladanie_zobraz();

@@ -1,0 +1,30 @@
+// The scene program and the GL boundary of the scene: building programs, buffers, uniform
+// uploads and draw calls all happen here (and in the window and logo code), so the rest of the
+// client — including the game's own glTranslatef/glColor3f replacements, which share their names
+// with GL 1.1 entry points — never includes a GL header.
+#pragma once
+
+#include <glm/glm.hpp>
+
+// Reads, echoes, compiles and links; returns the program even when a step failed.
+unsigned int LoadShaders(const char* vertex_file_path, const char* fragment_file_path);
+
+// Creates a static-draw array buffer holding `bajty` bytes of `data`.
+unsigned int shader_vytvor_buffer(const void* data, long bajty);
+// Deletes a buffer made by shader_vytvor_buffer.
+void shader_zmaz_buffer(unsigned int buffer);
+// Draws `vrcholy` vertices from a position buffer (attribute 0) and a colour buffer (attribute 1),
+// three floats each, as triangles or (ciary) as lines.
+void shader_kresli(unsigned int vertexbuffer, unsigned int colorbuffer, int vrcholy, bool ciary);
+// Uploads a matrix to "MVP" of the scene program.
+void shader_nastav_mvp(const glm::mat4& m);
+// Sets "reColor" (on) and "newColor" of the scene program.
+void shader_nastav_override(bool zapnuty, float r, float g, float b);
+
+// What the scene did to the GPU since the last reset: draw calls and buffers made and deleted.
+struct S_gl_statistika {
+    long kreslenia;
+    long vytvorene_buffre;
+    long zmazane_buffre;
+};
+extern S_gl_statistika gl_statistika;
