@@ -1,0 +1,131 @@
+#!/bin/bash
+# Starts the real game under Xvfb and checks what a player and a maintainer see at start-up:
+# the console lines in their order, both logos in their quarters of the main menu, the memory
+# it holds there, a failed start without the title logo, and a clear failure without a display.
+# Arguments: the varnhold binary, the data folder, a folder for screenshots, the empty-window
+# baseline binary.
+set -u
+GAME="$1"; DATA="$2"; SHOTS="$3"; EMPTY="$4"
+source "$(dirname "$0")/xvfb_lib.sh"
+mkdir -p "$SHOTS"
+WORK=$(mktemp -d)
+PIDS=()
+cleanup() {
+    for p in "${PIDS[@]}"; do kill "$p" 2>/dev/null; wait "$p" 2>/dev/null; done
+    stop_xvfb
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+FAILED=0
+fail() { echo "FAIL: $*"; FAILED=1; }
+
+# Waits until FILE holds a line equal to TEXT (or the process PID ends); 0 when it came.
+wait_for_line() {
+    local file="$1" text="$2" pid="$3"
+    for _ in $(seq 1 600); do
+        grep -qxF -- "$text" "$file" 2>/dev/null && return 0
+        kill -0 "$pid" 2>/dev/null || { grep -qxF -- "$text" "$file" 2>/dev/null; return $?; }
+        sleep 0.1
+    done
+    return 1
+}
+rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
+
+# --- no display: a clear message and a non-zero exit
+(cd "$DATA" && env -u DISPLAY -u WAYLAND_DISPLAY "$GAME" >"$WORK/nodisp.out" 2>"$WORK/nodisp.err")
+rc=$?
+[ "$rc" -ne 0 ] || fail "the game started without a display"
+grep -qxF "Failed to initialize GLFW" "$WORK/nodisp.err" || fail "no GLFW failure message without a display"
+
+start_xvfb 1280x1024x24 || exit 1
+
+# --- baseline: an empty window with a 3.3 core context on the same display
+"$EMPTY" >"$WORK/empty.out" 2>&1 &
+EPID=$!; PIDS+=("$EPID")
+wait_for_line "$WORK/empty.out" "ready" "$EPID" || fail "the empty window did not start"
+sleep 1
+BASE_RSS=$(rss_kb "$EPID")
+kill "$EPID"; wait "$EPID" 2>/dev/null
+
+# --- the game, up to its main menu
+(cd "$DATA" && exec "$GAME") >"$WORK/game.out" 2>"$WORK/game.err" &
+GPID=$!; PIDS+=("$GPID")
+wait_for_line "$WORK/game.out" "setting Fonts END " "$GPID" || fail "start-up did not reach the frame loop"
+sleep 2
+kill -0 "$GPID" 2>/dev/null || fail "the game ended at its main menu"
+GAME_RSS=$(rss_kb "$GPID")
+import -window root "$SHOTS/main_menu.png"
+echo "resident memory: game ${GAME_RSS} kB, empty window ${BASE_RSS} kB, difference $((GAME_RSS - BASE_RSS)) kB"
+[ $((GAME_RSS - BASE_RSS)) -le 65536 ] || fail "the main menu holds more than 64 MB over an empty window"
+
+# The start-up lines, in this order (other lines may stand between them).
+EXPECTED=(
+    "GLEW OK"
+    "GL VERSION: *"
+    "GLSL VERSION: *"
+    "Loading OBJ file ./obj/graf_obj/buildings/house/house.obj"
+    "Loading OBJ file ./obj/graf_obj/Visual_Pointers/Veza/vezaCudziaStriela.obj"
+    "Reading image ./obj/graf_obj/logo/logo.bmp"
+    "Reading image ./obj/graf_obj/logo/Orvek.bmp"
+    "Compiling shader : LogoVertexShader.txt"
+    "Linking program"
+    "width x height [1280,1024] , resolution [1279,1023]"
+    "[0.000000,0.000000,0.000000] --> *"
+    "[1279.000000,1023.000000,0.000000] --> *"
+    "0 OK "
+    "choosed Button : Nova Hra"
+    "Nacitaj Hru deaktivovane "
+    "Nastavenia deaktivovane "
+    "Hra zastavena "
+    "Inicializacia OK"
+    "Compiling shader : SimpleVertexShader.vertexshader.txt"
+    "Compiling shader : SingleColor.fragmentshader.txt"
+    "starting setting buffers "
+    "buffers setted"
+    "setting Fonts START"
+    "Loading OBJ file ./Fonts/Q.obj"
+    "setting Fonts END "
+)
+line=0
+mapfile -t OUT < "$WORK/game.out"
+for pattern in "${EXPECTED[@]}"; do
+    found=0
+    while [ $line -lt ${#OUT[@]} ]; do
+        # shellcheck disable=SC2053
+        if [[ "${OUT[$line]}" == $pattern ]]; then found=1; line=$((line + 1)); break; fi
+        line=$((line + 1))
+    done
+    [ $found -eq 1 ] || { fail "start-up line missing or out of order: '$pattern'"; break; }
+done
+grep -q "ERROR\|Impossible" "$WORK/game.out" && fail "start-up reported a loading error"
+
+# Both logos fill their quarters: each quarter of the screenshot matches its image scaled to it.
+quarter_rmse() {  # image, crop geometry, size
+    convert "$1" -resize "$3!" "$WORK/expected.png"
+    convert "$SHOTS/main_menu.png" -crop "$2" +repage "$WORK/crop.png"
+    compare -metric RMSE "$WORK/crop.png" "$WORK/expected.png" null: 2>&1 | sed 's/.*(\(.*\))/\1/'
+}
+L=$(quarter_rmse "$DATA/obj/graf_obj/logo/logo.bmp" 640x512+0+512 640x512)
+R=$(quarter_rmse "$DATA/obj/graf_obj/logo/Orvek.bmp" 640x512+640+512 640x512)
+echo "logo match (RMSE, 0 = identical): title $L, emblem $R"
+awk -v v="$L" 'BEGIN {exit !(v < 0.08)}' || fail "the title logo is not in the lower-left quarter"
+awk -v v="$R" 'BEGIN {exit !(v < 0.08)}' || fail "the maker's emblem is not in the lower-right quarter"
+
+kill "$GPID"; wait "$GPID" 2>/dev/null
+
+# --- without the title logo: the four failure lines and -1, the emblem is not tried
+mkdir -p "$WORK/data"
+cp -r "$DATA"/. "$WORK/data/"
+rm "$WORK/data/obj/graf_obj/logo/logo.bmp"
+(cd "$WORK/data" && "$GAME") >"$WORK/nologo.out" 2>&1
+rc=$?
+[ "$rc" -eq 255 ] || fail "without the title logo the game exited with $rc, not -1"
+grep -A3 -xF "Reading image ./obj/graf_obj/logo/logo.bmp" "$WORK/nologo.out" > "$WORK/nologo.tail"
+printf '%s\n' "Reading image ./obj/graf_obj/logo/logo.bmp" \
+    "./obj/graf_obj/logo/logo.bmp sa nenasiel" "nepodarilo sa nacitat obrazky " \
+    "Inicializacia okna zlyhala" | diff - "$WORK/nologo.tail" >/dev/null ||
+    fail "the failure lines without the title logo differ: $(cat "$WORK/nologo.tail")"
+grep -q "Orvek.bmp" "$WORK/nologo.out" && fail "the emblem was tried after the title logo failed"
+
+[ $FAILED -eq 0 ] && echo "start-up checks passed"
+exit $FAILED
