@@ -1,0 +1,266 @@
+// Military groups: raising a group from the current owner's men without work, arming them from
+// the stores, the recruitment points round the barracks, removing a soldier from his group, and
+// the read-only queries through which drawing and the screens look at groups.
+#include <cstdio>
+
+#include "Formations.h"
+#include "Strategy_library.h"
+
+using namespace Strategy_library;
+
+namespace {
+
+bool platna_skupina(int g) { return g >= 0 && g <= S_L::MAX_VOJENSKA_SKUPINA; }
+bool platny_vlastnik(int v) { return v >= 0 && v < S_L::MAX_PLAYERS; }
+bool platna_surovina(int s) { return s >= 0 && s < S_L::MAX_SUROVIN; }
+
+void vypis_skupiny(const S_L& s, const S_owner& ow) {
+    for (int i = 0; i < ow.skupina_last_id && i < S_L::MAX_SKUPIN_NA_VLASTNIKA; ++i) {
+        const int g = ow.skupina[i];
+        const bool ok = platna_skupina(g);
+        std::printf("vlastnena  skupina %d = skupina %d = id %d \n", i, g,
+                    ok ? s.vojenska_skupina[g].objekt_id : -1);
+        std::printf("pozicia : %d x %d \n", ok ? s.vojenska_skupina[g].x : -1,
+                    ok ? s.vojenska_skupina[g].y : -1);
+    }
+}
+
+}  // namespace
+
+int S_L::vytvor_vojensku_skupinu(int zbran, int zbroj, int vojensky_stroj) {
+    const int O = owner;
+    std::printf("vytvaranie skupiny vlastnik %d\n", O);
+    if (!platny_vlastnik(O)) return -1;
+    S_owner& ow = id_owner[O];
+    vypis_skupiny(*this, ow);
+    if (ow.pocet_skupin >= MAX_SKUPIN_NA_VLASTNIKA) {
+        std::printf("vytvaranie vojenskej skupiny : pocet skupin == MAX");
+        return -1;
+    }
+
+    // A destroyed or disbanded group keeps its slot and row; the first such slot is revived.
+    int slot = -1, g = -1;
+    for (int i = 0; i < ow.skupina_last_id && i < MAX_SKUPIN_NA_VLASTNIKA; ++i) {
+        const int kandidat = ow.skupina[i];
+        if (platna_skupina(kandidat) && vojenska_skupina[kandidat].dead_status) {
+            slot = i;
+            g = kandidat;
+            break;
+        }
+    }
+    if (slot == -1) {
+        if (vojenska_skupina_last_id >= MAX_VOJENSKA_SKUPINA) {
+            std::printf("vytvorenie skupiny : MAX vojenskych skupin GLOBAL");
+            return -1;
+        }
+        if (ow.skupina_last_id >= MAX_SKUPIN_NA_VLASTNIKA) {
+            std::printf("prekrocenie skupin na vlastnika pre %d s poslednym id %d a poctom skupin %d \n",
+                        O, ow.skupina_last_id, ow.pocet_skupin);
+            return -1;
+        }
+        g = vojenska_skupina_last_id++;
+        slot = ow.skupina_last_id++;
+    }
+
+    ow.pocet_skupin += 1;
+    ow.skupina[slot] = g;
+    S_vojenska_skupina& s = vojenska_skupina[g];
+    s.vlastnik = O;
+    std::printf("vojenska skupina create : %d -> owner  = %d vlastna skupina %d\n", g, O, slot);
+
+    s.zoznam_vojakov_last_id = 0;
+    s.objekt_id = s.utoci_na_objekt = s.utoci_na_x = s.utoci_na_y = -1;
+    s.final_x = s.final_y = s.go_to_x = s.go_to_y = -1;
+    s.x = s.y = 0;
+    s.xf = s.yf = 0;
+    s.moved = s.personal_fights = s.dead_status = false;
+    s.dead = 0;
+    s.action_timer = 0;
+    s.zbran = zbran;
+    s.zbroj = zbroj;
+    s.vojensky_stroj = vojensky_stroj;
+    // A revived row must not keep the bow of the group it held before.
+    s.range_attack = zbran == luk;
+    s.range_of_attack = zbran == luk ? RA_luk : 0;
+
+    if (vojensky_stroj == -1) {
+        s.nazov = zbran == luk      ? "lukostrelci"
+                  : zbran == kopija ? "kopijnici"
+                  : zbran == mec    ? "sermiari"
+                                    : "vojenska skupina";
+    } else {
+        s.nazov = vojensky_stroj == VS_baranidlo ? "baranidlo" : "vojensky stroj";
+    }
+
+    int pocet = vojenska_skupina_vytvor_pocet;
+    const bool stroj = vojensky_stroj >= 0 && vojensky_stroj < vojenske_stroje_last_id;
+    if (stroj) {
+        const S_vojenske_stroje& vs = vojenske_stroje[vojensky_stroj];
+        pocet = vs.obsluha;
+        if (vs.range_attack) {
+            s.range_attack = true;
+            s.range_of_attack = vs.range_of_attack;
+        }
+    }
+    if (pocet > MAX_VOJACI_V_SKUPINE) pocet = MAX_VOJACI_V_SKUPINE;
+    if (pocet < 0) pocet = 0;
+
+    Formation.reset();
+    Formation.set_formation(vojensky_stroj != -1 ? C_Formations::formation_baranidlo
+                                                 : C_Formations::formation_lines);
+    Formation.set_number_of_soldiers(pocet);
+
+    const bool kasaren = O == id_player && platny_objekt(KASAREN_ID);
+    for (int k = 0; k < pocet; ++k) {
+        const int muz = odober_bez_prace();
+        if (!platny_clovek(muz)) break;
+        vyzbroj(muz, zbran, zbroj);
+        S_clovek& c = clovek[muz];
+        c.skupina = g;
+        c.attacked = -1;
+        Formation.next_soldier();
+        c.formation_x = Formation.get_x();
+        c.formation_y = Formation.get_z();
+        s.zoznam_vojakov[k] = muz;
+        s.zoznam_vojakov_last_id = k + 1;
+        if (kasaren) {
+            objekt[KASAREN_ID].je_ludi += 1;
+            c.objekt_v_ktorom_pracuje = KASAREN_ID;
+        }
+    }
+    s.max = pocet;
+    vypis_skupiny(*this, ow);
+    return g;
+}
+
+void S_L::vyzbroj(int c, int zbran, int zbroj) {
+    if (!platny_clovek(c) || !platny_vlastnik(owner)) return;
+    S_clovek& cl = clovek[c];
+    S_owner& ow = id_owner[owner];
+    cl.vojak = true;
+    cl.zbran = zbran;
+    cl.brnenie = zbroj;
+    if (zbran != -1 && platna_surovina(zbran)) ow.surovina[zbran].mam -= 1;
+    if (zbroj != -1 && platna_surovina(zbroj)) ow.surovina[zbroj].mam -= 1;
+    ow.pocet_vojakov += 1;
+    if (zbran == mec) ow.pocet_sermiarov += 1;
+    if (zbran == kopija) ow.pocet_kopijnikov += 1;
+    if (zbran == luk) ow.pocet_lukostrelcov += 1;
+}
+
+void S_L::add_regrutovacie_body_pre_vojenske_skupiny(int sx, int sy) {
+    if (!platny_vlastnik(owner)) return;
+    S_owner& ow = id_owner[owner];
+    for (int i = 0; i < 5; ++i) {
+        ow.vojenska_skupina[i] = {sx - 2 + i, sy - 2};
+        ow.vojenska_skupina[i + 5] = {sx - 2 + i, sy - 1};
+    }
+}
+
+bool S_L::odober_vojaka_z_vojenskej_skupiny(int vojak, int skupina) {
+    if (skupina < 0 || skupina >= vojenska_skupina_last_id || !platna_skupina(skupina)) return false;
+    if (!platny_clovek(vojak)) return false;
+    S_vojenska_skupina& s = vojenska_skupina[skupina];
+    if (clovek[vojak].vlastnik != s.vlastnik) return false;
+    // A full group holds 100 members; its soldiers must be removable too.
+    if (s.zoznam_vojakov_last_id < 0 || s.zoznam_vojakov_last_id > MAX_VOJACI_V_SKUPINE) return false;
+    bool nasiel = false;
+    for (int i = 0; i < s.zoznam_vojakov_last_id; ++i) {
+        if (!nasiel && s.zoznam_vojakov[i] == vojak) nasiel = true;
+        if (nasiel) s.zoznam_vojakov[i] = i + 1 < s.zoznam_vojakov_last_id ? s.zoznam_vojakov[i + 1] : -1;
+    }
+    if (nasiel) {
+        s.zoznam_vojakov_last_id -= 1;
+        if (s.vlastnik == id_player) zniz_pocet_v_kasarni(s.vlastnik);
+    }
+    return nasiel;
+}
+
+void S_L::dvihni_pocet_v_kasarni(int vl) {
+    if (vl == id_player && platny_objekt(KASAREN_ID)) objekt[KASAREN_ID].je_ludi += 1;
+}
+
+void S_L::zniz_pocet_v_kasarni(int vl) {
+    // Never below zero: the count is of people who are there.
+    if (vl == id_player && platny_objekt(KASAREN_ID) && objekt[KASAREN_ID].je_ludi > 0)
+        objekt[KASAREN_ID].je_ludi -= 1;
+}
+
+// ---------------------------------------------------------------- queries
+
+bool S_L::je_vojenska_skupina(int o) {
+    if (!platny_objekt(o) || objekt[o].co_to_je != id_vojensky_objekt) return false;
+    const int g = objekt[o].id;
+    return platna_skupina(g) && !vojenska_skupina[g].dead_status;
+}
+
+bool S_L::je_vojenska_skupina(int px, int py) {
+    const int g = return_vojenska_skupina_id(px, py);
+    return g != -1 && vojenska_skupina[g].zoznam_vojakov_last_id != vojenska_skupina[g].dead;
+}
+
+int S_L::return_vojenska_skupina_id(int px, int py) {
+    const int o = point_id_of_objekt(px, py);
+    if (!platny_objekt(o) || objekt[o].co_to_je != id_vojensky_objekt) return -1;
+    const int g = objekt[o].id;
+    return platna_skupina(g) ? g : -1;
+}
+
+int S_L::return_vojenska_skupina_VIP(int vs, int id) {
+    if (!platna_skupina(vs)) return -1;
+    const S_vojenska_skupina& s = vojenska_skupina[vs];
+    const bool aktivna = s.personal_fights || s.utoci_na_objekt != -1;
+    if (s.vlastnik != id_player) return aktivna ? VIP_cudzia_vojenska_skupina_aktivna : -1;
+    if (vs == id) return VIP_moja_vojenska_skupina_oznacena;
+    return aktivna ? VIP_moja_vojenska_skupina_aktivna : VIP_moja_vojenska_skupina;
+}
+
+int S_L::return_vojenska_skupina_last_id() { return vojenska_skupina_last_id; }
+
+int S_L::return_vojenska_skupina_last_clen(int s) {
+    return platna_skupina(s) ? vojenska_skupina[s].zoznam_vojakov_last_id : 0;
+}
+
+// The person in place v of group s, or -1 for a hole or an index outside the list.
+static int clen(const S_L& w, int s, int v) {
+    if (!platna_skupina(s) || v < 0 || v > S_L::MAX_VOJACI_V_SKUPINE) return -1;
+    const int c = w.vojenska_skupina[s].zoznam_vojakov[v];
+    return platny_clovek(c) ? c : -1;
+}
+
+float S_L::return_vojenska_skupina_clen_x(int s, int v) {
+    const int c = clen(*this, s, v);
+    return c == -1 ? 0.0f : clovek[c].x;
+}
+
+float S_L::return_vojenska_skupina_clen_y(int s, int v) {
+    const int c = clen(*this, s, v);
+    return c == -1 ? 0.0f : clovek[c].y;
+}
+
+float S_L::return_vojenska_skupina_clen_rotation(int s, int v) {
+    const int c = clen(*this, s, v);
+    return c == -1 ? 0.0f : clovek[c].heading;
+}
+
+float S_L::return_vojenska_skupina_clen_alive(int s, int v) {
+    const int c = clen(*this, s, v);
+    return c != -1 && clovek[c].zdravie >= 1 ? 1.0f : 0.0f;
+}
+
+float S_L::return_vojenska_skupina_real_x(int v) { return platna_skupina(v) ? vojenska_skupina[v].xf : 0.0f; }
+float S_L::return_vojenska_skupina_real_y(int v) { return platna_skupina(v) ? vojenska_skupina[v].yf : 0.0f; }
+float S_L::return_vojenska_skupina_stroj_x(int s) { return return_vojenska_skupina_real_x(s); }
+float S_L::return_vojenska_skupina_stroj_y(int s) { return return_vojenska_skupina_real_y(s); }
+
+float S_L::return_vojenska_skupina_stroj_rotation(int s) {
+    return platna_skupina(s) ? vojenska_skupina[s].rot : 0.0f;
+}
+
+int S_L::return_vojenska_skupina_vojensky_stroj(int s) {
+    return platna_skupina(s) ? vojenska_skupina[s].vojensky_stroj : -1;
+}
+
+bool S_L::vojenska_skupina_owned(int vs) {
+    return platna_skupina(vs) && vojenska_skupina[vs].vlastnik == id_player;
+}
