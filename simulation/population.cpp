@@ -1,0 +1,608 @@
+// The people of a town: creation, the monthly and yearly pass over every person (eating, pairing,
+// ageing, births, coming of age, the father's hand-over, death), yearly settlers, the hand-out of
+// homes and jobs, the three per-owner lists and the population counters.
+#include <cstdio>
+
+#include "Strategy_library.h"
+
+using namespace Strategy_library;
+
+namespace {
+
+// The owner record the per-owner operations act on. `owner` only ever holds 0 … 2 through
+// set_owner, but the field is public, so anything else falls back to nobody's record.
+S_owner& aktualny(S_L& w) {
+    return w.id_owner[(w.owner >= 0 && w.owner < S_L::MAX_PLAYERS) ? w.owner : S_L::id_nikto];
+}
+
+bool zije(const S_L& w, int c) {
+    return platny_clovek(c) && w.clovek[c].vlastnik != -1 && w.clovek[c].zdravie != -1 &&
+           w.clovek[c].pohlavie != -1;
+}
+
+// Room of a building at its current level; 0 for anything that is not a catalogued building.
+int miesta(const S_L& w, int o) {
+    if (!platny_objekt(o)) return 0;
+    const S_objekt& ob = w.objekt[o];
+    if (ob.id < 0 || ob.id >= S_L::last_building_integer) return 0;
+    if (ob.level < 0 || ob.level >= S_L::MAX_LEVEL) return 0;
+    return w.budova[ob.id].level[ob.level].vojde_sa_ludi;
+}
+
+// Fields a new person or a newborn starts with beyond those the creation rules name, so that a
+// reused slot carries nothing over from its previous occupant.
+void cisty_zaciatok(S_clovek& c) {
+    for (bool& b : c.mal_pristup_k_surovine) b = false;
+    for (S_ma_chorobu& d : c.choroba) d.ma = false;
+    c.choroby_pocet = 0;
+    c.mrzol = false;
+    c.teple_oblecenie = false;
+    c.vojak = false;
+    c.zbran = c.brnenie = -1;
+    c.skupina = -1;
+    c.veza = -1;
+    c.attacked = -1;
+    c.action_timer = 0;
+    c.formation_x = c.formation_y = 0.0f;
+    c.heading = 0.0f;
+    c.peniaze = 0;
+    for (int& d : c.id_deti) d = -1;
+}
+
+void pridaj_do_zoznamu(int* zoznam, int& pocet, int id) {
+    if (!platny_clovek(id)) return;
+    if (pocet < 0) pocet = 0;
+    if (pocet >= S_L::MAX_CLOVEK) return;  // full: refuse rather than write past the list
+    zoznam[pocet++] = id;
+}
+
+int odober_zo_zoznamu(int* zoznam, int& pocet) {
+    if (pocet <= 0) {
+        pocet = 0;
+        return -1;
+    }
+    if (pocet > S_L::MAX_CLOVEK) pocet = S_L::MAX_CLOVEK;
+    --pocet;
+    int id = zoznam[pocet];
+    zoznam[pocet] = -1;
+    return id;
+}
+
+void odstran_zo_zoznamu(int* zoznam, int& pocet, int id) {
+    if (pocet > S_L::MAX_CLOVEK) pocet = S_L::MAX_CLOVEK;
+    for (int i = 0; i < pocet; ++i) {
+        if (zoznam[i] != id) continue;
+        for (int j = i; j + 1 < pocet; ++j) zoznam[j] = zoznam[j + 1];
+        zoznam[pocet - 1] = -1;
+        --pocet;
+        return;
+    }
+}
+
+// A single man with a home takes the woman who waited last.
+void parovanie(S_L& w, int c) {
+    S_clovek& muz = w.clovek[c];
+    if (muz.pohlavie != S_L::muz || muz.zdravie <= 0 || muz.objekt_v_ktorom_byva == -1 ||
+        muz.id_partnera != -1 || muz.vek <= S_L::CLOVEK_REPRODUKCIA_ZACIATOK)
+        return;
+    int z = w.odober_bez_muza();
+    if (!zije(w, z) || z == c) return;
+    S_clovek& zena = w.clovek[z];
+    muz.id_partnera = z;
+    zena.id_partnera = c;
+    // Her children still in her care move with her; one who has come of age already left home.
+    int n = zena.pocet_deti < S_L::MAX_DETI_NA_RODICA ? zena.pocet_deti : S_L::MAX_DETI_NA_RODICA;
+    for (int i = 0; i < n; ++i) {
+        int k = zena.id_deti[i];
+        if (!zije(w, k) || w.clovek[k].id_matky != z) continue;
+        if (w.clovek[k].vek < S_L::CLOVEK_REPRODUKCIA_ZACIATOK)
+            w.clovek[k].objekt_v_ktorom_byva = muz.objekt_v_ktorom_byva;
+    }
+    zena.objekt_v_ktorom_byva = muz.objekt_v_ktorom_byva;
+}
+
+bool v_plodnom_veku(int vek) {
+    return vek > S_L::CLOVEK_REPRODUKCIA_ZACIATOK && vek < S_L::CLOVEK_REPRODUKCIA_KONIEC;
+}
+
+// A mother in a shared home with a husband of child-bearing age may have a child this year.
+void skus_narodenie(S_L& w, int c) {
+    const S_clovek& zena = w.clovek[c];
+    if (zena.pohlavie != S_L::zena || zena.zdravie <= 0 || !v_plodnom_veku(zena.vek)) return;
+    int p = zena.id_partnera;
+    if (!zije(w, p) || zena.objekt_v_ktorom_byva == -1) return;
+    const S_clovek& muz = w.clovek[p];
+    if (muz.objekt_v_ktorom_byva != zena.objekt_v_ktorom_byva || !v_plodnom_veku(muz.vek)) return;
+    if (zena.pocet_deti >= S_L::MAX_DETI_NA_RODICA || muz.pocet_deti >= S_L::MAX_DETI_NA_RODICA)
+        return;
+    w.clovek_narodenie(c, p);
+}
+
+// At 50 a father hands his job and, if he has one, a place in his home to a grown son who lacks
+// them; one of each per check, sons in birth order.
+void odovzdanie_otca(S_L& w, int c) {
+    S_clovek& otec = w.clovek[c];
+    bool praca_dana = false;
+    bool domov_dany = false;
+    int n = otec.pocet_deti < S_L::MAX_DETI_NA_RODICA ? otec.pocet_deti : S_L::MAX_DETI_NA_RODICA;
+    for (int i = 0; i < n; ++i) {
+        int k = otec.id_deti[i];
+        if (!zije(w, k)) continue;
+        S_clovek& syn = w.clovek[k];
+        if (syn.id_otca != c || syn.pohlavie != S_L::muz || syn.zdravie <= 0 || !v_plodnom_veku(syn.vek))
+            continue;
+        // Soldiers stand outside the jobless list; swapping with one would lose a man from it.
+        if (!praca_dana && syn.objekt_v_ktorom_pracuje == -1 && otec.objekt_v_ktorom_pracuje != -1 &&
+            !syn.vojak && !otec.vojak) {
+            int prace = otec.objekt_v_ktorom_pracuje;
+            syn.objekt_v_ktorom_pracuje = prace;
+            otec.objekt_v_ktorom_pracuje = -1;
+            w.vymen_bez_prace(c, k);
+            std::printf("dal synovi pracu %s \n", w.objekt_meno(prace));
+            praca_dana = true;
+        }
+        if (!domov_dany && syn.objekt_v_ktorom_byva == -1 && otec.objekt_v_ktorom_byva != -1) {
+            int dom = otec.objekt_v_ktorom_byva;
+            syn.objekt_v_ktorom_byva = dom;
+            // He heads his own household under his father's roof: the house counts every grown
+            // man who lives in it, so his death or his father's frees exactly his own place.
+            if (platny_objekt(dom)) w.objekt[dom].je_ludi += 1;
+            w.najdi_odstran_posun_bez_domova(k);
+            domov_dany = true;
+        }
+    }
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- creation
+
+bool S_L::vytvor_clovek(int vlastnik, int pohlavie, int vek, int zdravie) {
+    if (pohlavie != muz && pohlavie != zena) return false;
+    const int povodny = owner;
+    if (!set_owner(vlastnik)) {
+        std::printf("ERROR : vytvor clovek nepodarilo sa nastavit vlastnika\n");
+        set_owner(povodny);
+        return false;
+    }
+    int id = vrat_volne_id_clovek();
+    if (!platny_clovek(id)) {
+        set_owner(povodny);
+        return false;
+    }
+    S_clovek& c = clovek[id];
+    cisty_zaciatok(c);
+    c.id_matky = c.id_otca = c.id_partnera = -1;
+    c.pocet_deti = 0;
+    c.pohlavie = pohlavie;
+    c.vek = vek;
+    c.zdravie = zdravie;
+    c.vlastnik = vlastnik;
+    c.objekt_v_ktorom_byva = c.objekt_v_ktorom_pracuje = -1;
+    c.x = c.y = 0.0f;
+
+    // Grown-ups from 18, as everywhere else; a person created at 18 is an adult at once.
+    S_owner& o = aktualny(*this);
+    o.pocet_ludi += 1;
+    const bool dospely = vek >= CLOVEK_REPRODUKCIA_ZACIATOK;
+    if (pohlavie == zena) {
+        if (dospely) {
+            o.pocet_zien += 1;
+            pridaj_bez_muza(id);
+        } else {
+            o.pocet_dievcat += 1;
+            o.pocet_deti += 1;
+        }
+    } else {
+        if (dospely) {
+            o.pocet_muzov += 1;
+            pridaj_bez_prace(id);
+            pridaj_bez_domova(id);
+        } else {
+            o.pocet_chlapcov += 1;
+            o.pocet_deti += 1;
+        }
+    }
+    if (!set_owner(povodny)) {
+        std::printf("ERROR : vytvor clovek nepodarilo sa vratit vlastnika\n");
+        return false;
+    }
+    return true;
+}
+
+// ---------------------------------------------------------------- the monthly and yearly pass
+
+bool S_L::kontroluj_ludi() {
+    if (!mesiac_passed && !rok_passed) return false;
+    rozdeluj_jedlo();
+    S_owner& o = aktualny(*this);
+    o.hladuje_muz = o.hladuje_zena = 0;
+    const int ja = owner;
+    // Newborns get ids during the walk; those above the current id are visited too, so the bound
+    // is re-read every round.
+    for (int c = 0; c < clovek_hwm && c < MAX_CLOVEK; ++c) {
+        S_clovek& p = clovek[c];
+        if (p.vlastnik != ja || p.zdravie == -1) continue;
+        if (mesiac_passed) {
+            kontroluj_potreby(c);
+            parovanie(*this, c);
+        }
+        if (rok_passed && p.zdravie > 0) {
+            p.teple_oblecenie = false;
+            p.vek += 1;
+            if (p.vek == CLOVEK_REPRODUKCIA_ZACIATOK) clovek_dosiahol_dospelost(c);
+            if (p.vek > CLOVEK_VEK_DIE_DEF)
+                p.zdravie = 0;
+            else if (p.vek > CLOVEK_VEK_DIE && clovek_die_random(c))
+                p.zdravie = 0;
+            skus_narodenie(*this, c);
+        }
+        if (p.vek == CLOVEK_REPRODUKCIA_KONIEC && p.zdravie > 0 && p.pohlavie == muz)
+            odovzdanie_otca(*this, c);
+        if (p.zdravie > 0) kontroluj_choroby(c);
+        if (p.zdravie < 1) clovek_DIE(c);
+    }
+    return true;
+}
+
+bool S_L::clovek_die_random(int c) {
+    if (!platny_clovek(c) || clovek[c].vek < CLOVEK_VEK_DIE) return false;
+    int r = random(0, 100);
+    int hranica = clovek[c].vek - 10;
+    if (hranica < 50) hranica = 50;
+    return r < hranica;
+}
+
+void S_L::clovek_narodenie(int matka, int otec) {
+    if (!zije(*this, matka) || !zije(*this, otec)) return;
+    S_clovek& m = clovek[matka];
+    S_clovek& t = clovek[otec];
+    // No fifth child: a full slot table refuses before anything is drawn or taken.
+    if (m.pocet_deti < 0 || t.pocet_deti < 0 || m.pocet_deti >= MAX_DETI_NA_RODICA ||
+        t.pocet_deti >= MAX_DETI_NA_RODICA)
+        return;
+    int r = random(0, 2);
+    if (r == 0) return;
+    int id = vrat_volne_id_clovek();
+    if (!platny_clovek(id)) return;
+    S_clovek& d = clovek[id];
+    cisty_zaciatok(d);
+    d.id_matky = matka;
+    d.id_otca = otec;
+    d.id_partnera = -1;
+    d.objekt_v_ktorom_byva = m.objekt_v_ktorom_byva;
+    d.objekt_v_ktorom_pracuje = -1;
+    d.pocet_deti = 0;
+    d.pohlavie = r;
+    d.vek = 0;
+    d.vlastnik = owner;
+    d.x = d.y = 0.0f;
+    d.zdravie = 100;
+
+    m.id_deti[m.pocet_deti++] = id;
+    t.id_deti[t.pocet_deti++] = id;
+    // A second child is of the other sex than the first. When the first has died its sex is
+    // gone with it and the drawn sex stands.
+    if (m.pocet_deti == 2) {
+        int prvy = m.id_deti[0];
+        if (zije(*this, prvy) && clovek[prvy].id_matky == matka)
+            d.pohlavie = clovek[prvy].pohlavie == muz ? zena : muz;
+    }
+    S_owner& o = aktualny(*this);
+    o.pocet_ludi += 1;
+    o.pocet_deti += 1;
+    if (d.pohlavie == muz)
+        o.pocet_chlapcov += 1;
+    else
+        o.pocet_dievcat += 1;
+}
+
+void S_L::clovek_dosiahol_dospelost(int c) {
+    if (!zije(*this, c)) return;
+    S_clovek& p = clovek[c];
+    S_owner& o = aktualny(*this);
+    p.objekt_v_ktorom_byva = -1;
+    o.pocet_deti -= 1;
+    if (p.pohlavie == zena) {
+        o.pocet_dievcat -= 1;
+        o.pocet_zien += 1;
+        pridaj_bez_muza(c);
+    } else {
+        pridaj_bez_prace(c);
+        pridaj_bez_domova(c);
+        o.pocet_chlapcov -= 1;
+        o.pocet_muzov += 1;
+    }
+}
+
+// ---------------------------------------------------------------- death
+
+void S_L::clovek_DIE(int c) {
+    if (!platny_clovek(c)) return;
+    S_clovek& p = clovek[c];
+    const int povodny = owner;
+    if (p.vlastnik != owner) {
+        std::printf("clovek DIE owner missmatch\n");
+        // A free slot has no owner: refuse, so nobody dies twice and no counter is lowered twice.
+        if (p.vlastnik < 0 || p.vlastnik >= MAX_PLAYERS || !set_owner(p.vlastnik)) {
+            std::printf("clovek DIE : owner set error\n");
+            set_owner(povodny);
+            return;
+        }
+    }
+    if (p.zdravie == -1 && p.pohlavie == -1) {  // already dead
+        set_owner(povodny);
+        return;
+    }
+    S_owner& o = aktualny(*this);
+    const int vlastnik = owner;
+    const int a = p.vek;
+    const int s = p.pohlavie;
+    p.vek = p.zdravie = p.id_matky = p.id_otca = -1;
+
+    o.surovina[mrtvola].mam += 1;
+    if (s == muz)
+        o.zomrelo_muz += 1;
+    else
+        o.zomrelo_zena += 1;
+
+    const int h = p.objekt_v_ktorom_byva;
+    const int n = (p.pocet_deti < MAX_DETI_NA_RODICA) ? p.pocet_deti : MAX_DETI_NA_RODICA;
+    for (int i = 0; i < n; ++i) {
+        int k = p.id_deti[i];
+        p.id_deti[i] = -1;
+        if (!zije(*this, k)) continue;
+        S_clovek& dieta = clovek[k];
+        if (s == zena && dieta.id_matky == c) dieta.id_matky = -1;
+        if (s == muz && dieta.id_otca == c) {
+            dieta.id_otca = -1;
+            if (dieta.vek < CLOVEK_REPRODUKCIA_ZACIATOK) dieta.objekt_v_ktorom_byva = -1;
+        }
+    }
+    p.pohlavie = p.vlastnik = -1;
+    p.x = p.y = -1.0f;
+
+    const int partner = p.id_partnera;
+    if (zije(*this, partner) && clovek[partner].id_partnera == c) {
+        S_clovek& q = clovek[partner];
+        q.id_partnera = -1;
+        if (q.pohlavie == zena) {
+            pridaj_bez_muza(partner);
+            q.objekt_v_ktorom_byva = -1;
+        }
+    } else if (s == zena) {
+        najdi_odstran_posunodober_bez_muza(c);
+    }
+    p.id_partnera = -1;
+
+    if (s == muz) {
+        const int w = p.objekt_v_ktorom_pracuje;
+        p.objekt_v_ktorom_pracuje = -1;
+        if (!p.vojak) {
+            if (w == -1) {
+                najdi_odstran_posun_bez_prace(c);
+            } else if (platny_objekt(w)) {
+                if (objekt[w].je_ludi > 0) objekt[w].je_ludi -= 1;
+                std::printf("%d zomrel a uvolnil pracu v %s \n", c, objekt_meno(w));
+                if (objekt[w].id == hlavna_budova && o.stavbari > 0) o.stavbari -= 1;
+            }
+        } else {
+            if (w != -1) {
+                std::printf("!!!!!!!!vojak odstraneny z prace %d\n", w);
+                if (platny_objekt(w) && objekt[w].je_ludi > 0) objekt[w].je_ludi -= 1;
+            }
+            o.pocet_vojakov -= 1;
+            p.vojak = false;
+            if (p.skupina >= 0) odober_vojaka_z_vojenskej_skupiny(c, p.skupina);
+            if (p.veza >= 0) odober_vojaka_z_veze(c, p.veza, vlastnik);
+            p.skupina = -1;
+            p.veza = -1;
+            if (p.zbran == luk)
+                o.pocet_lukostrelcov -= 1;
+            else if (p.zbran == kopija)
+                o.pocet_kopijnikov -= 1;
+            else if (p.zbran == mec)
+                o.pocet_sermiarov -= 1;
+            p.zbran = p.brnenie = -1;
+        }
+        p.objekt_v_ktorom_byva = -1;
+        if (a >= CLOVEK_REPRODUKCIA_ZACIATOK) {
+            if (h == -1)
+                najdi_odstran_posun_bez_domova(c);
+            else if (platny_objekt(h) && objekt[h].je_ludi > 0)
+                objekt[h].je_ludi -= 1;
+        }
+    }
+    p.objekt_v_ktorom_byva = -1;
+
+    o.pocet_ludi -= 1;
+    o.pocet_smrti += 1;
+    if (a < CLOVEK_REPRODUKCIA_ZACIATOK) {
+        if (s == muz)
+            o.pocet_chlapcov -= 1;
+        else
+            o.pocet_dievcat -= 1;
+        o.pocet_deti -= 1;
+    } else if (s == muz) {
+        o.pocet_muzov -= 1;
+    } else {
+        o.pocet_zien -= 1;
+    }
+
+    for (int d = 1; d < choroba_last_id; ++d) {
+        if (!p.choroba[d].ma) continue;
+        p.choroba[d].ma = false;
+        o.trpi_chorobou[d] -= 1;
+        p.choroby_pocet -= 1;
+        if (p.choroby_pocet == 0) {
+            o.trpi_chorobou_celkom -= 1;
+            o.zomrelo_na_chorobu += 1;
+        }
+    }
+    p.choroby_pocet = 0;
+
+    pridaj_volne_id_clovek(c);
+    set_owner(povodny);
+}
+
+// ---------------------------------------------------------------- settlers
+
+void S_L::kontroluj_prichod_novych_ludi() {
+    if (!rok_passed) return;
+    long long volne = 0;
+    for (int i = 0; i < objekt_hwm && i < MAX_OBJECTS; ++i) {
+        const S_objekt& ob = objekt[i];
+        if (ob.co_to_je != id_budova || ob.id != dom || ob.percenta <= 99) continue;
+        if (ob.vlastnik <= id_nikto || ob.vlastnik >= MAX_PLAYERS) continue;
+        int m = miesta(*this, i) - ob.je_ludi;
+        if (m > 0) volne += m;
+    }
+    const S_owner& o = aktualny(*this);
+    const long long hranica = 62 * volne;
+    const long long jedlo = static_cast<long long>(o.surovina[chlieb].mam) + o.surovina[maso].mam +
+                            o.surovina[ryba].mam;
+    const bool jedla_dost = infinite_sources || jedlo > hranica;
+    const bool vody_dost = infinite_sources || o.surovina[voda].mam > hranica;
+    if (!jedla_dost || !vody_dost) return;
+    for (long long i = 0; i < volne; ++i) {
+        if (!vytvor_clovek(owner, muz, 20, 100)) return;
+        if (!vytvor_clovek(owner, zena, 20, 100)) return;
+    }
+}
+
+// ---------------------------------------------------------------- homes and jobs
+
+void S_L::kontroluj_najdenie_domu_prace() {
+    S_owner& o = aktualny(*this);
+    const int ja = owner;
+    // The buildings that can still take someone, in object order; they drop out as they fill.
+    // Collected once per call, so the repeated passes do not each walk every object slot.
+    static int kandidati[MAX_OBJECTS];
+    int pocet = 0;
+    for (int i = 0; i < objekt_hwm && i < MAX_OBJECTS; ++i) {
+        const S_objekt& ob = objekt[i];
+        if (ob.co_to_je != id_budova || ob.vlastnik != ja || ob.percenta <= 99) continue;
+        if (ob.id < 0 || ob.id >= last_building_integer) continue;
+        if (ob.id != dom && !budova[ob.id].zamestnava) continue;
+        // A workplace takes workers only while it has room: one whose level holds fewer than it
+        // employs must not swallow the jobless.
+        if (ob.je_ludi < miesta(*this, i)) kandidati[pocet++] = i;
+    }
+    bool zmena = true;
+    while (zmena && pocet > 0) {
+        zmena = false;
+        int ostava = 0;
+        for (int k = 0; k < pocet; ++k) {
+            const int b = kandidati[k];
+            S_objekt& ob = objekt[b];
+            if (ob.id == dom) {
+                int m = odober_bez_domova();
+                if (zije(*this, m)) {
+                    clovek[m].objekt_v_ktorom_byva = b;
+                    ob.je_ludi += 1;
+                    if (ja >= 0 && ja < MAX_PLAYERS) AI[ja].volne[dom] -= 1;
+                    zmena = true;
+                } else if (m != -1) {
+                    zmena = true;  // a stale entry left the list
+                }
+            } else {
+                int m = odober_bez_prace();
+                if (m != -1) {
+                    zmena = true;
+                    if (!zije(*this, m) || clovek[m].zdravie < 0) {
+                        std::printf("FATAL ERROR : pridelovanie prace - mrtvy clovek");
+                    } else {
+                        ob.je_ludi += 1;
+                        clovek[m].objekt_v_ktorom_pracuje = b;
+                        std::printf("%d sa zamestnal v %d=%s \n", m, b, objekt_meno(b));
+                        if (ob.id == hlavna_budova) o.stavbari += 1;
+                    }
+                }
+            }
+            if (ob.je_ludi < miesta(*this, b)) kandidati[ostava++] = b;
+        }
+        pocet = ostava;
+        if (o.bez_domova_last_id <= 0 && o.bez_prace_last_id <= 0) break;
+    }
+}
+
+// ---------------------------------------------------------------- lists
+
+void S_L::pridaj_bez_domova(int id_clovek) {
+    S_owner& o = aktualny(*this);
+    pridaj_do_zoznamu(o.clovek_bez_domova_list, o.bez_domova_last_id, id_clovek);
+}
+
+bool S_L::pridaj_bez_prace(int id_clovek) {
+    if (!platny_clovek(id_clovek)) return false;
+    if (clovek[id_clovek].vlastnik != owner) {
+        std::printf("FATAL ERROR : pridaj clovek nesedi owner clovek %d != %d system\n",
+                    clovek[id_clovek].vlastnik, owner);
+        return false;
+    }
+    S_owner& o = aktualny(*this);
+    if (o.bez_prace_last_id >= MAX_CLOVEK) return false;
+    pridaj_do_zoznamu(o.clovek_bez_prace_list, o.bez_prace_last_id, id_clovek);
+    return true;
+}
+
+void S_L::pridaj_bez_muza(int id_muz) {
+    S_owner& o = aktualny(*this);
+    pridaj_do_zoznamu(o.muzodober_bez_muza_list, o.bez_zeny_last_id, id_muz);
+}
+
+int S_L::odober_bez_domova() {
+    S_owner& o = aktualny(*this);
+    return odober_zo_zoznamu(o.clovek_bez_domova_list, o.bez_domova_last_id);
+}
+
+int S_L::odober_bez_prace() {
+    S_owner& o = aktualny(*this);
+    return odober_zo_zoznamu(o.clovek_bez_prace_list, o.bez_prace_last_id);
+}
+
+int S_L::odober_bez_muza() {
+    S_owner& o = aktualny(*this);
+    return odober_zo_zoznamu(o.muzodober_bez_muza_list, o.bez_zeny_last_id);
+}
+
+void S_L::najdi_odstran_posun_bez_domova(int id_cloveka) {
+    S_owner& o = aktualny(*this);
+    odstran_zo_zoznamu(o.clovek_bez_domova_list, o.bez_domova_last_id, id_cloveka);
+}
+
+void S_L::najdi_odstran_posun_bez_prace(int id_cloveka) {
+    S_owner& o = aktualny(*this);
+    odstran_zo_zoznamu(o.clovek_bez_prace_list, o.bez_prace_last_id, id_cloveka);
+}
+
+void S_L::najdi_odstran_posunodober_bez_muza(int id_cloveka) {
+    S_owner& o = aktualny(*this);
+    odstran_zo_zoznamu(o.muzodober_bez_muza_list, o.bez_zeny_last_id, id_cloveka);
+}
+
+void S_L::vymen_bez_prace(int rodic, int dieta) {
+    S_owner& o = aktualny(*this);
+    const int n = o.bez_prace_last_id < MAX_CLOVEK ? o.bez_prace_last_id : MAX_CLOVEK;
+    for (int i = 0; i < n; ++i)
+        if (o.clovek_bez_prace_list[i] == dieta) o.clovek_bez_prace_list[i] = rodic;
+}
+
+// ---------------------------------------------------------------- counters
+
+int S_L::return_pocet_ludi() { return aktualny(*this).pocet_ludi; }
+int S_L::return_pocet_zien() { return aktualny(*this).pocet_zien; }
+int S_L::return_pocet_muzov() { return aktualny(*this).pocet_muzov; }
+int S_L::return_pocet_deti() { return aktualny(*this).pocet_deti; }
+int S_L::return_pocet_chlapcov() { return aktualny(*this).pocet_chlapcov; }
+int S_L::return_pocet_dievcat() { return aktualny(*this).pocet_dievcat; }
+int S_L::return_zomrelo_ludi() { return aktualny(*this).pocet_smrti; }
+int S_L::return_zomrelo_muzov() { return aktualny(*this).zomrelo_muz; }
+int S_L::return_zomrelo_zien() { return aktualny(*this).zomrelo_zena; }
+int S_L::return_zomrelo_hladom() { return aktualny(*this).zomrelo_hladom; }
+int S_L::return_pocet_zomrelo_na_chorobu() { return aktualny(*this).zomrelo_na_chorobu; }
+int S_L::return_pocet_muzov_hladuje() { return aktualny(*this).hladuje_muz; }
+int S_L::return_pocet_zien_hladuje() { return aktualny(*this).hladuje_zena; }
+int S_L::return_pocet_muzov_bez_domova() { return aktualny(*this).bez_domova_last_id; }
+int S_L::return_pocet_muzov_bez_prace() { return aktualny(*this).bez_prace_last_id; }
+int S_L::return_pocet_muzov_bez_zien() { return aktualny(*this).bez_zeny_last_id; }
