@@ -5,6 +5,8 @@
 #include <glm/gtc/matrix_transform.hpp>
 
 #include "Camera.h"
+#include "Color.h"
+#include "Strategy_library.h"
 #include "OpenGL3_3.h"
 #include "shader.h"
 
@@ -41,3 +43,122 @@ void SendMatrixToGLSL() { shader_nastav_mvp(MVP); }
 
 glm::mat4 getViewMatrix() { return ViewMatrix; }
 glm::mat4 getProjectionMatrix() { return ProjectionMatrix; }
+
+// ---------------------------------------------------------------- the game's matrix calls
+
+namespace {
+
+constexpr float STUPEN = 0.017453292f;
+
+// The turns as the game defines them (each the transpose of glm::rotate about the same axis).
+glm::mat4 Rx(float t) {
+    const float c = std::cos(t), s = std::sin(t);
+    return glm::mat4(1, 0, 0, 0, 0, c, s, 0, 0, -s, c, 0, 0, 0, 0, 1);
+}
+glm::mat4 Ry(float t) {
+    const float c = std::cos(t), s = std::sin(t);
+    return glm::mat4(c, 0, s, 0, 0, 1, 0, 0, -s, 0, c, 0, 0, 0, 0, 1);
+}
+glm::mat4 Rz(float t) {
+    const float c = std::cos(t), s = std::sin(t);
+    return glm::mat4(c, s, 0, 0, -s, c, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);
+}
+
+}  // namespace
+
+void glTranslatef(float x, float y, float z) {
+    modelMatrix.TransllationMatrix = glm::translate(glm::mat4(1.0f), glm::vec3(x, y, z));
+}
+
+void glRotatef(float angle, float x, float y, float z) {
+    if (x == 1) modelMatrix.rx = angle;
+    if (y == 1) modelMatrix.ry = angle;
+    if (z == 1) modelMatrix.rz = angle;
+    modelMatrix.RotationMatrix =
+        Ry(modelMatrix.ry * STUPEN) * Rx(modelMatrix.rx * STUPEN) * Rz(modelMatrix.rz * STUPEN);
+}
+
+void glLoadIdentity() {
+    glRotatef(0, 1, 1, 1);
+    glTranslatef(0, 0, 0);
+    modelMatrix.ModelMatrix = glm::mat4(1.0f);
+}
+
+void glPushMatrix() { glLoadIdentity(); }
+
+void glPopMatrix() { modelMatrix.rx = modelMatrix.ry = modelMatrix.rz = 0; }
+
+void glCallList(int handle) {
+    modelMatrix.ModelMatrix = modelMatrix.TransllationMatrix * modelMatrix.RotationMatrix;
+    Kresli_graficky_objekt(handle);
+}
+
+void kresli_mesh_gl(int handle, const glm::mat4& mvp) {
+    const unsigned int vb = strategy.graficky_objekt_vertex_buffer(handle);
+    const unsigned int cb = strategy.graficky_objekt_color_buffer(handle);
+    const int n = strategy.graficky_objekt_verteces_size(handle);
+    if (vb == 0 || cb == 0 || n <= 0) return;  // never uploaded: nothing to draw from
+    shader_nastav_mvp(mvp);
+    shader_kresli(vb, cb, n, false);
+}
+
+void (*kresli_mesh)(int handle, const glm::mat4& mvp) = kresli_mesh_gl;
+
+void Kresli_graficky_objekt(int handle) {
+    // The draw handle is the registry index (the upload hands them out in id order).
+    if (handle < 0 || handle >= strategy.return_last_graficky_objekt()) return;
+    resetShader();
+    kresli_mesh(handle, ProjectionMatrix * ViewMatrix * modelMatrix.ModelMatrix);
+}
+
+// Places one mesh found by `handle` and draws it.
+static void umiestni(int handle, float x, float y, float z, float rx, float ry, float rz) {
+    glPushMatrix();
+    glTranslatef(x, y, z);
+    glRotatef(rx, 1, 0, 0);
+    glRotatef(ry, 0, 1, 0);
+    glRotatef(rz, 0, 0, 1);
+    glCallList(handle);
+    glPopMatrix();
+}
+
+void Call_graficky_objekt(int typ, float x, float y, float z, float rx, float ry, float rz) {
+    umiestni(strategy.graficky_objekt_base_list(typ), x, y, z, rx, ry, rz);
+}
+
+void Call_graficky_objekt(int mx, int my, float x, float y, float z, float rx, float ry, float rz) {
+    umiestni(strategy.graficky_objekt_base_list(mx, my), x, y, z, rx, ry, rz);
+}
+
+void Call_graficky_objekt_podklad(int p, float x, float y, float z, float rx, float ry, float rz) {
+    umiestni(strategy.graficky_objekt_podklad_base_list(p), x, y, z, rx, ry, rz);
+}
+
+void Call_graficky_objekt_soldier(float x, float y, float z, float rx, float ry, float rz,
+                                  int skupina, int clen) {
+    umiestni(strategy.graficky_objekt_soldier_base_list(skupina, clen), x, y, z, rx, ry, rz);
+}
+
+void Call_graficky_objekt_stroj(float x, float y, float z, float rx, float ry, float rz, int stroj) {
+    umiestni(strategy.graficky_objekt_stroj_base_list(stroj), x, y, z, rx, ry, rz);
+}
+
+void Call_graficky_objekt_visualny_ukazovatel(float x, float y, float z, float rx, float ry,
+                                              float rz, int vip) {
+    umiestni(strategy.graficky_objekt_VIP_base_list(vip), x, y, z, rx, ry, rz);
+}
+
+void correct_rotation(float& angle) {
+    angle = 180.0f - angle;
+    if (!std::isfinite(angle)) {
+        angle = 0.0f;
+        return;
+    }
+    // One step of 360 covers every stored heading; fmod keeps a wild value from looping.
+    if (angle < 0.0f) angle += 360.0f;
+    if (angle > 360.0f) angle -= 360.0f;
+    if (angle < 0.0f || angle > 360.0f) {
+        angle = std::fmod(angle, 360.0f);
+        if (angle < 0.0f) angle += 360.0f;
+    }
+}

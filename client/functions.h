@@ -21,3 +21,46 @@ void SettingMatrix();
 void SendMatrixToGLSL();
 glm::mat4 getViewMatrix();
 glm::mat4 getProjectionMatrix();
+
+// ---------------------------------------------------------------- the game's matrix calls
+// These are the game's own functions (C++ linkage) under the names of the old fixed-function
+// calls; a file that defines or calls them must not include a GL header. There is no matrix
+// stack: the state is `modelMatrix`, valid inside one placement call.
+
+// TransllationMatrix = translation by (x, y, z).
+void glTranslatef(float x, float y, float z);
+// Stores the angle for each axis flagged with 1, then RotationMatrix = Ry * Rx * Rz.
+void glRotatef(float angle, float x, float y, float z);
+// All angles 0, no translation, ModelMatrix = identity.
+void glLoadIdentity();
+// Same as glLoadIdentity.
+void glPushMatrix();
+// Forgets the stored angles.
+void glPopMatrix();
+// ModelMatrix = TransllationMatrix * RotationMatrix, then draws registry mesh `handle`.
+void glCallList(int handle);
+
+// Draws registry mesh `handle` (draw handle = mesh id) with its own vertex colours; -1 and
+// handles of no loaded mesh are skipped.
+void Kresli_graficky_objekt(int handle);
+
+// The GL draw of one mesh with its full MVP; replaceable so placement and the world pass can be
+// checked without a GL context. The default uploads the MVP and draws the mesh's two buffers.
+extern void (*kresli_mesh)(int handle, const glm::mat4& mvp);
+void kresli_mesh_gl(int handle, const glm::mat4& mvp);
+
+// The placement family: position, turn (degrees about x, y, z) and draw one mesh, looked up by
+// building type, by the building on map point (mx, my), by ground kind (current month), by
+// group member (weapon), by siege machine kind, or by marker kind.
+void Call_graficky_objekt(int typ, float x, float y, float z, float rx, float ry, float rz);
+void Call_graficky_objekt(int mx, int my, float x, float y, float z, float rx, float ry, float rz);
+void Call_graficky_objekt_podklad(int p, float x, float y, float z, float rx, float ry, float rz);
+void Call_graficky_objekt_soldier(float x, float y, float z, float rx, float ry, float rz,
+                                  int skupina, int clen);
+void Call_graficky_objekt_stroj(float x, float y, float z, float rx, float ry, float rz, int stroj);
+void Call_graficky_objekt_visualny_ukazovatel(float x, float y, float z, float rx, float ry,
+                                              float rz, int vip);
+
+// People and machines face the other way from their stored heading: angle = 180 - angle, kept
+// within 0 … 360.
+void correct_rotation(float& angle);

@@ -1,0 +1,43 @@
+// The view-centre cross, world lines and the no-op helpers.
+#include "Draw_3.h"
+
+#include "Color.h"
+#include "Mouse.h"
+#include "functions.h"
+#include "shader.h"
+
+void kresli_ciaru_gl(const float body[6], const glm::mat4& mvp) {
+    // White per vertex: the override colour is what shows.
+    static const float biela[6] = {1, 1, 1, 1, 1, 1};
+    const unsigned int vb = shader_vytvor_buffer(body, sizeof(float) * 6);
+    const unsigned int cb = shader_vytvor_buffer(biela, sizeof biela);
+    shader_nastav_mvp(mvp);
+    shader_kresli(vb, cb, 2, true);
+    shader_zmaz_buffer(vb);
+    shader_zmaz_buffer(cb);
+}
+
+void (*kresli_ciaru)(const float body[6], const glm::mat4& mvp) = kresli_ciaru_gl;
+
+void LINE(float x1, float y1, float z1, float x2, float y2, float z2) {
+    const float body[6] = {x1, y1, z1, x2, y2, z2};
+    kresli_ciaru(body, MVP);
+}
+
+void LINE(int, int, int, int, int, int) {}
+
+void Draw_vnutorna_mys() {
+    const float x = moja_vnutorna_mys.x, y = moja_vnutorna_mys.y;
+    const float h = moja_vnutorna_mys.z + 0.2f;
+    red();
+    LINE(x - 0.2f, h, y, x + 0.2f, h, y);
+    LINE(x, h, y - 0.2f, x, h, y + 0.2f);
+}
+
+void Draw_build(int, float, float, float, float) {}
+void QUAD(int, int, int, int) {}
+void QUAD(float, float, float, float, float) {}
+void QUAD(float, float, float, float, float, float) {}
+void QUAD_LINES(int, int, int, int) {}
+void QUAD_LINES(float, float, float, float, float, float) {}
+void Collored_QUAD(float, float, float, float, float, float, float) {}
