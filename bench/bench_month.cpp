@@ -1,0 +1,130 @@
+// Cost of a month end for a town of 1 000 people in 400 houses with 300 workplaces: the month-end
+// checks alone (stores, homes and jobs, the people's pass with food and disease, settlers,
+// balance, ranks, the attack trigger, the end of the game), and a whole fast-forwarded month as
+// one frame runs it when the player presses M (31 day steps plus the month-end checks).
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "Game.h"
+#include "Strategy_library.h"
+
+using namespace Strategy_library;
+using W = S_L;
+
+namespace {
+
+S_surovina g_zasoby[W::MAX_SUROVIN];
+float g_hodiny = 0.0f;
+
+float hodiny() { return g_hodiny; }
+
+// Sends the console lines (meshes that cannot load without the client, jobs handed out, deaths)
+// to /dev/null while it lives.
+struct Ticho {
+    int povodny;
+    Ticho() {
+        std::fflush(stdout);
+        povodny = dup(1);
+        const int nic = open("/dev/null", O_WRONLY);
+        dup2(nic, 1);
+        close(nic);
+    }
+    ~Ticho() {
+        std::fflush(stdout);
+        dup2(povodny, 1);
+        close(povodny);
+    }
+};
+
+void postav(int i, int typ, int level) {
+    const int x = 40 + i % 120, y = 40 + i / 120;
+    strategy.pridaj_budovu(x, y, typ, level);
+    if (strategy.point_id_of_objekt(x, y) < 0) std::abort();
+}
+
+// The new game's 30 settlers grown to 1 000 people: 400 men and 400 women of 20 to 45, 200
+// children; 400 one-family houses, 300 one-man workplaces of six kinds, wells and a warehouse.
+// One month end has housed, employed and married them. Stocks are ample and restored before
+// every measured month, so the town neither starves nor fills its stores.
+void mesto_1000() {
+    static bool katalogy = false;
+    Ticho ticho;
+    if (!katalogy) {
+        strategy.Set_all();
+        katalogy = true;
+    }
+    strategy.New_Game();
+    int n = 0;
+    for (int i = 0; i < 400; ++i) postav(n++, W::dom, 1);
+    static const int prace[] = {W::farma, W::lovec, W::rybar, W::zberac_dreva, W::mlyn, W::pekaren};
+    for (int i = 0; i < 300; ++i) postav(n++, prace[i % 6], 1);
+    for (int i = 0; i < 4; ++i) postav(n++, W::studna, 4);
+    postav(n++, W::sklad, 5);
+    for (int i = 0; i < 385; ++i) {
+        strategy.vytvor_clovek(W::id_player, W::muz, 20 + i % 26, 100);
+        strategy.vytvor_clovek(W::id_player, W::zena, 20 + i % 26, 100);
+    }
+    for (int i = 0; i < 200; ++i) strategy.vytvor_clovek(W::id_player, 1 + i % 2, 1 + i % 15, 100);
+    S_owner& hrac = strategy.id_owner[W::id_player];
+    for (int r = 1; r < W::last_surovina_id; ++r) hrac.surovina[r].mam = 100000;
+    hrac.surovina[W::mrtvola].mam = 0;
+    std::memcpy(g_zasoby, hrac.surovina, sizeof g_zasoby);
+
+    strategy.time = {1, W::M_jul, 1};
+    strategy.mesiac_passed = true;
+    strategy.rok_passed = false;
+    Game_mesiac();
+    if (hrac.pocet_ludi < 990 || hrac.bez_domova_last_id != 0) std::abort();
+}
+
+// The month-end checks of 1 August (summer, no year end).
+void mesiac_konce(benchmark::State& state) {
+    mesto_1000();
+    Ticho ticho;
+    for (auto _ : state) {
+        std::memcpy(strategy.id_owner[W::id_player].surovina, g_zasoby, sizeof g_zasoby);
+        strategy.time = {1, W::M_august, 1};
+        strategy.mesiac_passed = true;
+        strategy.rok_passed = false;
+        Game_mesiac();
+    }
+    state.counters["ludi"] = strategy.id_owner[W::id_player].pocet_ludi;
+}
+BENCHMARK(mesiac_konce)->Unit(benchmark::kMillisecond);
+
+// One frame with month fast-forward from 1 Jul: 31 day steps, then the month-end checks.
+void mesiac_pretocenie(benchmark::State& state) {
+    mesto_1000();
+    game_hooks = {hodiny, nullptr, nullptr};
+    my_time = {0.0f, 0.0f, false};
+    g_hodiny = 0.0f;
+    zrychlenie = 1.0f;
+    strategy.time_slow = false;
+    Ticho ticho;
+    Game.Run();
+    for (auto _ : state) {
+        std::memcpy(strategy.id_owner[W::id_player].surovina, g_zasoby, sizeof g_zasoby);
+        strategy.time = {1, W::M_jul, 1};
+        cas_mesiace = true;
+        g_hodiny += 2.0f * zrychlenie * 2500.0f + 1.0f;
+        // Keep the clock's float exact: start over well below 2^24 ms.
+        if (g_hodiny > 8.0e6f) {
+            g_hodiny = 5001.0f;
+            my_time.time_last = 0.0f;
+        }
+        Game.Action();
+        if (strategy.return_mesiac() != W::M_august) std::abort();
+    }
+    state.counters["ludi"] = strategy.id_owner[W::id_player].pocet_ludi;
+}
+BENCHMARK(mesiac_pretocenie)->Unit(benchmark::kMillisecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
