@@ -112,15 +112,18 @@ TEST(Population, FatherOfFiftyHandsJobAndHomeToHisSon) {
     int dom = postav(101, 100, S_L::dom, 1);
     koniec_mesiaca(S_L::M_marec);
     strategy.clovek[14].vek = 50;
-    int syn = dieta(14, 29, S_L::muz, 25);
+    int syn = dieta(14, 29, S_L::muz, 25), brat = dieta(14, 29, S_L::muz, 23);
     auto& h = hrac();
-    ASSERT_EQ(h.clovek_bez_prace_list[h.bez_prace_last_id - 1], syn);
+    ASSERT_EQ(h.clovek_bez_prace_list[h.bez_prace_last_id - 2], syn);
 
     koniec_mesiaca(S_L::M_april);
     EXPECT_EQ(strategy.clovek[syn].objekt_v_ktorom_pracuje, 0);
     EXPECT_EQ(strategy.clovek[14].objekt_v_ktorom_pracuje, -1);
-    EXPECT_EQ(h.clovek_bez_prace_list[h.bez_prace_last_id - 1], 14);
+    EXPECT_EQ(h.clovek_bez_prace_list[h.bez_prace_last_id - 2], 14);
     EXPECT_EQ(strategy.clovek[syn].objekt_v_ktorom_byva, dom);
+    // One job and one home per check, to the first son in birth order.
+    EXPECT_EQ(strategy.clovek[brat].objekt_v_ktorom_pracuje, -1);
+    EXPECT_EQ(strategy.clovek[brat].objekt_v_ktorom_byva, -1);
     EXPECT_EQ(strategy.clovek[14].objekt_v_ktorom_byva, dom);
     EXPECT_EQ(h.stavbari, 5);
     EXPECT_EQ(prepocet(), "");
@@ -133,20 +136,25 @@ TEST(Population, FatherOfFiftyHandsJobAndHomeToHisSon) {
 
 TEST(Population, BirthsComingOfAgeAndOldAge) {
     nova_hra();
-    postav(101, 100, S_L::dom, 1);
+    for (int i = 0; i < 10; ++i) postav(101 + i, 100, S_L::dom, 1);
     koniec_mesiaca(S_L::M_marec);
-    auto& mama = strategy.clovek[29];
-    for (int pokus = 0; pokus < 200 && mama.pocet_deti < 4; ++pokus) {
-        strategy.clovek_narodenie(29, 14);
-        if (mama.pocet_deti == 2) {
-            EXPECT_NE(strategy.clovek[mama.id_deti[0]].pohlavie, strategy.clovek[mama.id_deti[1]].pohlavie);
-        }
+    // Every mother's second child has the other sex than her first.
+    for (int otec = 5; otec < 15; ++otec) {
+        int matka = strategy.clovek[otec].id_partnera;
+        ASSERT_NE(matka, -1);
+        auto& m = strategy.clovek[matka];
+        for (int pokus = 0; pokus < 200 && m.pocet_deti < 2; ++pokus) strategy.clovek_narodenie(matka, otec);
+        ASSERT_EQ(m.pocet_deti, 2);
+        EXPECT_NE(strategy.clovek[m.id_deti[0]].pohlavie, strategy.clovek[m.id_deti[1]].pohlavie);
     }
+    ASSERT_EQ(strategy.clovek[14].id_partnera, 20);
+    auto& mama = strategy.clovek[20];
+    for (int pokus = 0; pokus < 200 && mama.pocet_deti < 4; ++pokus) strategy.clovek_narodenie(20, 14);
     ASSERT_EQ(mama.pocet_deti, 4);
     int ludi = hrac().pocet_ludi;
-    for (int i = 0; i < 20; ++i) strategy.clovek_narodenie(29, 14);
+    for (int i = 0; i < 20; ++i) strategy.clovek_narodenie(20, 14);
     EXPECT_EQ(hrac().pocet_ludi, ludi);
-    EXPECT_EQ(hrac().pocet_deti, 4);
+    EXPECT_EQ(hrac().pocet_deti, 22);
     EXPECT_EQ(prepocet(), "");
 
     // Two of them are 17 at a year end: they come of age and leave home; an 80-year-old dies.
@@ -161,7 +169,8 @@ TEST(Population, BirthsComingOfAgeAndOldAge) {
     EXPECT_EQ(h.clovek_bez_domova_list[h.bez_domova_last_id - 1], chlapec);
     EXPECT_EQ(h.clovek_bez_prace_list[h.bez_prace_last_id - 1], chlapec);
     EXPECT_EQ(h.muzodober_bez_muza_list[h.bez_zeny_last_id - 1], dievca);
-    EXPECT_EQ(strategy.clovek[0].vlastnik, -1);
+    EXPECT_EQ(h.pocet_smrti, 1);  // the 81-year-old, whatever his health
+    EXPECT_EQ(h.zomrelo_muz, 1);
     EXPECT_EQ(prepocet(), "");
 }
 

@@ -47,8 +47,9 @@ TEST(Privileges, RankRisesOneStepAMonthAndNeverFalls) {
     EXPECT_EQ(h.privilegia_id, S_L::PRIV_male_mesto);
     EXPECT_TRUE(strategy.ma_privilegia(S_L::kasaren));
 
-    dospeli(350);  // 450 adults: one rank per month end
-    for (int ocakavany : {2, 3, 4, 4}) {
+    h.privilegia_id = S_L::PRIV_ziadne;
+    dospeli(350);  // 450 adults from no rank: one step per month end
+    for (int ocakavany : {1, 2, 3, 4, 4}) {
         strategy.kontroluj_pridelenie_privilegii();
         EXPECT_EQ(h.privilegia_id, ocakavany);
     }
