@@ -72,36 +72,10 @@ TEST_F(Zony, ClosedGateSeparatesTheInsideUntilGatesCountAsOpen) {
     EXPECT_EQ(b.zona_1, 1);
     EXPECT_EQ(b.zona_2, 0);
 
-    // A workshop inside cannot reach the main building outside.
-    strategy.time = {5, W::M_marec, 1};
-    strategy.pridaj_budovu(15, 15, W::studna, 1);
-    strategy.zoning(0, 0, false);
-    const int voda = strategy.id_owner[W::id_player].surovina[W::voda].mam;
-    strategy.kontroluj_sklady();
-    strategy.kontroluj_prijem_denne();
-    EXPECT_EQ(strategy.id_owner[W::id_player].surovina[W::voda].mam, voda);
-    EXPECT_EQ(strategy.information_list[strategy.informacie_last_integer].cilso_informacie,
-              W::I_nema_pristup_k_hlavnej_budove);
-
     strategy.zoning(0, 0, true);
     EXPECT_EQ(strategy.zona_last, 0);
     EXPECT_EQ(strategy.point[15][15].zona, 0);
     strategy.close_open(brana);
     strategy.zoning(0, 0, false);
     EXPECT_EQ(strategy.zona_last, 0) << "an opened gate joins the inside to the outside";
-    strategy.kontroluj_prijem_denne();
-    EXPECT_GT(strategy.id_owner[W::id_player].surovina[W::voda].mam, voda);
-}
-
-TEST_F(Zony, GateTurnedAcrossTakesItsSidesAlongX) {
-    // On the map's west edge a gate turned by 90 degrees has no cell on its west side.
-    strategy.pridaj_budovu(0, 50, 90.0f, W::drevena_brana, 1);
-    strategy.pridaj_budovu(0, 60, 0.0f, W::drevena_brana, 1);
-    strategy.zoning(0, 0, false);
-    const S_brana& naprie = strategy.id_owner[W::id_player].brana[0];
-    EXPECT_EQ(naprie.zona_1, strategy.point[1][50].zona);
-    EXPECT_EQ(naprie.zona_2, -1);
-    const S_brana& pozdlz = strategy.id_owner[W::id_player].brana[1];
-    EXPECT_EQ(pozdlz.zona_1, 0);
-    EXPECT_EQ(pozdlz.zona_2, 0);
 }
