@@ -5,7 +5,7 @@
 # Arguments: the varnhold binary, the data folder, a folder for screenshots, the empty-window
 # baseline binary.
 set -u
-GAME="$1"; DATA="$2"; SHOTS="$3"; EMPTY="$4"
+GAME="$(realpath "$1")"; DATA="$(realpath "$2")"; SHOTS="$3"; EMPTY="$(realpath "$4")"
 source "$(dirname "$0")/xvfb_lib.sh"
 mkdir -p "$SHOTS"
 WORK=$(mktemp -d)
@@ -91,8 +91,12 @@ mapfile -t OUT < "$WORK/game.out"
 for pattern in "${EXPECTED[@]}"; do
     found=0
     while [ $line -lt ${#OUT[@]} ]; do
-        # shellcheck disable=SC2053
-        if [[ "${OUT[$line]}" == $pattern ]]; then found=1; line=$((line + 1)); break; fi
+        # A trailing * matches any rest of the line; everything else is literal.
+        if [[ "$pattern" == *'*' ]]; then
+            [[ "${OUT[$line]}" == "${pattern%\*}"* ]] && { found=1; line=$((line + 1)); break; }
+        elif [[ "${OUT[$line]}" == "$pattern" ]]; then
+            found=1; line=$((line + 1)); break
+        fi
         line=$((line + 1))
     done
     [ $found -eq 1 ] || { fail "start-up line missing or out of order: '$pattern'"; break; }
