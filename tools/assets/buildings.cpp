@@ -60,7 +60,7 @@ void smithy_base(Mesh& m, Rgb banner_colour) {
     anvil(m, -0.08, -0.24);
     m.box(-0.35, 0, -0.22, -0.24, 0.06, -0.12, pal::water);        // quench trough
     m.box(-0.36, 0, -0.23, -0.23, 0.055, -0.11, pal::planks);
-    banner(m, 0.42, -0.40, 0.62, banner_colour, 1.5);
+    banner(m, -0.44, -0.42, 0.62, banner_colour, 1.5);
 }
 
 // Rack and stand shared by the weapon and armour displays.
@@ -193,17 +193,17 @@ Mesh krajcir() {
     m.gable_roof(-0.43, -0.04, 0.15, 0.38, 0.25, 0.45, true, pal::thatch, Rgb{0.84, 0.74, 0.58});
     front_door(m, -0.25, 0.02, 0.08, 0.17);
     front_window(m, -0.02, 0.15, 0.02, 0.07, 0.06);
-    // Drying frames with stretched hides facing the street.
+    // Drying frames with stretched hides, leaning back so the hides face the street and the sky.
     Rgb hides[3] = {{0.55, 0.33, 0.16}, {0.68, 0.46, 0.24}, {0.46, 0.27, 0.13}};
     for (int i = 0; i < 3; ++i) {
         double x = -0.30 + i * 0.17;
-        double z = -0.22;
-        m.box(x - 0.07, 0, z - 0.01, x - 0.055, 0.30, z + 0.01, pal::timber);
-        m.box(x + 0.055, 0, z - 0.01, x + 0.07, 0.30, z + 0.01, pal::timber);
-        m.box(x - 0.07, 0.28, z - 0.01, x + 0.07, 0.295, z + 0.01, pal::timber);
-        m.panel({{x - 0.05, 0.27, z}, {x - 0.055, 0.14, z}, {x - 0.03, 0.08, z}, {x + 0.03, 0.08, z},
-                 {x + 0.055, 0.14, z}, {x + 0.05, 0.27, z}},
+        m.push(Xform::translate(x, 0, -0.26) * Xform::rotate_x(30));
+        m.box(-0.07, 0, -0.01, -0.055, 0.30, 0.01, pal::timber);
+        m.box(0.055, 0, -0.01, 0.07, 0.30, 0.01, pal::timber);
+        m.box(-0.07, 0.28, -0.01, 0.07, 0.295, 0.01, pal::timber);
+        m.panel({{-0.05, 0.27, 0}, {-0.055, 0.14, 0}, {-0.03, 0.08, 0}, {0.03, 0.08, 0}, {0.055, 0.14, 0}, {0.05, 0.27, 0}},
                 hides[i]);
+        m.pop();
     }
     // Tanning vat and a finished jerkin.
     m.frustum(0.30, 0.12, 0.09, 0.10, 0, 0.10, 10, pal::planks, false);
@@ -235,8 +235,8 @@ Mesh lovec() {
         m.box(x - 0.012, 0.15, -0.30, x + 0.012, 0.24, -0.285, Rgb{0.62, 0.18, 0.14});
     }
     m.panel({{0.18, 0.02, -0.18}, {0.30, 0.02, -0.18}, {0.33, 0.12, -0.16}, {0.15, 0.12, -0.16}}, Rgb{0.62, 0.42, 0.22});
-    pine_tree(m, 0.34, 0.22, 0.62);
-    pine_tree(m, 0.22, 0.36, 0.48);
+    pine_tree(m, 0.30, 0.20, 0.56);
+    pine_tree(m, 0.20, 0.33, 0.44);
     m.box(-0.40, 0, -0.36, -0.30, 0.04, -0.28, pal::timber);  // chopping block
     return m;
 }
@@ -294,7 +294,7 @@ Mesh pekaren() {
         double x = -0.30 + i * 0.075;
         m.frustum(x, -0.23, 0.03, 0.018, 0.08, 0.11, 6, crust);
     }
-    banner(m, 0.42, -0.36, 0.40, pal::straw);
+    banner(m, 0.30, -0.40, 0.40, pal::straw);
     crate(m, 0.15, -0.30, 0.07);
     return m;
 }
@@ -420,9 +420,9 @@ Mesh zberac_dreva() {
     m.box(0.145, 0.05, -0.215, 0.175, 0.09, -0.19, pal::steel);
     m.cone(0.28, -0.34, 0.08, 0, 0.08, 7, Rgb{0.74, 0.58, 0.36});
     // Forest behind.
-    pine_tree(m, 0.30, 0.26, 0.70);
-    pine_tree(m, 0.40, 0.04, 0.56);
-    pine_tree(m, 0.16, 0.40, 0.52);
+    pine_tree(m, 0.28, 0.24, 0.62);
+    pine_tree(m, 0.34, -0.02, 0.46);
+    pine_tree(m, 0.12, 0.36, 0.44);
     m.cylinder(0.32, -0.06, 0.035, 0, 0.04, 6, Rgb{0.60, 0.46, 0.28});  // stump
     return m;
 }
@@ -452,11 +452,11 @@ Mesh zberac_hliny() {
     m.push(Xform::translate(0.22, 0, -0.06) * Xform::rotate_y(-30));
     m.box(-0.04, 0.04, -0.06, 0.04, 0.08, 0.05, pal::planks);
     m.box(-0.03, 0.079, -0.05, 0.03, 0.09, 0.04, clay);
-    m.tube({-0.01, 0.03, -0.08}, {0.01, 0.03, -0.08}, 0.03, 6, pal::timber, pal::timber);
+    m.tube({-0.01, 0.032, -0.08}, {0.01, 0.032, -0.08}, 0.03, 6, pal::timber, pal::timber);
     m.beam({-0.03, 0.05, 0.05}, {-0.035, 0.06, 0.14}, 0.006, pal::wood);
     m.beam({0.03, 0.05, 0.05}, {0.035, 0.06, 0.14}, 0.006, pal::wood);
     m.pop();
-    m.beam({-0.30, 0.0, -0.30}, {-0.30, 0.20, -0.28}, 0.006, pal::wood);
+    m.beam({-0.30, 0.01, -0.30}, {-0.30, 0.20, -0.28}, 0.006, pal::wood);
     m.box(-0.32, 0, -0.315, -0.28, 0.05, -0.30, pal::steel);
     return m;
 }
@@ -772,7 +772,7 @@ Mesh drevena_veza() {
     Mesh m("drevena_veza");
     barrier_ground(m, Rgb{0.50, 0.42, 0.30});
     Rgb legs{0.42, 0.28, 0.16};
-    const double base = 0.40, top = 0.30, ph = 1.05;
+    const double base = 0.40, top = 0.30, ph = 0.92;
     for (double sx : {-1.0, 1.0})
         for (double sz : {-1.0, 1.0}) {
             m.box(sx * base - 0.05, 0, sz * base - 0.05, sx * base + 0.05, 0.05, sz * base + 0.05, pal::stone);
@@ -805,8 +805,7 @@ Mesh drevena_veza() {
         for (double sz : {-1.0, 1.0})
             m.box(sx * 0.33 - 0.018, ph + 0.05, sz * 0.33 - 0.018, sx * 0.33 + 0.018, ph + 0.42, sz * 0.33 + 0.018, legs);
     m.hip_roof(-0.44, -0.44, 0.44, 0.44, ph + 0.40, ph + 0.72, pal::shingle);
-    m.beam({0, ph + 0.70, 0}, {0, ph + 0.86, 0}, 0.008, pal::timber);
-    m.panel({{0.008, ph + 0.85, 0}, {0.008, ph + 0.77, 0}, {0.11, ph + 0.81, 0}}, pal::red);
+    m.pyramid(0, 0, 0.03, ph + 0.70, 0.06, pal::timber);  // finial
     // Ladder on the front.
     m.beam({-0.07, 0.01, -0.46}, {-0.07, ph, -0.37}, 0.008, pal::wood);
     m.beam({0.07, 0.01, -0.46}, {0.07, ph, -0.37}, 0.008, pal::wood);
@@ -853,9 +852,9 @@ Mesh kamenna_veza() {
     }
     m.box(-0.08, 0.12, -0.41, 0.08, 0.36, -0.39, pal::door);
     m.box(-0.10, 0.0, -0.47, 0.10, 0.12, -0.41, band);  // steps
-    m.cylinder(0.26, 0.26, 0.012, 1.37, 1.95, 5, pal::timber);
-    m.panel({{0.27, 1.94, 0.26}, {0.27, 1.76, 0.26}, {0.50 - 0.02, 1.80, 0.26}, {0.50 - 0.02, 1.94, 0.26}}, pal::blue);
-    m.panel({{0.30, 1.90, 0.259}, {0.30, 1.80, 0.259}, {0.44, 1.83, 0.259}, {0.44, 1.90, 0.259}}, pal::gold);
+    m.cylinder(0.26, 0.26, 0.012, 1.37, 1.78, 5, pal::timber);
+    m.panel({{0.27, 1.77, 0.26}, {0.27, 1.59, 0.26}, {0.48, 1.63, 0.26}, {0.48, 1.77, 0.26}}, pal::blue);
+    m.panel({{0.30, 1.73, 0.258}, {0.30, 1.63, 0.258}, {0.44, 1.66, 0.258}, {0.44, 1.73, 0.258}}, pal::gold);
     return m;
 }
 
@@ -887,8 +886,8 @@ Mesh drevena_brana() {
     // Two heavy gate posts with pointed caps, flush with the palisade line.
     for (double s : {-1.0, 1.0}) {
         double x0 = s < 0 ? -0.5 : 0.36, x1 = s < 0 ? -0.36 : 0.5;
-        m.box(x0, 0, -0.08, x1, 0.50, 0.08, post);
-        m.pyramid((x0 + x1) / 2, 0, 0.07, 0.50, 0.10, pal::shingle);
+        m.box(x0, 0, -0.08, x1, 0.46, 0.08, post);
+        m.pyramid((x0 + x1) / 2, 0, 0.07, 0.46, 0.08, pal::shingle);
         double b0 = std::max(x0 - 0.005, -0.5), b1 = std::min(x1 + 0.005, 0.5);
         m.box(b0, 0.12, -0.085, b1, 0.14, 0.085, pal::iron);
         m.box(b0, 0.34, -0.085, b1, 0.36, 0.085, pal::iron);

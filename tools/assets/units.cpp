@@ -150,30 +150,43 @@ Mesh siege_crew() {
 // The ram: a roofed wheeled frame, 0.8 long along Z, with the iron-headed log pointing to +Z.
 Mesh ram() {
     Mesh m("baranidlo");
-    Rgb frame{0.40, 0.27, 0.15}, hide{0.62, 0.46, 0.28};
-    const double L = 0.36, W = 0.10;
+    Rgb frame{0.40, 0.27, 0.15}, hide{0.56, 0.38, 0.22}, hide2{0.70, 0.52, 0.32};
+    const double L = 0.34, W = 0.10;
     for (double s : {-1.0, 1.0}) m.box(s * W - 0.014, 0.04, -L, s * W + 0.014, 0.07, L, frame);
     for (double z : {-L + 0.02, 0.0, L - 0.02}) m.box(-W, 0.045, z - 0.012, W, 0.065, z + 0.012, frame);
     // Wheels.
     for (double s : {-1.0, 1.0})
-        for (double z : {-0.26, 0.0, 0.26}) {
+        for (double z : {-0.24, 0.0, 0.24}) {
             m.tube({s * (W + 0.016), 0.045, z}, {s * (W + 0.036), 0.045, z}, 0.045, 8, frame, Rgb{0.50, 0.36, 0.22});
             m.tube({s * (W + 0.036), 0.045, z}, {s * (W + 0.040), 0.045, z}, 0.014, 6, pal::iron, pal::iron);
         }
-    // Posts and a gable roof of wet hides.
+    // Posts and a steep gable roof of hides, patched in two tones and strapped down.
     for (double s : {-1.0, 1.0})
         for (double z : {-L + 0.02, -0.12, 0.12, L - 0.02})
             m.box(s * W - 0.01, 0.07, z - 0.01, s * W + 0.01, 0.17, z + 0.01, frame);
-    m.gable_roof(-W - 0.05, -L - 0.01, W + 0.05, L + 0.01, 0.16, 0.27, false, hide, frame, 0.01);
-    for (int i = 0; i < 5; ++i) {
-        double z = -L + 0.06 + i * 0.15;
-        m.beam({-W - 0.05, 0.162, z}, {0, 0.272, z}, 0.006, mix(hide, pal::timber, 0.5));
-        m.beam({W + 0.05, 0.162, z}, {0, 0.272, z}, 0.006, mix(hide, pal::timber, 0.5));
+    m.gable_roof(-W - 0.05, -L - 0.01, W + 0.05, L + 0.01, 0.15, 0.33, false, hide, frame, 0.01);
+    for (int i = 0; i < 4; ++i) {
+        double z0 = -L + 0.03 + i * 0.17, z1 = z0 + 0.08;
+        for (double s : {-1.0, 1.0}) {
+            std::vector<V3> patch = {{0.0, 0.333, z1}, {0.0, 0.333, z0}, {s * (W + 0.04), 0.157, z0}, {s * (W + 0.04), 0.157, z1}};
+            if (dot(newell(patch), V3{s, 1, 0}) < 0) patch = std::vector<V3>(patch.rbegin(), patch.rend());
+            V3 lift = normalized(newell(patch)) * 0.003;
+            for (V3& p : patch) p = p + lift;
+            m.poly(patch, hide2);
+        }
     }
-    // The ram log on chains, its iron head out in front.
-    m.tube({0, 0.12, -L + 0.04}, {0, 0.12, L + 0.04}, 0.032, 8, Rgb{0.48, 0.32, 0.18}, Rgb{0.70, 0.55, 0.35});
-    m.beam({0, 0.12, L + 0.03}, {0, 0.12, L + 0.09}, 0.042, pal::iron);
-    for (double z : {-0.16, 0.16}) m.beam({0, 0.15, z}, {0, 0.24, z}, 0.003, pal::iron);
+    for (int i = 0; i < 5; ++i) {
+        double z = -L + 0.04 + i * 0.16;
+        m.beam({-W - 0.05, 0.152, z}, {0, 0.336, z}, 0.006, pal::timber);
+        m.beam({W + 0.05, 0.152, z}, {0, 0.336, z}, 0.006, pal::timber);
+    }
+    // The ram log on chains, its pointed iron head well out in front.
+    m.tube({0, 0.12, -L - 0.02}, {0, 0.12, L + 0.04}, 0.034, 8, Rgb{0.48, 0.32, 0.18}, Rgb{0.70, 0.55, 0.35});
+    m.box(-0.048, 0.072, L + 0.04, 0.048, 0.168, L + 0.07, pal::iron);
+    m.push(Xform::translate(0, 0.12, L + 0.07) * Xform::rotate_x(90));
+    m.pyramid(0, 0, 0.045, 0, 0.07, Rgb{0.42, 0.43, 0.46});
+    m.pop();
+    for (double z : {-0.16, 0.16}) m.beam({0, 0.15, z}, {0, 0.26, z}, 0.003, pal::iron);
     return m;
 }
 
@@ -231,7 +244,7 @@ const double kFaceCamera = 58.3;  // tilt that turns a -Z face toward the defaul
 Mesh group_marker(const std::string& name, Rgb c, int style) {
     Mesh m(name);
     const double s = style == 2 ? 1.25 : 1.0;
-    m.push(Xform::translate(0, 0.46, 0) * Xform::rotate_x(kFaceCamera) * Xform::scale(s, s, 1));
+    m.push(Xform::translate(0, 0.58, 0) * Xform::rotate_x(kFaceCamera) * Xform::scale(s, s, 1));
     // Arrow pointing down at the group: head and shaft.
     badge(m, {{-0.065, 0.075}, {0.0, 0.0}, {0.065, 0.075}}, c);
     badge(m, rect(-0.027, 0.07, 0.027, 0.15), c);
@@ -255,7 +268,7 @@ Mesh group_marker(const std::string& name, Rgb c, int style) {
 // Tower markers: a heraldic shield high above the tower top, with an emblem.
 Mesh tower_marker(const std::string& name, Rgb c, int style) {
     Mesh m(name);
-    m.push(Xform::translate(0, 2.02, 0) * Xform::rotate_x(kFaceCamera));
+    m.push(Xform::translate(0, 1.74, 0) * Xform::rotate_x(kFaceCamera));
     badge(m, {{-0.10, 0.22}, {-0.10, 0.09}, {0.0, 0.0}, {0.10, 0.09}, {0.10, 0.22}}, c);
     const Rgb w = pal::white;
     const double z = -0.004;
