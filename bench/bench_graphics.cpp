@@ -1,0 +1,181 @@
+// Cost of the graphics: loading every model and glyph (budget: median at most 150 ms), and the
+// frame cost of the world pass over a full window of tiles against an empty clear-and-swap frame
+// in the same run. The frame benchmarks need a display (run through tests/e2e/with_xvfb.sh);
+// without one they are skipped with a message and only the loading is measured.
+#include <benchmark/benchmark.h>
+
+#define GLFW_INCLUDE_NONE
+#include <GLFW/glfw3.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+
+#include "Camera.h"
+#include "Font3.h"
+#include "Game.h"
+#include "Hra_Ovladanie.h"
+#include "Menu.h"
+#include "OpenGL3_3.h"
+#include "Strategy_library.h"
+#include "objloader.h"
+#include "shader.h"
+
+// The one GL call needed here, declared alone: the game's headers take other GL 1.1 names.
+extern "C" void glFinish();
+
+using Strategy_library::S_L;
+
+namespace {
+
+// Keeps the loader's console lines out of the report while they are printed.
+class Ticho {
+public:
+    Ticho() {
+        std::fflush(stdout);
+        povodny_ = dup(1);
+        const int nic = open("/dev/null", O_WRONLY);
+        dup2(nic, 1);
+        close(nic);
+    }
+    ~Ticho() {
+        std::fflush(stdout);
+        dup2(povodny_, 1);
+        close(povodny_);
+    }
+
+private:
+    int povodny_;
+};
+
+// Every load of one iteration goes after the meshes already there and is dropped afterwards,
+// with the links put back, so a running scene keeps its own meshes.
+void BM_nacitanie_modelov_a_pisma(benchmark::State& state) {
+    static Strategy_library::S_budova budova[51];
+    static Strategy_library::S_podklad podklad[1];
+    static Strategy_library::S_vojna vojna[5];
+    static Strategy_library::S_vojenske_stroje stroje[2];
+    static Strategy_library::S_vizual_pointers vip[10];
+    std::memcpy(budova, strategy.budova, sizeof budova);
+    std::memcpy(podklad, strategy.podklad, sizeof podklad);
+    std::memcpy(vojna, strategy.vojna, sizeof vojna);
+    std::memcpy(stroje, strategy.vojenske_stroje, sizeof stroje);
+    std::memcpy(vip, strategy.visual_pointer, sizeof vip);
+    const int zaklad = strategy.last_graficky_objekt;
+    strategy.nacitaj_mesh = nacitaj_mesh_do_registra;
+
+    int modely = 0, glyfy = 0;
+    for (auto _ : state) {
+        {
+            Ticho t;
+            strategy.Nacitaj_graficke_objekty();
+            LoadFont();
+        }
+        state.PauseTiming();
+        modely = strategy.last_graficky_objekt - zaklad;
+        glyfy = 0;
+        for (int i = 0; i <= Font::LAST_FONT; ++i) glyfy += Font::font_loaded[i];
+        for (int i = zaklad; i < strategy.last_graficky_objekt; ++i) {
+            strategy.graficky_objekt[i].out_vertices.uvolni();
+            strategy.graficky_objekt[i].out_colors.uvolni();
+        }
+        strategy.last_graficky_objekt = zaklad;
+        state.ResumeTiming();
+    }
+    std::memcpy(strategy.budova, budova, sizeof budova);
+    std::memcpy(strategy.podklad, podklad, sizeof podklad);
+    std::memcpy(strategy.vojna, vojna, sizeof vojna);
+    std::memcpy(strategy.vojenske_stroje, stroje, sizeof stroje);
+    std::memcpy(strategy.visual_pointer, vip, sizeof vip);
+    state.counters["models"] = modely;
+    state.counters["glyphs"] = glyfy;
+    if (modely != 56 || glyfy != 42) state.SkipWithError("not every model and glyph loaded");
+}
+
+void snimka() {
+    DrawScene();
+    glfwSwapBuffers(window);
+    glFinish();
+}
+
+// Clear, the camera matrices and the swap, with nothing to draw: the game stopped, no menu open.
+void BM_prazdna_snimka(benchmark::State& state) {
+    Game.running = false;
+    for (auto _ : state) snimka();
+}
+
+// A running game looking at its main building: the whole window of tiles is on the map.
+void BM_snimka_sveta(benchmark::State& state) {
+    Game.running = true;
+    Nastav_Camera();
+    const S_gl_statistika pred = gl_statistika;
+    long snimky = 0;
+    for (auto _ : state) {
+        snimka();
+        ++snimky;
+    }
+    Game.running = false;
+    if (snimky > 0) {
+        state.counters["draws_per_frame"] =
+            static_cast<double>(gl_statistika.kreslenia - pred.kreslenia) / snimky;
+        state.counters["buffers_made_per_frame"] =
+            static_cast<double>(gl_statistika.vytvorene_buffre - pred.vytvorene_buffre) / snimky;
+        state.counters["buffers_left"] =
+            static_cast<double>((gl_statistika.vytvorene_buffre - pred.vytvorene_buffre) -
+                                (gl_statistika.zmazane_buffre - pred.zmazane_buffre));
+    }
+}
+
+// The data folder beside the sources, as the game runs from it.
+bool do_priecinka_dat() {
+    const std::filesystem::path data =
+        std::filesystem::path(__FILE__).parent_path().parent_path() / "data";
+    if (!std::filesystem::exists(data / "obj" / "graf_obj")) {
+        std::fprintf(stderr, "no data folder at %s\n", data.c_str());
+        return false;
+    }
+    std::filesystem::current_path(data);
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    if (!do_priecinka_dat()) return 1;
+
+    bool kontext = false;
+    if (std::getenv("DISPLAY")) {
+        Ticho t;
+        kontext = Start_okna() == 0 && InitGL();
+        if (kontext) {
+            Start_shaderov();
+            glfwSwapInterval(0);
+            Nova_Hra();
+        }
+    }
+    benchmark::RegisterBenchmark("nacitanie_56_modelov_a_42_glyfov", BM_nacitanie_modelov_a_pisma)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(1)
+        ->Repetitions(9)
+        ->ReportAggregatesOnly(true);
+    if (kontext) {
+        benchmark::RegisterBenchmark("prazdna_snimka", BM_prazdna_snimka)
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(5)
+            ->ReportAggregatesOnly(true);
+        benchmark::RegisterBenchmark("snimka_sveta_18x18", BM_snimka_sveta)
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(5)
+            ->ReportAggregatesOnly(true);
+    } else {
+        std::fprintf(stderr, "no display: the frame benchmarks are skipped\n");
+    }
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    if (kontext) kill_and_clear();
+    return 0;
+}
