@@ -197,7 +197,7 @@ Mesh krajcir() {
     Rgb hides[3] = {{0.55, 0.33, 0.16}, {0.68, 0.46, 0.24}, {0.46, 0.27, 0.13}};
     for (int i = 0; i < 3; ++i) {
         double x = -0.30 + i * 0.17;
-        m.push(Xform::translate(x, 0, -0.26) * Xform::rotate_x(30));
+        m.push(Xform::translate(x, 0.006, -0.26) * Xform::rotate_x(30));
         m.box(-0.07, 0, -0.01, -0.055, 0.30, 0.01, pal::timber);
         m.box(0.055, 0, -0.01, 0.07, 0.30, 0.01, pal::timber);
         m.box(-0.07, 0.28, -0.01, 0.07, 0.295, 0.01, pal::timber);
