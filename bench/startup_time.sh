@@ -12,6 +12,7 @@ start_xvfb 1280x1024x24 || exit 1
 OUT=$(mktemp)
 times=()
 for i in $(seq 1 "$RUNS"); do
+    : > "$OUT"
     start=$(date +%s%N)
     (cd "$DATA" && exec "$GAME") >"$OUT" 2>&1 &
     pid=$!
