@@ -48,6 +48,7 @@ TEST(KeyTables, MapsGlfwKeysToVirtualKeyCodesAndReleasesMarks) {
 int akcie = 0;
 
 TEST(Menus, ChosenButtonMovesWithinBoundsOrWraps) {
+    akcie = 0;
     C_Menu m;
     m.RESET_MENU();
     testing::internal::CaptureStdout();

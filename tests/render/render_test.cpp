@@ -181,6 +181,42 @@ TEST(Render, StreetOfEveryBuildingType) {
     }
 }
 
+TEST(Render, TownAroundTheMainBuildingShowsEachBuildingTurned) {
+    nova_hra();
+    strategy.set_owner(S_L::id_player);
+    // A town on a two-tile grid in front of the start camera, every type turned its own way.
+    struct Miesto {
+        int x, y, typ;
+        float rot;
+    };
+    std::vector<Miesto> mesto;
+    int typ = 1;
+    for (int y = 99; y <= 105; y += 2)
+        for (int x = 97; x <= 103; x += 2) {
+            if (typ == S_L::hlavna_budova || typ == S_L::kasaren) ++typ;
+            mesto.push_back({x, y, typ, 90.0f * (typ % 4)});
+            strategy.pridaj_budovu(x, y, mesto.back().rot, typ, 1);
+            ASSERT_TRUE(strategy.je_budova_nie_sekundarne(x, y)) << "type " << typ;
+            ++typ;
+        }
+    Camera.Position = {100.0f, 96.0f, 5.0f};
+    moja_vnutorna_mys.x = Camera.Position.x;
+    moja_vnutorna_mys.y = Camera.Position.y + Camera.Position.z;
+    const S_snimka s = nakresli();
+    uloz(s, "town.png");
+    // Buildings may hide parts of the ones behind them; most must show their own colours.
+    int na_obraze = 0, videne = 0;
+    for (const Miesto& m : mesto) {
+        const int mesh = strategy.get_graficky_objekt(m.x, m.y);
+        const glm::vec2 p = na_obrazovku(stred_meshu(mesh, m.x, m.y, m.rot));
+        if (!na_snimke(s, p)) continue;
+        ++na_obraze;
+        if (zhody(s, p, 2, farby(mesh)) >= 25 / 2) ++videne;
+    }
+    EXPECT_GE(na_obraze, 6);
+    EXPECT_GE(videne, na_obraze * 3 / 4);
+}
+
 TEST(Render, WarGroupShowsItsSoldiersAndMarker) {
     nova_hra();
     strategy.set_owner(S_L::id_player);
