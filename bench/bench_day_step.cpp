@@ -3,13 +3,12 @@
 // Both walks are bounded by the objects in use, not by the 40 001 object slots.
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "ticho.h"
 #include "Strategy_library.h"
 
 using namespace Strategy_library;
@@ -18,24 +17,6 @@ using W = S_L;
 namespace {
 
 S_surovina g_zasoby[W::MAX_SUROVIN];
-
-// Sends the console lines of the set-up (every mesh the start-up fill cannot load without the
-// client, every job handed out) to /dev/null while it lives.
-struct Ticho {
-    int povodny;
-    Ticho() {
-        std::fflush(stdout);
-        povodny = dup(1);
-        const int nic = open("/dev/null", O_WRONLY);
-        dup2(nic, 1);
-        close(nic);
-    }
-    ~Ticho() {
-        std::fflush(stdout);
-        dup2(povodny, 1);
-        close(povodny);
-    }
-};
 
 void naplnene_katalogy() {
     static const bool hotovo = [] {

@@ -6,14 +6,13 @@
 
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
 
+#include "ticho.h"
 #include "Camera.h"
 #include "Font3.h"
 #include "Game.h"
@@ -30,26 +29,6 @@ extern "C" void glFinish();
 using Strategy_library::S_L;
 
 namespace {
-
-// Keeps the loader's console lines out of the report while they are printed.
-class Ticho {
-public:
-    Ticho() {
-        std::fflush(stdout);
-        povodny_ = dup(1);
-        const int nic = open("/dev/null", O_WRONLY);
-        dup2(nic, 1);
-        close(nic);
-    }
-    ~Ticho() {
-        std::fflush(stdout);
-        dup2(povodny_, 1);
-        close(povodny_);
-    }
-
-private:
-    int povodny_;
-};
 
 // Every load of one iteration goes after the meshes already there and is dropped afterwards,
 // with the links put back, so a running scene keeps its own meshes.

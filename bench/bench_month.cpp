@@ -4,13 +4,12 @@
 // one frame runs it when the player presses M (31 day steps plus the month-end checks).
 #include <benchmark/benchmark.h>
 
-#include <fcntl.h>
-#include <unistd.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
+#include "ticho.h"
 #include "Game.h"
 #include "Strategy_library.h"
 
@@ -23,24 +22,6 @@ S_surovina g_zasoby[W::MAX_SUROVIN];
 float g_hodiny = 0.0f;
 
 float hodiny() { return g_hodiny; }
-
-// Sends the console lines (meshes that cannot load without the client, jobs handed out, deaths)
-// to /dev/null while it lives.
-struct Ticho {
-    int povodny;
-    Ticho() {
-        std::fflush(stdout);
-        povodny = dup(1);
-        const int nic = open("/dev/null", O_WRONLY);
-        dup2(nic, 1);
-        close(nic);
-    }
-    ~Ticho() {
-        std::fflush(stdout);
-        dup2(povodny, 1);
-        close(povodny);
-    }
-};
 
 void postav(int i, int typ, int level) {
     const int x = 40 + i % 120, y = 40 + i / 120;

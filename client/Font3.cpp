@@ -167,24 +167,6 @@ void FreeMatrix() {
     nahraj_mvp(MVP);
 }
 
-namespace {
-
-// The turns as the scene defines them (see glRotatef).
-glm::mat4 Rx(float t) {
-    const float c = std::cos(t), s = std::sin(t);
-    return glm::mat4(1, 0, 0, 0, 0, c, s, 0, 0, -s, c, 0, 0, 0, 0, 1);
-}
-glm::mat4 Ry(float t) {
-    const float c = std::cos(t), s = std::sin(t);
-    return glm::mat4(c, 0, s, 0, 0, 1, 0, 0, -s, 0, c, 0, 0, 0, 0, 1);
-}
-glm::mat4 Rz(float t) {
-    const float c = std::cos(t), s = std::sin(t);
-    return glm::mat4(c, s, 0, 0, -s, c, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);
-}
-
-}  // namespace
-
 void OtocAPosun(float angle, float x, float y, float z, float tx, float ty, float tz) {
     Font::Model = glm::translate(glm::mat4(1.0f), glm::vec3(tx, ty, tz));
     const float t = angle * 0.017453292f;

@@ -50,20 +50,6 @@ namespace {
 
 constexpr float STUPEN = 0.017453292f;
 
-// The turns as the game defines them (each the transpose of glm::rotate about the same axis).
-glm::mat4 Rx(float t) {
-    const float c = std::cos(t), s = std::sin(t);
-    return glm::mat4(1, 0, 0, 0, 0, c, s, 0, 0, -s, c, 0, 0, 0, 0, 1);
-}
-glm::mat4 Ry(float t) {
-    const float c = std::cos(t), s = std::sin(t);
-    return glm::mat4(c, 0, s, 0, 0, 1, 0, 0, -s, 0, c, 0, 0, 0, 0, 1);
-}
-glm::mat4 Rz(float t) {
-    const float c = std::cos(t), s = std::sin(t);
-    return glm::mat4(c, s, 0, 0, -s, c, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);
-}
-
 }  // namespace
 
 void glTranslatef(float x, float y, float z) {
@@ -161,4 +147,19 @@ void correct_rotation(float& angle) {
         angle = std::fmod(angle, 360.0f);
         if (angle < 0.0f) angle += 360.0f;
     }
+}
+
+glm::mat4 Rx(float t) {
+    const float c = std::cos(t), s = std::sin(t);
+    return glm::mat4(1, 0, 0, 0, 0, c, s, 0, 0, -s, c, 0, 0, 0, 0, 1);
+}
+
+glm::mat4 Ry(float t) {
+    const float c = std::cos(t), s = std::sin(t);
+    return glm::mat4(c, 0, s, 0, 0, 1, 0, 0, -s, 0, c, 0, 0, 0, 0, 1);
+}
+
+glm::mat4 Rz(float t) {
+    const float c = std::cos(t), s = std::sin(t);
+    return glm::mat4(c, s, 0, 0, -s, c, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1);
 }

@@ -15,6 +15,12 @@ extern glm::mat4 Projection, View, Model, MVP;
 extern glm::mat4 ProjectionMatrix, ViewMatrix;
 extern S_Matrix modelMatrix;
 
+// The game's turns about x, y and z by t radians (each the transpose of glm::rotate about the
+// same axis): the matrices of glRotatef and of glyph placement.
+glm::mat4 Rx(float t);
+glm::mat4 Ry(float t);
+glm::mat4 Rz(float t);
+
 // Rebuilds the camera basis and this frame's matrices from the camera.
 void SettingMatrix();
 // Uploads MVP to "MVP" of the scene program.

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "Strategy_library.h"
+#include "test_world.h"
 
 using namespace Strategy_library;
 using W = S_L;
@@ -12,10 +13,7 @@ namespace {
 
 class Katalogy : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        static const bool naplnene = (strategy.Set_all(), true);
-        (void)naplnene;
-    }
+    static void SetUpTestSuite() { naplnene_katalogy(); }
 };
 
 // What a new game decides about the town, its people and the player's stores.

@@ -6,6 +6,7 @@
 
 #include "Game.h"
 #include "Strategy_library.h"
+#include "test_world.h"
 
 using namespace Strategy_library;
 using W = S_L;
@@ -28,18 +29,12 @@ std::string jeden_tah() {
     return testing::internal::GetCapturedStdout();
 }
 
-class Stavba : public ::testing::Test {
+class Stavba : public SvetSHlavnouBudovou {
 protected:
-    static void SetUpTestSuite() {
-        static const bool naplnene = (strategy.Set_all(), true);
-        (void)naplnene;
-    }
     // An empty world with the player's main building (object 0) at (100, 100), plenty of every
     // resource, and a date well inside a month.
     void SetUp() override {
-        strategy.Restart_Game();
-        strategy.set_owner(W::id_player);
-        strategy.pridaj_budovu(100, 100, W::hlavna_budova, 1);
+        SvetSHlavnouBudovou::SetUp();
         for (int r = 1; r < W::last_surovina_id; ++r) hrac().surovina[r].mam = 100000;
         strategy.time = {5, W::M_marec, 1};
     }

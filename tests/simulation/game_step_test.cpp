@@ -3,6 +3,7 @@
 
 #include "Game.h"
 #include "Strategy_library.h"
+#include "test_world.h"
 
 using Strategy_library::S_L;
 
@@ -14,7 +15,7 @@ int koniec_hry_volania = 0;
 
 class GameStep : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() { strategy.Set_all(); }
+    static void SetUpTestSuite() { naplnene_katalogy(); }
 
     void SetUp() override {
         testing::internal::CaptureStdout();

@@ -4,24 +4,16 @@
 
 #include "Strategy_library.h"
 #include "recount.h"
+#include "test_world.h"
 
 namespace people_town {
 
 using Strategy_library::S_L;
 using Strategy_library::S_owner;
 
-// Catalogues once per process (no meshes), then a new game with its 30 settlers.
+// The start-up fill once per process, then a new game with its 30 settlers.
 inline void nova_hra() {
-    static bool katalogy = false;
-    if (!katalogy) {
-        strategy.Set_time();
-        strategy.Set_choroby();
-        strategy.Set_vojenske_stroje();
-        strategy.set_privilegia();
-        strategy.Set_buildings();
-        strategy.Set_sources();
-        katalogy = true;
-    }
+    naplnene_katalogy();
     strategy.New_Game();
     strategy.set_owner(S_L::id_player);
 }

@@ -5,6 +5,7 @@
 
 #include "Game.h"
 #include "Strategy_library.h"
+#include "test_world.h"
 
 using namespace Strategy_library;
 using W = S_L;
@@ -14,18 +15,12 @@ namespace {
 float g_hodiny_ms = 0.0f;
 float falosne_hodiny() { return g_hodiny_ms; }
 
-class Vyroba : public ::testing::Test {
+class Vyroba : public SvetSHlavnouBudovou {
 protected:
-    static void SetUpTestSuite() {
-        static const bool naplnene = (strategy.Set_all(), true);
-        (void)naplnene;
-    }
     // An empty world with the player's main building at (100, 100), the general store limit and
     // 1000 of everything.
     void SetUp() override {
-        strategy.Restart_Game();
-        strategy.set_owner(W::id_player);
-        strategy.pridaj_budovu(100, 100, W::hlavna_budova, 1);
+        SvetSHlavnouBudovou::SetUp();
         strategy.kontroluj_sklady();
         for (int r = 1; r < W::last_surovina_id; ++r) ucet(r).mam = 1000;
         strategy.time = {5, W::M_marec, 1};

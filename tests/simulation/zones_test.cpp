@@ -2,23 +2,15 @@
 #include <gtest/gtest.h>
 
 #include "Strategy_library.h"
+#include "test_world.h"
 
 using namespace Strategy_library;
 using W = S_L;
 
 namespace {
 
-class Zony : public ::testing::Test {
+class Zony : public SvetSHlavnouBudovou {
 protected:
-    static void SetUpTestSuite() {
-        static const bool naplnene = (strategy.Set_all(), true);
-        (void)naplnene;
-    }
-    void SetUp() override {
-        strategy.Restart_Game();
-        strategy.set_owner(W::id_player);
-        strategy.pridaj_budovu(100, 100, W::hlavna_budova, 1);
-    }
     // Towers on the corners of the square 10 … 20, palisades between them (turned by 90 degrees
     // on the sides running along y) and a gate at (15, 10) on the side running along x.
     static int postav_hradby() {
