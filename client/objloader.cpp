@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 namespace {
 
@@ -77,21 +78,13 @@ public:
     }
 
     // A finite number on the current line, ending at a blank, the line end or the end of text.
-    Chyba realne(float& v) {
-        preskoc_medzery_riadku();
-        if (p_ >= t_.size() || t_[p_] == '\n') return Chyba::koniec_riadku;
-        const char* z = t_.data() + p_;
-        const char* k = t_.data() + t_.size();
-        if (*z == '+' && z + 1 < k && z[1] != '-') ++z;
-        auto [koniec, ec] = std::from_chars(z, k, v);
-        if (ec != std::errc() || !std::isfinite(v)) return Chyba::nie_cislo;
-        if (koniec < k && !je_medzera(*koniec)) return Chyba::nie_cislo;
-        p_ = static_cast<std::size_t>(koniec - t_.data());
-        return Chyba::ziadna;
-    }
+    Chyba realne(float& v) { return cislo(v, false); }
 
     // A whole number on the current line; it may be followed by '/', as inside a face corner.
-    Chyba cele(int& v) {
+    Chyba cele(int& v) { return cislo(v, true); }
+
+    template <class T>
+    Chyba cislo(T& v, bool lomka) {
         preskoc_medzery_riadku();
         if (p_ >= t_.size() || t_[p_] == '\n') return Chyba::koniec_riadku;
         const char* z = t_.data() + p_;
@@ -99,7 +92,11 @@ public:
         if (*z == '+' && z + 1 < k && z[1] != '-') ++z;
         auto [koniec, ec] = std::from_chars(z, k, v);
         if (ec != std::errc()) return Chyba::nie_cislo;
-        if (koniec < k && !je_medzera(*koniec) && *koniec != '/') return Chyba::nie_cislo;
+        if constexpr (std::is_floating_point_v<T>) {
+            if (!std::isfinite(v)) return Chyba::nie_cislo;
+        }
+        if (koniec < k && !je_medzera(*koniec) && !(lomka && *koniec == '/'))
+            return Chyba::nie_cislo;
         p_ = static_cast<std::size_t>(koniec - t_.data());
         return Chyba::ziadna;
     }
