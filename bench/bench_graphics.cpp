@@ -86,8 +86,20 @@ void BM_prazdna_snimka(benchmark::State& state) {
     for (auto _ : state) snimka();
 }
 
-// A running game looking at its main building: the whole window of tiles is on the map.
-void BM_snimka_sveta(benchmark::State& state) {
+// A running game looking at its main building: the whole window of tiles is on the map. With
+// `mesto` every tile of the window also holds a finished building (all types but the barracks).
+void meraj_snimky(benchmark::State& state, bool mesto) {
+    if (mesto) {
+        Ticho t;
+        strategy.set_owner(S_L::id_player);
+        int typ = 1;
+        for (int x = 91; x <= 108; ++x)
+            for (int y = 94; y <= 111; ++y) {
+                if (typ == S_L::kasaren) ++typ;
+                strategy.pridaj_budovu(x, y, 90.0f * (typ % 4), typ, 1);
+                typ = typ % (S_L::last_building_integer - 1) + 1;
+            }
+    }
     Game.running = true;
     Nastav_Camera();
     const S_gl_statistika pred = gl_statistika;
@@ -107,6 +119,9 @@ void BM_snimka_sveta(benchmark::State& state) {
                                 (gl_statistika.zmazane_buffre - pred.zmazane_buffre));
     }
 }
+
+void BM_snimka_sveta(benchmark::State& state) { meraj_snimky(state, false); }
+void BM_snimka_mesta(benchmark::State& state) { meraj_snimky(state, true); }
 
 // The data folder beside the sources, as the game runs from it.
 bool do_priecinka_dat() {
@@ -147,6 +162,10 @@ int main(int argc, char** argv) {
             ->Repetitions(5)
             ->ReportAggregatesOnly(true);
         benchmark::RegisterBenchmark("snimka_sveta_18x18", BM_snimka_sveta)
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(5)
+            ->ReportAggregatesOnly(true);
+        benchmark::RegisterBenchmark("snimka_mesta_18x18", BM_snimka_mesta)
             ->Unit(benchmark::kMillisecond)
             ->Repetitions(5)
             ->ReportAggregatesOnly(true);
