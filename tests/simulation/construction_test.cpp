@@ -1,10 +1,10 @@
-// Placing, building up, upgrading and opening buildings, and the placement cursor.
+// Placing, building up, upgrading and opening buildings, the placement cursor and the tower list.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <utility>
+#include <vector>
 
-#include "Game.h"
 #include "Strategy_library.h"
 #include "test_world.h"
 
@@ -13,40 +13,26 @@ using W = S_L;
 
 namespace {
 
-float g_hodiny_ms = 0.0f;
-float falosne_hodiny() { return g_hodiny_ms; }
-
-// Runs one pass of the game step in which exactly one day is due, and returns what it printed.
-std::string jeden_tah() {
-    game_hooks.hodiny_ms = falosne_hodiny;
-    zrychlenie = 1.0f;
-    cas_mesiace = false;
-    my_time.time_stopped = false;
-    my_time.time_last = 0.0f;
-    g_hodiny_ms = 10000.0f;
-    testing::internal::CaptureStdout();
-    Game.Action();
-    return testing::internal::GetCapturedStdout();
-}
-
 class Stavba : public SvetSHlavnouBudovou {
 protected:
-    // An empty world with the player's main building (object 0) at (100, 100), plenty of every
-    // resource, and a date well inside a month.
+    // An empty world with the player's main building (object 0) at (100, 100) and plenty of
+    // every resource.
     void SetUp() override {
         SvetSHlavnouBudovou::SetUp();
         for (int r = 1; r < W::last_surovina_id; ++r) hrac().surovina[r].mam = 100000;
-        strategy.time = {5, W::M_marec, 1};
     }
     static S_owner& hrac() { return strategy.id_owner[W::id_player]; }
-    // Chooses a type and a cell and gives the build order; returns what `postav` answers.
-    static bool objednaj(int typ, int x, int y) {
+    // Gives the build order for a type and a cell; returns what `postav` answers and the error
+    // code it leaves.
+    static std::pair<bool, int> objednaj(int typ, int x, int y) {
+        strategy.last_error_active = -1;
         strategy.nastav_typ_budovy(typ);
         strategy.nastav_poziciu_stavanej_budovy(x, y);
-        return strategy.postav();
+        const bool ostava = strategy.postav();
+        return {ostava, strategy.last_error_active};
     }
     static int postav(int typ, int x, int y) {
-        EXPECT_FALSE(objednaj(typ, x, y));
+        EXPECT_EQ(objednaj(typ, x, y), std::make_pair(false, -1));
         return strategy.point_id_of_objekt(x, y);
     }
     static int pridaj(int typ, int x, int y, int level = 1) {
@@ -55,54 +41,51 @@ protected:
     }
 };
 
+using V = std::pair<bool, int>;
+using P = std::pair<int, int>;
+
 }  // namespace
 
-TEST_F(Stavba, EveryRefusalIsReportedByTheStep) {
-    EXPECT_FALSE(objednaj(-1, 90, 90));
-    EXPECT_EQ(jeden_tah(), "error : Budova ktoru chces postavit neexistuje \n");
+TEST_F(Stavba, EveryRefusalLeavesItsCode) {
+    EXPECT_EQ(objednaj(-1, 90, 90), V(false, W::E_zle_zadana_budova_na_stavanie));
+    strategy.last_error_active = -1;
     EXPECT_EQ(pridaj(W::last_building_integer, 70, 70), -1);
-    EXPECT_EQ(pridaj(W::dom, 70, 70, 6), -1);
+    EXPECT_EQ(pridaj(W::dom, 71, 70, 6), -1);
     EXPECT_EQ(strategy.last_error_active, W::E_zle_zadana_budova_na_stavanie);
 
     // An occupied cell keeps the player placing; so does a barracks whose 7 x 7 cells hold the
     // main building three cells off its anchor, or leave the map.
-    EXPECT_TRUE(objednaj(W::dom, 100, 100));
+    EXPECT_EQ(objednaj(W::dom, 100, 100), V(true, W::E_neda_sa_tam_stavat));
     EXPECT_EQ(strategy.typ_budovy, W::dom);
     hrac().privilegia_id = W::PRIV_male_mesto;
-    EXPECT_TRUE(objednaj(W::kasaren, 103, 97));
-    EXPECT_TRUE(objednaj(W::kasaren, 198, 50));
-    EXPECT_EQ(jeden_tah(), "error : V stavani brani ina budova alebo teren \n");
+    EXPECT_EQ(objednaj(W::kasaren, 103, 97), V(true, W::E_neda_sa_tam_stavat));
+    EXPECT_EQ(objednaj(W::kasaren, 198, 50), V(true, W::E_neda_sa_tam_stavat));
     hrac().privilegia_id = W::PRIV_ziadne;
 
     // One unit of wood short: the shortfall line, then the error; nothing is placed or taken.
     const int cena = strategy.treba_na_postavenie(W::dom, W::drevo);
     hrac().surovina[W::drevo].mam = cena - 1;
     testing::internal::CaptureStdout();
-    EXPECT_FALSE(objednaj(W::dom, 90, 90));
+    EXPECT_EQ(objednaj(W::dom, 90, 90), V(false, W::E_malo_surovin_na_stavbu));
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "\npre budovu 5 nemam surovina id 1 pocet treba " + std::to_string(cena) +
                   " pocet mam " + std::to_string(cena - 1) + "\n");
-    EXPECT_EQ(strategy.point_id_of_objekt(90, 90), -1);
-    EXPECT_EQ(jeden_tah(), "error : Na postavenie tejto budovy nemas dost surovin \n");
 
-    // With infinite sources the same order succeeds and takes nothing.
+    // With infinite sources the same order succeeds (so nothing was placed) and takes nothing.
     strategy.infinite_sources = true;
     EXPECT_EQ(postav(W::dom, 90, 90), 1);
     EXPECT_EQ(hrac().surovina[W::drevo].mam, cena - 1);
     strategy.infinite_sources = false;
 
+    hrac().surovina[W::drevo].mam = cena;
     while (strategy.odober_volny_objekt() != W::nic) {
     }
-    hrac().surovina[W::drevo].mam = 1000;
-    EXPECT_FALSE(objednaj(W::dom, 91, 91));
-    EXPECT_EQ(hrac().surovina[W::drevo].mam, 1000);
-    EXPECT_EQ(jeden_tah(), "error : Viac budov nie je mozne postavit \n");
+    EXPECT_EQ(objednaj(W::dom, 91, 91), V(false, W::E_nie_su_volne_objekty));
 
     // A rank that forbids the type: only the console line, no error code.
     testing::internal::CaptureStdout();
-    EXPECT_FALSE(objednaj(W::kasaren, 92, 92));
+    EXPECT_EQ(objednaj(W::kasaren, 92, 92), V(false, -1));
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "nema privilegia pre stavanie kasaren\n");
-    EXPECT_EQ(jeden_tah(), "");
 }
 
 TEST_F(Stavba, BuildersAdvanceBuildingsDayByDay) {
@@ -110,7 +93,7 @@ TEST_F(Stavba, BuildersAdvanceBuildingsDayByDay) {
     hrac().stavbari = 1;
     const int farma = postav(W::farma, 95, 95);
     for (int cakane : {26, 51, 76, 100}) {
-        jeden_tah();
+        strategy.kontroluj_objekty();
         EXPECT_EQ(strategy.objekt[farma].percenta, cakane);
     }
     EXPECT_EQ(strategy.AI[W::id_player].volne[W::farma], 1);
@@ -128,40 +111,30 @@ TEST_F(Stavba, BuildersAdvanceBuildingsDayByDay) {
 }
 
 TEST_F(Stavba, UpgradeChargesTheNextLevelAndRestartsConstruction) {
-    const int dom = pridaj(W::dom, 95, 95);
-    const int cena = strategy.budova_upgrade_pocet(dom, W::drevo);
-    ASSERT_GT(cena, 0);
-    hrac().surovina[W::drevo].mam = cena - 1;
-    strategy.upgrade(dom);
-    EXPECT_EQ(strategy.objekt[dom].level, 1);
-    EXPECT_EQ(strategy.objekt[dom].percenta, 100);
+    const auto stav = [](int o) { return P(strategy.objekt[o].level, strategy.objekt[o].percenta); };
+    // A warehouse from level 3 pays the level-4 price, kamen 200 and tehla 100, or nothing.
+    const int sklad = pridaj(W::sklad, 95, 95, 3);
+    hrac().surovina[W::kamen].mam = 199;
+    strategy.upgrade(sklad);
+    EXPECT_EQ(stav(sklad), P(3, 100));
     EXPECT_EQ(strategy.last_error_active, W::E_malo_surovin_na_stavbu);
-    EXPECT_EQ(strategy.typ_budovy, W::dom);
+    EXPECT_EQ(strategy.typ_budovy, W::sklad);
 
-    hrac().surovina[W::drevo].mam = cena;
-    strategy.upgrade(dom);
-    EXPECT_EQ(strategy.objekt[dom].level, 2);
-    EXPECT_EQ(strategy.objekt[dom].percenta, 1);
-    EXPECT_EQ(hrac().surovina[W::drevo].mam, 0);
-    EXPECT_EQ(hrac().surovina[W::drevo].pouzite, cena);
-    EXPECT_EQ(strategy.typ_budovy, -1);
-
-    // A warehouse from level 3 pays the level-4 price: kamen 200, tehla 100.
-    strategy.upgrade(pridaj(W::sklad, 96, 95, 3));
-    EXPECT_EQ(hrac().surovina[W::kamen].mam, 100000 - 200);
+    hrac().surovina[W::kamen].mam = 200;
+    strategy.upgrade(sklad);
+    EXPECT_EQ(stav(sklad), P(4, 1));
+    EXPECT_EQ(P(hrac().surovina[W::kamen].mam, hrac().surovina[W::kamen].pouzite), P(0, 200));
     EXPECT_EQ(hrac().surovina[W::tehla].mam, 100000 - 100);
+    EXPECT_EQ(strategy.typ_budovy, -1);
 
     // At the top level nothing happens.
     const int vrch = pridaj(W::dom, 97, 95, 5);
-    EXPECT_FALSE(strategy.da_sa_up(vrch));
     EXPECT_EQ(strategy.budova_potrebuje_ludi_dalsi_level(vrch), -1);
     strategy.upgrade(vrch);
-    EXPECT_EQ(strategy.objekt[vrch].level, 5);
-    EXPECT_EQ(strategy.objekt[vrch].percenta, 100);
+    EXPECT_EQ(stav(vrch), P(5, 100));
 }
 
 TEST_F(Stavba, CursorStaysOnTheMapAndNearTheMainBuilding) {
-    using P = std::pair<int, int>;
     const auto posun = [](int a, int b, int x, int y) {
         strategy.nastav_poziciu_stavanej_budovy(x, y);
         strategy.posun_stavajucu_budovu(a);
@@ -173,21 +146,14 @@ TEST_F(Stavba, CursorStaysOnTheMapAndNearTheMainBuilding) {
     EXPECT_EQ(posun(W::dolava, W::dozadu, 129, 71), P(128, 72));
     EXPECT_EQ(posun(W::dolava, W::dozadu, 71, 129), P(71, 129));
 
-    // Near the map edge the cursor is clamped, not thrown off the map.
+    // Without a main building the cursor does not move; near the map edge it is clamped.
     strategy.Restart_Game();
-    strategy.set_owner(W::id_player);
+    EXPECT_EQ(posun(W::dolava, W::dozadu, 150, 10), P(150, 10));
     pridaj(W::hlavna_budova, 185, 10);
     EXPECT_EQ(posun(W::doprava, W::dopredu, 199, 0), P(199, 0));
 
-    // Without a main building the cursor does not move.
-    strategy.set_owner(W::id_nepriatel);
-    EXPECT_EQ(posun(W::dolava, W::dozadu, 150, 10), P(150, 10));
-    strategy.set_owner(W::id_player);
-
-    for (float cakane : {90.0f, 180.0f, 270.0f, 0.0f}) {
-        strategy.otoc_stavajucu_budovu();
-        EXPECT_EQ(strategy.return_rotation(), cakane);
-    }
+    for (int i = 0; i < 4; ++i) strategy.otoc_stavajucu_budovu();
+    EXPECT_EQ(strategy.return_rotation(), 0.0f) << "four quarter turns come round";
 }
 
 TEST_F(Stavba, ReusedObjectIdStartsEmptyWithItsPlacementState) {
@@ -214,11 +180,32 @@ TEST_F(Stavba, ReusedObjectIdStartsEmptyWithItsPlacementState) {
     EXPECT_FALSE(strategy.budova_zatvorena(stary));
 }
 
-TEST_F(Stavba, SecondMainBuildingStandsWithoutARecord) {
-    const int druha = pridaj(W::hlavna_budova, 150, 60);
-    ASSERT_NE(druha, -1);
+TEST_F(Stavba, PlacementHooksRecordBarracksTowersAndMainBuildings) {
+    // The barracks takes 7 x 7 cells around its anchor and widens the built-up rectangle.
+    const int kasaren = pridaj(W::kasaren, 80, 120);
+    int bunky = 0;
+    for (int i = 70; i < 90; ++i)
+        for (int j = 110; j < 130; ++j) bunky += strategy.point_id_of_objekt(i, j) == kasaren;
+    EXPECT_EQ(bunky, 49);
+    EXPECT_EQ(strategy.KASAREN_ID, kasaren);
+    EXPECT_EQ(hrac().obsadene_min.x, 77);
+    EXPECT_EQ(hrac().obsadene_max.y, 124);
+
+    // Wooden towers join the tower list with ten free places each; a soldier leaves his list.
+    const int vezaA = pridaj(W::drevenna_veza, 60, 60), vezaB = pridaj(W::drevenna_veza, 62, 60);
+    EXPECT_EQ(strategy.return_veza_id(vezaB), 1);
+    EXPECT_EQ(hrac().veza_volne_miesta, 20);
+    S_veza& v = hrac().veza[strategy.return_veza_id(vezaA)];
+    v.vojak[0] = 7, v.vojak[1] = 8, v.vojak[2] = 9, v.vojak_last_id = 3;
+    EXPECT_FALSE(strategy.odober_vojaka_z_veze(5, 0, W::id_player));
+    EXPECT_FALSE(strategy.odober_vojaka_z_veze(8, 2, W::id_player));
+    EXPECT_TRUE(strategy.odober_vojaka_z_veze(8, 0, W::id_player));
+    EXPECT_EQ(v.vojak_last_id, 2);
+    EXPECT_EQ(std::vector<int>(v.vojak, v.vojak + 3), (std::vector<int>{7, 9, -1}));
+
+    // A second main building stands, but the owner keeps the record of the first.
+    ASSERT_NE(pridaj(W::hlavna_budova, 150, 60), -1);
     EXPECT_EQ(hrac().budova[W::hlavna_budova].mam, 2);
     EXPECT_EQ(hrac().hlavna_budova_last_id, 1);
     EXPECT_EQ(hrac().hlavna_budova[0].x, 100);
-    EXPECT_EQ(hrac().hlavna_budova[0].y, 100);
 }
