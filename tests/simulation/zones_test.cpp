@@ -64,7 +64,12 @@ TEST_F(Zony, ClosedGateSeparatesTheInsideUntilGatesCountAsOpen) {
     EXPECT_EQ(b.zona_1, 1);
     EXPECT_EQ(b.zona_2, 0);
 
+    // A gate turned by 90 degrees with a tower east of it reads its sides along x.
+    strategy.pridaj_budovu(31, 50, 0.0f, W::drevenna_veza, 1);
+    strategy.pridaj_budovu(30, 50, 90.0f, W::drevena_brana, 1);
     strategy.zoning(0, 0, true);
+    EXPECT_EQ(strategy.id_owner[W::id_player].brana[1].zona_1, -1);
+    EXPECT_EQ(strategy.id_owner[W::id_player].brana[1].zona_2, 0);
     EXPECT_EQ(strategy.zona_last, 0);
     EXPECT_EQ(strategy.point[15][15].zona, 0);
     strategy.close_open(brana);
