@@ -14,14 +14,16 @@ bool platna_skupina(int g) { return g >= 0 && g <= S_L::MAX_VOJENSKA_SKUPINA; }
 bool platny_vlastnik(int v) { return v >= 0 && v < S_L::MAX_PLAYERS; }
 bool platna_surovina(int s) { return s >= 0 && s < S_L::MAX_SUROVIN; }
 
-void vypis_skupiny(const S_L& s, const S_owner& ow) {
+// The owner's slots: one line each, or with `pozicia` a second line giving the group's tile.
+void vypis_skupiny(const S_L& s, const S_owner& ow, bool pozicia) {
     for (int i = 0; i < ow.skupina_last_id && i < S_L::MAX_SKUPIN_NA_VLASTNIKA; ++i) {
         const int g = ow.skupina[i];
         const bool ok = platna_skupina(g);
         std::printf("vlastnena  skupina %d = skupina %d = id %d \n", i, g,
                     ok ? s.vojenska_skupina[g].objekt_id : -1);
-        std::printf("pozicia : %d x %d \n", ok ? s.vojenska_skupina[g].x : -1,
-                    ok ? s.vojenska_skupina[g].y : -1);
+        if (pozicia)
+            std::printf("pozicia : %d x %d \n", ok ? s.vojenska_skupina[g].x : -1,
+                        ok ? s.vojenska_skupina[g].y : -1);
     }
 }
 
@@ -32,7 +34,7 @@ int S_L::vytvor_vojensku_skupinu(int zbran, int zbroj, int vojensky_stroj) {
     std::printf("vytvaranie skupiny vlastnik %d\n", O);
     if (!platny_vlastnik(O)) return -1;
     S_owner& ow = id_owner[O];
-    vypis_skupiny(*this, ow);
+    vypis_skupiny(*this, ow, false);
     if (ow.pocet_skupin >= MAX_SKUPIN_NA_VLASTNIKA) {
         std::printf("vytvaranie vojenskej skupiny : pocet skupin == MAX");
         return -1;
@@ -129,7 +131,7 @@ int S_L::vytvor_vojensku_skupinu(int zbran, int zbroj, int vojensky_stroj) {
         }
     }
     s.max = pocet;
-    vypis_skupiny(*this, ow);
+    vypis_skupiny(*this, ow, true);
     return g;
 }
 
