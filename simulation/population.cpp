@@ -497,26 +497,25 @@ void S_L::kontroluj_najdenie_domu_prace() {
             S_objekt& ob = objekt[b];
             if (ob.id == dom) {
                 int m = odober_bez_domova();
+                // A stale entry (nobody alive) only leaves the list.
                 if (zije(*this, m)) {
                     clovek[m].objekt_v_ktorom_byva = b;
                     ob.je_ludi += 1;
                     if (ja >= 0 && ja < MAX_PLAYERS) AI[ja].volne[dom] -= 1;
                     zmena = true;
-                } else if (m != -1) {
-                    zmena = true;  // a stale entry left the list
                 }
             } else {
+                // A dead man leaves the list without the job; the passes go on only while
+                // somebody is placed.
                 int m = odober_bez_prace();
-                if (m != -1) {
+                if (m != -1 && (!zije(*this, m) || clovek[m].zdravie < 0)) {
+                    std::printf("FATAL ERROR : pridelovanie prace - mrtvy clovek");
+                } else if (m != -1) {
+                    ob.je_ludi += 1;
+                    clovek[m].objekt_v_ktorom_pracuje = b;
+                    std::printf("%d sa zamestnal v %d=%s \n", m, b, objekt_meno(b));
+                    if (ob.id == hlavna_budova) o.stavbari += 1;
                     zmena = true;
-                    if (!zije(*this, m) || clovek[m].zdravie < 0) {
-                        std::printf("FATAL ERROR : pridelovanie prace - mrtvy clovek");
-                    } else {
-                        ob.je_ludi += 1;
-                        clovek[m].objekt_v_ktorom_pracuje = b;
-                        std::printf("%d sa zamestnal v %d=%s \n", m, b, objekt_meno(b));
-                        if (ob.id == hlavna_budova) o.stavbari += 1;
-                    }
                 }
             }
             if (ob.je_ludi < miesta(*this, b)) kandidati[ostava++] = b;
