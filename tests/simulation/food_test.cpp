@@ -1,152 +1,112 @@
-// Food and disease: a household's share, a month of eating to the unit, hunger and thirst over
-// consecutive month ends, cold, summer recovery and corpses.
+// Food and disease: a household's share, a month of eating to the unit, fed and starved months,
+// cold, summer recovery and corpses.
 #include <gtest/gtest.h>
+
+#include <tuple>
 
 #include "people_town.h"
 
 using namespace people_town;
 
-namespace {
-
-// A builder's family of four in one house: man 14, wife 29, a boy and a girl.
-struct Rodina {
-    int dom, deti[2];
-    std::vector<int> vsetci() const { return {14, 29, deti[0], deti[1]}; }
-};
-
-Rodina rodina_styroch() {
-    nova_hra();
-    Rodina r;
-    r.dom = postav(101, 100, S_L::dom, 1);
-    koniec_mesiaca(S_L::M_marec);
-    r.deti[0] = dieta(14, 29, S_L::muz, 5);
-    r.deti[1] = dieta(14, 29, S_L::zena, 3);
-    for (int s : {S_L::maso, S_L::ryba, S_L::jablko}) hrac().surovina[s].mam = 1000;
-    for (int& s : strategy.objekt[r.dom].skladuje) s = 0;
-    return r;
-}
-
-void zasoby_na_nulu() {
-    for (int s : {S_L::voda, S_L::chlieb, S_L::maso, S_L::ryba, S_L::jablko}) hrac().surovina[s].mam = 0;
-}
-
-}  // namespace
-
 TEST(Food, FamilyShareAndAMonthOfEatingToTheUnit) {
-    Rodina r = rodina_styroch();
+    // A builder's family of four in one house: man 14, wife 29, a boy and a girl.
+    nova_hra();
+    const int d = postav(101, 100, S_L::dom, 1);
+    koniec_mesiaca(S_L::M_marec);
+    const int rodina[] = {14, 29, dieta(14, 29, S_L::muz, 5), dieta(14, 29, S_L::zena, 3)};
     auto& h = hrac();
-    const int* dom = strategy.objekt[r.dom].skladuje;
-    int voda = h.surovina[S_L::voda].mam, chlieb = h.surovina[S_L::chlieb].mam;
-    int pouzite = h.surovina[S_L::chlieb].pouzite;
+    auto& voda = h.surovina[S_L::voda];
+    for (int s : {S_L::maso, S_L::ryba, S_L::jablko}) h.surovina[s].mam = 1000;
+    int* dom = strategy.objekt[d].skladuje;
+    for (int s = 0; s < S_L::MAX_SUROVIN; ++s) dom[s] = 0;
+    const int v = voda.mam, pouzite = voda.pouzite;
+    auto v_dome = [dom] { return std::make_tuple(dom[S_L::voda], dom[S_L::chlieb], dom[S_L::maso], dom[S_L::ryba], dom[S_L::jablko]); };
 
     strategy.time.mesiac = S_L::M_marec;  // a 31-day month begins
-    strategy.mesiac_passed = true;
     ASSERT_TRUE(strategy.rozdeluj_jedlo());
-    EXPECT_EQ(dom[S_L::voda], 124);
-    EXPECT_EQ(dom[S_L::chlieb], 17);
-    EXPECT_EQ(dom[S_L::maso], 16);
-    EXPECT_EQ(dom[S_L::ryba], 0);
-    EXPECT_EQ(dom[S_L::jablko], 40);
-    EXPECT_EQ(h.surovina[S_L::voda].mam, voda - 124);
-    EXPECT_EQ(h.surovina[S_L::chlieb].mam, chlieb - 17);
-    EXPECT_EQ(h.surovina[S_L::chlieb].pouzite, pouzite + 17);
+    EXPECT_EQ(v_dome(), std::make_tuple(124, 17, 16, 0, 40));
+    EXPECT_EQ(std::tie(voda.mam, voda.pouzite), std::make_tuple(v - 124, pouzite + 124));
 
-    // At the end of a 30-day month each of the four eats from that stock: 30 water, 4 bread,
-    // 4 meat (covering the two food points bread left), 10 apples; nobody goes to the stores.
+    // At the end of a 30-day month each eats from that stock: 30 water, 4 bread, 4 meat (covering
+    // the two food points bread left), 10 apples; nobody goes to the stores, nobody falls ill.
     strategy.time.mesiac = S_L::M_maj;
-    int stores = h.surovina[S_L::chlieb].mam + h.surovina[S_L::voda].mam + h.surovina[S_L::maso].mam;
-    for (int c : r.vsetci()) strategy.kontroluj_potreby(c);
-    EXPECT_EQ(dom[S_L::voda], 4);
-    EXPECT_EQ(dom[S_L::chlieb], 1);
-    EXPECT_EQ(dom[S_L::maso], 0);
-    EXPECT_EQ(dom[S_L::jablko], 0);
-    EXPECT_EQ(h.surovina[S_L::chlieb].mam + h.surovina[S_L::voda].mam + h.surovina[S_L::maso].mam, stores);
-    for (int c : r.vsetci()) {
-        const auto& p = strategy.clovek[c];
-        EXPECT_TRUE(p.mal_pristup_k_surovine[S_L::voda] && p.mal_pristup_k_surovine[S_L::chlieb] &&
-                    p.mal_pristup_k_surovine[S_L::maso] && p.mal_pristup_k_surovine[S_L::jablko]);
-        EXPECT_FALSE(p.mal_pristup_k_surovine[S_L::ryba]);
-        strategy.kontroluj_choroby(c);  // full access: nothing caught, any earlier lack cured
-        EXPECT_EQ(p.choroby_pocet, 0);
+    const int zasoby = h.surovina[S_L::chlieb].mam + voda.mam + h.surovina[S_L::maso].mam;
+    for (int c : rodina) {
+        strategy.kontroluj_potreby(c);
+        const bool* mal = cl(c).mal_pristup_k_surovine;
+        EXPECT_TRUE(mal[S_L::voda] && mal[S_L::chlieb] && mal[S_L::maso] && mal[S_L::jablko] && !mal[S_L::ryba]);
+        strategy.kontroluj_choroby(c);
+        EXPECT_EQ(cl(c).choroby_pocet, 0);
     }
-    EXPECT_EQ(h.hladuje_muz + h.hladuje_zena, 0);
+    EXPECT_EQ(v_dome(), std::make_tuple(4, 1, 0, 0, 0));
+    EXPECT_EQ(h.surovina[S_L::chlieb].mam + voda.mam + h.surovina[S_L::maso].mam, zasoby);
 
-    // Stores holding exactly the family's ration keep it; the need still counts as served.
-    for (int& s : strategy.objekt[r.dom].skladuje) s = 0;
+    // Stores holding exactly the family's ration keep it; a child who has died still counts.
+    strategy.clovek_DIE(rodina[3]);
+    dom[S_L::voda] = 0;
+    voda.mam = 124;
     strategy.time.mesiac = S_L::M_marec;
-    h.surovina[S_L::voda].mam = 124;
     strategy.rozdeluj_jedlo();
-    EXPECT_EQ(dom[S_L::voda], 0);
-    EXPECT_EQ(h.surovina[S_L::voda].mam, 124);
-    EXPECT_EQ(dom[S_L::chlieb], 17);
+    EXPECT_EQ(std::tie(dom[S_L::voda], voda.mam), std::make_tuple(0, 124));
     EXPECT_EQ(prepocet(), "");
 }
 
-TEST(Food, HungerAndThirstKillOverTwoMonthEnds) {
+TEST(Food, FedAndStarvedMonthsCatchCureAndKill) {
     nova_hra();
-    zasoby_na_nulu();
     auto& h = hrac();
-    koniec_mesiaca(S_L::M_marec);
-    for (int c = 0; c < 30; ++c) EXPECT_EQ(strategy.clovek[c].zdravie, 40);  // catching is free
-    EXPECT_EQ(h.hladuje_muz, 15);
-    EXPECT_EQ(h.hladuje_zena, 15);
-    for (int d : {S_L::CH_malo_jedla, S_L::CH_malo_masa, S_L::CH_malo_vody, S_L::CH_malo_ovocia})
-        EXPECT_EQ(h.trpi_chorobou[d], 30);
-    EXPECT_EQ(strategy.return_pocet_trpi_chorobou(), 30);
-    EXPECT_EQ(h.zomrelo_hladom, 0);
+    auto mesiac = [&](int m, int zasoby, int zdravie, std::tuple<int, int, int, int> trpia) {
+        for (int s : {S_L::voda, S_L::chlieb, S_L::maso, S_L::ryba, S_L::jablko}) h.surovina[s].mam = zasoby;
+        koniec_mesiaca(m);
+        for (int c = 0; c < 30; ++c) EXPECT_EQ(cl(c).zdravie, zdravie) << c << " in " << m;
+        const int* t = h.trpi_chorobou;
+        EXPECT_EQ(std::make_tuple(t[1], t[2], t[3], t[4]), trpia) << m;
+    };
+    // The homeless eat bread and water from the stores: no meat once bread fed them, no apples.
+    mesiac(S_L::M_marec, 1000, 100, {0, 30, 0, 30});  // catching is free
+    // Nothing at all: -60, and the lack of food and water is caught.
+    mesiac(S_L::M_april, 0, 100 - 60 - 2 - 1, {30, 30, 30, 30});
+    EXPECT_EQ(std::tie(h.hladuje_muz, h.hladuje_zena), std::make_tuple(15, 15));
+    // Fed again: every disease costs its month, bread and water cure theirs.
+    mesiac(S_L::M_maj, 1000, 37 - 10 - 2 - 15 - 1, {0, 30, 0, 30});
+    EXPECT_EQ(h.hladuje_muz + h.hladuje_zena + h.zomrelo_hladom, 0);
     EXPECT_EQ(prepocet(), "");
-
-    koniec_mesiaca(S_L::M_april);
-    EXPECT_EQ(h.pocet_ludi, 0);
-    EXPECT_EQ(h.zomrelo_hladom, 30);
-    EXPECT_EQ(h.zomrelo_na_chorobu, 30);
-    EXPECT_EQ(h.pocet_smrti, 30);
+    // Starved once more, even after the summer's +35: everyone dies, of hunger and while ill.
+    for (int s : {S_L::voda, S_L::chlieb, S_L::maso, S_L::ryba, S_L::jablko}) h.surovina[s].mam = 0;
+    koniec_mesiaca(S_L::M_jun);
+    EXPECT_EQ(std::tie(h.pocet_ludi, h.zomrelo_hladom, h.zomrelo_na_chorobu, h.hladuje_muz), std::make_tuple(0, 30, 30, 15));
     EXPECT_EQ(h.surovina[S_L::mrtvola].mam, 30);
-    EXPECT_EQ(strategy.return_pocet_trpi_chorobou(), 0);
     EXPECT_EQ(prepocet(), "");
 }
 
-TEST(Food, ColdCostsTenAMonthUntilAWarmMonth) {
+TEST(Food, WinterColdSummerRecoveryAndCorpses) {
     nova_hra();
     auto& h = hrac();
-    h.surovina[S_L::teple_oblecenie].mam = 0;
+    auto& oblecenie = h.surovina[S_L::teple_oblecenie].mam;
+    oblecenie = 0;
     koniec_mesiaca(S_L::M_december);
-    // Jobless homeless man 0 freezes; builder 10, homeless but working, does not.
-    EXPECT_TRUE(strategy.clovek[0].choroba[S_L::CH_zima].ma);
-    EXPECT_FALSE(strategy.clovek[10].choroba[S_L::CH_zima].ma);
-    EXPECT_TRUE(strategy.clovek[20].choroba[S_L::CH_zima].ma);  // so does a single woman
-    EXPECT_EQ(strategy.clovek[0].zdravie, strategy.clovek[10].zdravie);
+    // Jobless homeless man 0 and single woman 20 freeze; builder 10, homeless but working, does not.
+    EXPECT_EQ(std::make_tuple(cl(0).choroba[S_L::CH_zima].ma, cl(20).choroba[S_L::CH_zima].ma, cl(10).choroba[S_L::CH_zima].ma),
+              std::make_tuple(true, true, false));
+    oblecenie = 100;
+    koniec_mesiaca(S_L::M_januar);  // 15 homeless women and 10 jobless men take clothes
+    EXPECT_EQ(std::tie(cl(0).teple_oblecenie, oblecenie, h.trpi_chorobou[S_L::CH_zima]), std::make_tuple(true, 75, 0));
+    EXPECT_EQ(cl(10).zdravie - cl(0).zdravie, 10);  // the cold cost ten, once
 
-    h.surovina[S_L::teple_oblecenie].mam = 100;
-    koniec_mesiaca(S_L::M_januar);
-    EXPECT_TRUE(strategy.clovek[0].teple_oblecenie);
-    EXPECT_EQ(strategy.clovek[10].zdravie - strategy.clovek[0].zdravie, 10);
-    EXPECT_FALSE(strategy.clovek[0].choroba[S_L::CH_zima].ma);
-    EXPECT_EQ(h.trpi_chorobou[S_L::CH_zima], 0);
-    EXPECT_EQ(prepocet(), "");
-}
-
-TEST(Food, SummerRecoveryAndCorpses) {
-    nova_hra();
-    strategy.clovek[1].zdravie = 65;
-    strategy.clovek[2].zdravie = 66;
+    cl(1).zdravie = 65;
+    cl(2).zdravie = 66;
     strategy.time.mesiac = S_L::M_jun;
-    strategy.mesiac_passed = true;
     strategy.kontroluj_potreby(1);
     strategy.kontroluj_potreby(2);
-    EXPECT_EQ(strategy.clovek[1].zdravie, 100);
-    EXPECT_EQ(strategy.clovek[2].zdravie, 66);
+    EXPECT_EQ(std::tie(cl(1).zdravie, cl(2).zdravie), std::make_tuple(100, 66));
 
-    auto& h = hrac();
     h.surovina[S_L::mrtvola].mam = 100;
     koniec_mesiaca(S_L::M_jul);
     EXPECT_EQ(h.trpi_chorobou[S_L::CH_mrtvoly], 0);
     h.surovina[S_L::mrtvola].mam = 101;
     koniec_mesiaca(S_L::M_august);
-    EXPECT_EQ(h.trpi_chorobou[S_L::CH_mrtvoly], 30);
-    int pred = strategy.clovek[5].zdravie;
+    const int pred = cl(5).zdravie;
     koniec_mesiaca(S_L::M_september);
-    EXPECT_TRUE(strategy.clovek[5].choroba[S_L::CH_mrtvoly].ma);  // never cured
-    EXPECT_LE(strategy.clovek[5].zdravie, pred - 30);
+    EXPECT_EQ(h.trpi_chorobou[S_L::CH_mrtvoly], 30);  // caught by all, never cured
+    EXPECT_LE(cl(5).zdravie, pred - 30);
     EXPECT_EQ(prepocet(), "");
 }
