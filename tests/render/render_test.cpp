@@ -31,7 +31,8 @@ namespace {
 
 std::string priecinok_snimok() {
     const char* p = std::getenv("VARNHOLD_SHOTS");
-    std::string d = p && *p ? p : "shots";
+    // Never inside data/: the game's folder holds only what the asset generator writes.
+    std::string d = p && *p ? p : ::testing::TempDir() + "varnhold_shots";
     std::filesystem::create_directories(d);
     return d;
 }
