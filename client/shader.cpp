@@ -29,16 +29,21 @@ static std::string nacitaj_zdroj(const char* cesta) {
     return kod;
 }
 
+// Prints the info log of a shader or a program (an empty line when there is none).
+static void vypis_log(GLuint objekt, PFNGLGETSHADERIVPROC daj_dlzku, PFNGLGETSHADERINFOLOGPROC daj_log) {
+    GLint dlzka = 0;
+    daj_dlzku(objekt, GL_INFO_LOG_LENGTH, &dlzka);
+    std::vector<char> log(dlzka > 0 ? dlzka + 1 : 1, '\0');
+    if (dlzka > 0) daj_log(objekt, dlzka, nullptr, log.data());
+    std::printf("%s\n", log.data());
+}
+
 static void skompiluj(GLuint shader, const char* cesta, const std::string& kod) {
     std::printf("Compiling shader : %s\n", cesta);
     const char* text = kod.c_str();
     glShaderSource(shader, 1, &text, nullptr);
     glCompileShader(shader);
-    GLint dlzka = 0;
-    glGetShaderiv(shader, GL_INFO_LOG_LENGTH, &dlzka);
-    std::vector<char> log(dlzka > 0 ? dlzka + 1 : 1, '\0');
-    if (dlzka > 0) glGetShaderInfoLog(shader, dlzka, nullptr, log.data());
-    std::printf("%s\n", log.data());
+    vypis_log(shader, glGetShaderiv, glGetShaderInfoLog);
 }
 
 unsigned int LoadShaders(const char* vertex_file_path, const char* fragment_file_path) {
@@ -54,11 +59,7 @@ unsigned int LoadShaders(const char* vertex_file_path, const char* fragment_file
     glAttachShader(program, vertex);
     glAttachShader(program, fragment);
     glLinkProgram(program);
-    GLint dlzka = 0;
-    glGetProgramiv(program, GL_INFO_LOG_LENGTH, &dlzka);
-    std::vector<char> log(dlzka > 0 ? dlzka + 1 : 1, '\0');
-    if (dlzka > 0) glGetProgramInfoLog(program, dlzka, nullptr, log.data());
-    std::printf("%s\n", log.data());
+    vypis_log(program, glGetProgramiv, glGetProgramInfoLog);
     glDeleteShader(vertex);
     glDeleteShader(fragment);
     return program;
