@@ -532,6 +532,12 @@ public:
     S_L(const S_L&) = delete;
     S_L& operator=(const S_L&) = delete;
 
+    // The record the per-owner operations act on. `owner` only ever holds 0 … 2 through set_owner,
+    // but the field is public, so anything else falls back to nobody's record.
+    S_owner& aktualny_vlastnik() {
+        return id_owner[owner >= 0 && owner < MAX_PLAYERS ? owner : id_nikto];
+    }
+
     // ============================================================ world and pools (world.cpp)
     bool set_owner(int id_o);
     void set_player_as_owner();
@@ -603,6 +609,7 @@ public:
     int setting_position_x();
     int setting_position_y();
     bool postav();
+    int zaloz_budovu(int t, int ax, int ay, int percenta, int level, bool postavena);
     void pridaj_budovu(int x, int y, float nrot, int typ_budovy, int level);
     void pridaj_budovu(int x, int y, int typ_budovy, int level);
     void upgrade(int o);
@@ -687,6 +694,18 @@ public:
     int return_pocet_muzov_bez_zien();
 
     // ============================================================ production and stores (production.cpp)
+    // The zones of the current owner's main buildings: a building or a home outside all of them
+    // cannot reach the stores.
+    struct S_zony_hlavnych_budov {
+        int zona[MAX_HLAVNA_BUDOVA_NA_HRACA];
+        int pocet;
+        bool obsahuje(int z) const {
+            for (int i = 0; i < pocet; ++i)
+                if (zona[i] == z) return true;
+            return false;
+        }
+    };
+    S_zony_hlavnych_budov zony_hlavnych_budov();
     void kontroluj_prijem_denne();
     void kontroluj_sklady();
     void spocitaj_bilanciu();
@@ -783,6 +802,14 @@ public:
 
 // True for a valid object id (0 … 40000).
 inline bool platny_objekt(int o) { return o >= 0 && o < S_L::MAX_OBJECTS; }
+// True for a valid owner id (0 … 2).
+inline bool platny_vlastnik(int v) { return v >= 0 && v < S_L::MAX_PLAYERS; }
+// True for a resource slot (0 … 99).
+inline bool platna_surovina(int s) { return s >= 0 && s < S_L::MAX_SUROVIN; }
+// True for a catalogue entry and one of its level records (type 0 … 34, level 0 … 5).
+inline bool platny_typ_a_level(int t, int l) {
+    return t >= 0 && t < S_L::last_building_integer && l >= 0 && l < S_L::MAX_LEVEL;
+}
 // True for a valid person id (0 … 40000).
 inline bool platny_clovek(int c) { return c >= 0 && c < S_L::MAX_CLOVEK; }
 // True for a cell on the map.

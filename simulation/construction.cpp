@@ -14,8 +14,6 @@ bool je_typ_budovy(int t) { return t >= 1 && t < S_L::last_building_integer; }
 
 bool je_level(int l) { return l >= 0 && l < S_L::MAX_LEVEL; }
 
-bool je_surovina(int s) { return s >= 0 && s < S_L::MAX_SUROVIN; }
-
 }  // namespace
 
 // ---------------------------------------------------------------- placement cursor
@@ -43,7 +41,7 @@ void S_L::posun_stavajucu_budovu(int kam) {
 
     // The cursor stays strictly within the building radius of one of the owner's main buildings.
     bool v_dosahu = false;
-    if (owner >= 0 && owner < MAX_PLAYERS) {
+    if (platny_vlastnik(owner)) {
         const S_owner& o = id_owner[owner];
         const int pocet = o.hlavna_budova_last_id < MAX_HLAVNA_BUDOVA_NA_HRACA
                               ? o.hlavna_budova_last_id
@@ -102,6 +100,26 @@ void obsad_miesto(S_L& w, int n, int t, int ax, int ay, bool zatvorena) {
         }
 }
 
+// Whether the owner holds the cost of a level (the first missing resource is reported in `chyba`).
+bool ma_na_cenu(const S_owner& o, const S_level& cena, int& chyba) {
+    for (int r = 1; r < S_L::MAX_SUROVIN; ++r)
+        if (o.surovina[r].mam < cena.treba_na_postavenie[r].pocet) {
+            chyba = r;
+            return false;
+        }
+    return true;
+}
+
+void zaplat(S_owner& o, const S_level& cena) {
+    for (int r = 0; r < S_L::MAX_SUROVIN; ++r) {
+        const int c = cena.treba_na_postavenie[r].pocet;
+        if (c > 0) {
+            o.surovina[r].mam -= c;
+            o.surovina[r].pouzite += c;
+        }
+    }
+}
+
 void rozsir_obsadene(S_owner& o, const S_budova& b, int ax, int ay) {
     if (ax + b.x_lava < o.obsadene_min.x) o.obsadene_min.x = ax + b.x_lava;
     if (ay + b.y_dole < o.obsadene_min.y) o.obsadene_min.y = ay + b.y_dole;
@@ -122,9 +140,40 @@ void zapis_hlavnu_budovu(S_owner& o, int ax, int ay) {
 
 }  // namespace
 
+// Puts a building of the current owner on a free site: the object, its cells, the owner's count,
+// the type hooks (the barracks hook only for the player when built by order, for anyone when
+// placed finished) and the built-up area. Returns the object id, or -1 with error 3.
+int S_L::zaloz_budovu(int t, int ax, int ay, int percenta, int level, bool postavena) {
+    const int n = odober_volny_objekt();
+    if (!platny_objekt(n)) {
+        last_error_active = E_nie_su_volne_objekty;
+        return -1;
+    }
+    obsad_miesto(*this, n, t, ax, ay, postavena);
+    S_objekt& ob = objekt[n];
+    ob.co_to_je = id_budova;
+    ob.id = t;
+    ob.percenta = percenta;
+    ob.rot = rot;
+    ob.vlastnik = owner;
+    ob.level = level;
+    S_owner& o = id_owner[owner];
+    o.budova[t].mam += 1;
+
+    if (t == kasaren && (postavena || owner == id_player)) {
+        KASAREN_ID = n;
+        add_regrutovacie_body_pre_vojenske_skupiny(ax, ay);
+    }
+    if (t == hlavna_budova) zapis_hlavnu_budovu(o, ax, ay);
+    if (t == drevenna_veza) add_veza(n, ax, ay);
+    if (t == drevena_brana) add_brana(n, t, ax, ay);
+    rozsir_obsadene(o, budova[t], ax, ay);
+    return n;
+}
+
 bool S_L::postav() {
     const int t = typ_budovy;
-    if (!je_typ_budovy(t) || owner < 0 || owner >= MAX_PLAYERS) {
+    if (!je_typ_budovy(t) || !platny_vlastnik(owner)) {
         last_error_active = E_zle_zadana_budova_na_stavanie;
         return false;
     }
@@ -138,54 +187,18 @@ bool S_L::postav() {
     }
     S_owner& o = id_owner[owner];
     const S_level& cena = budova[t].level[1];
-    if (!infinite_sources) {
-        for (int r = 1; r < MAX_SUROVIN; ++r) {
-            if (o.surovina[r].mam < cena.treba_na_postavenie[r].pocet) {
-                std::printf("\npre budovu %d nemam surovina id %d pocet treba %d pocet mam %d\n", t,
-                            r, cena.treba_na_postavenie[r].pocet, o.surovina[r].mam);
-                last_error_active = E_malo_surovin_na_stavbu;
-                return false;
-            }
-        }
-    }
-    const int n = odober_volny_objekt();
-    if (!platny_objekt(n)) {
-        last_error_active = E_nie_su_volne_objekty;
+    int chyba = 0;
+    if (!infinite_sources && !ma_na_cenu(o, cena, chyba)) {
+        std::printf("\npre budovu %d nemam surovina id %d pocet treba %d pocet mam %d\n", t, chyba,
+                    cena.treba_na_postavenie[chyba].pocet, o.surovina[chyba].mam);
+        last_error_active = E_malo_surovin_na_stavbu;
         return false;
     }
     const int ax = x, ay = y;
-    obsad_miesto(*this, n, t, ax, ay, false);
-    S_objekt& ob = objekt[n];
-    ob.co_to_je = id_budova;
-    ob.id = t;
-    ob.percenta = 1;
-    ob.rot = rot;
-    ob.vlastnik = owner;
-    ob.level = 1;
+    if (zaloz_budovu(t, ax, ay, 1, 1, false) < 0) return false;
     rot = 0.0f;
-    o.budova[t].mam += 1;
-
-    if (!infinite_sources) {
-        for (int r = 0; r < MAX_SUROVIN; ++r) {
-            const int c = cena.treba_na_postavenie[r].pocet;
-            if (c > 0) {
-                o.surovina[r].mam -= c;
-                o.surovina[r].pouzite += c;
-            }
-        }
-    }
-
-    if (t == kasaren && owner == id_player) {
-        KASAREN_ID = n;
-        add_regrutovacie_body_pre_vojenske_skupiny(ax, ay);
-    }
-    if (t == hlavna_budova) zapis_hlavnu_budovu(o, ax, ay);
-    if (t == drevenna_veza) add_veza(n, ax, ay);
-    if (t == drevena_brana) add_brana(n, t, ax, ay);
-
+    if (!infinite_sources) zaplat(o, cena);
     if (budova[t].zoning) zoning(ax, ay, true);
-
-    rozsir_obsadene(o, budova[t], ax, ay);
     typ_budovy = -1;
     return false;
 }
@@ -198,7 +211,7 @@ void S_L::pridaj_budovu(int nx, int ny, float nrot, int typ, int level) {
 
 void S_L::pridaj_budovu(int nx, int ny, int typ, int level) {
     if (!je_typ_budovy(typ) || level < 1 || level > budova[typ].maximalny_level ||
-        !je_level(level) || owner < 0 || owner >= MAX_PLAYERS) {
+        !je_level(level) || !platny_vlastnik(owner)) {
         last_error_active = E_zle_zadana_budova_na_stavanie;
         return;
     }
@@ -206,43 +219,18 @@ void S_L::pridaj_budovu(int nx, int ny, int typ, int level) {
         last_error_active = E_neda_sa_tam_stavat;
         return;
     }
-    const int n = odober_volny_objekt();
-    if (!platny_objekt(n)) {
-        last_error_active = E_nie_su_volne_objekty;
-        return;
-    }
-    obsad_miesto(*this, n, typ, nx, ny, true);
-    S_objekt& ob = objekt[n];
-    ob.co_to_je = id_budova;
-    ob.id = typ;
-    ob.percenta = 100;
-    ob.vlastnik = owner;
-    ob.level = level;
-    ob.rot = rot;
-    S_owner& o = id_owner[owner];
-    o.budova[typ].mam += 1;
-
-    if (typ == kasaren) {
-        KASAREN_ID = n;
-        add_regrutovacie_body_pre_vojenske_skupiny(nx, ny);
-    }
-    if (typ == drevenna_veza) add_veza(n, nx, ny);
-    if (typ == drevena_brana) add_brana(n, typ, nx, ny);
-    if (typ == hlavna_budova) zapis_hlavnu_budovu(o, nx, ny);
-
-    rozsir_obsadene(o, budova[typ], nx, ny);
+    zaloz_budovu(typ, nx, ny, 100, level, true);
 }
 
 // ---------------------------------------------------------------- daily construction
 
 void S_L::kontroluj_objekty() {
     int postupilo[MAX_PLAYERS] = {0, 0, 0};
-    const int koniec = objekt_hwm < MAX_OBJECTS ? objekt_hwm : MAX_OBJECTS;
-    for (int i = 0; i < koniec; ++i) {
+    for (int i = 0; i < objekt_hwm; ++i) {
         const S_objekt& ob = objekt[i];
         if (ob.co_to_je != id_budova || ob.percenta >= 100) continue;
         const int o = ob.vlastnik;
-        if (o < 0 || o >= MAX_PLAYERS) continue;
+        if (!platny_vlastnik(o)) continue;
         const int stavbari = id_owner[o].stavbari;
         // The counter is compared with <=, so stavbari + 1 buildings advance a day.
         if (stavbari > 0 && postupilo[o] <= stavbari && kontroluj_stavbu(i)) postupilo[o] += 1;
@@ -259,7 +247,7 @@ bool S_L::kontroluj_stavbu(int b) {
     if (ob.percenta == 100) {
         kontroluj_najdenie_domu_prace();
         const int o = ob.vlastnik;
-        if (o >= 0 && o < MAX_PLAYERS) {
+        if (platny_vlastnik(o)) {
             S_AI& ai = AI[o];
             if (ai.stavia_sa[ob.id] > 0) ai.stavia_sa[ob.id] -= 1;
             ai.volne[ob.id] += 1;
@@ -271,7 +259,7 @@ bool S_L::kontroluj_stavbu(int b) {
 // ---------------------------------------------------------------- upgrade, open / close
 
 void S_L::upgrade(int o) {
-    if (!platny_objekt(o) || owner < 0 || owner >= MAX_PLAYERS) return;
+    if (!platny_objekt(o) || !platny_vlastnik(owner)) return;
     S_objekt& ob = objekt[o];
     if (ob.co_to_je != id_budova || !je_typ_budovy(ob.id)) return;
     typ_budovy = ob.id;
@@ -279,26 +267,15 @@ void S_L::upgrade(int o) {
     if (dalsi < 1 || dalsi > budova[ob.id].maximalny_level || !je_level(dalsi)) return;
     S_owner& vl = id_owner[owner];
     const S_level& cena = budova[ob.id].level[dalsi];
-    if (!infinite_sources) {
-        for (int r = 1; r < MAX_SUROVIN; ++r) {
-            if (vl.surovina[r].mam < cena.treba_na_postavenie[r].pocet) {
-                last_error_active = E_malo_surovin_na_stavbu;
-                return;
-            }
-        }
+    int chyba = 0;
+    if (!infinite_sources && !ma_na_cenu(vl, cena, chyba)) {
+        last_error_active = E_malo_surovin_na_stavbu;
+        return;
     }
     ob.percenta = 1;
     ob.vlastnik = owner;
     ob.level = dalsi;
-    if (!infinite_sources) {
-        for (int r = 0; r < MAX_SUROVIN; ++r) {
-            const int c = cena.treba_na_postavenie[r].pocet;
-            if (c > 0) {
-                vl.surovina[r].mam -= c;
-                vl.surovina[r].pouzite += c;
-            }
-        }
-    }
+    if (!infinite_sources) zaplat(vl, cena);
     typ_budovy = -1;
 }
 
@@ -353,21 +330,21 @@ int S_L::budova_maximalny_level(int o) {
 }
 
 int S_L::budova_produkuje_pocet(int o, int s) {
-    if (!platny_objekt(o) || !je_surovina(s)) return 0;
+    if (!platny_objekt(o) || !platna_surovina(s)) return 0;
     const S_objekt& ob = objekt[o];
     if (!je_typ_budovy(ob.id) || !je_level(ob.level)) return 0;
     return budova[ob.id].level[ob.level].produkuje[s].pocet;
 }
 
 int S_L::budova_potrebuje_pocet(int o, int s) {
-    if (!platny_objekt(o) || !je_surovina(s)) return 0;
+    if (!platny_objekt(o) || !platna_surovina(s)) return 0;
     const S_objekt& ob = objekt[o];
     if (!je_typ_budovy(ob.id) || !je_level(ob.level)) return 0;
     return budova[ob.id].level[ob.level].potrebuje[s].pocet;
 }
 
 int S_L::budova_upgrade_pocet(int o, int s) {
-    if (!platny_objekt(o) || !je_surovina(s)) return 0;
+    if (!platny_objekt(o) || !platna_surovina(s)) return 0;
     const S_objekt& ob = objekt[o];
     if (!je_typ_budovy(ob.id) || !je_level(ob.level + 1)) return 0;
     return budova[ob.id].level[ob.level + 1].treba_na_postavenie[s].pocet;
@@ -390,18 +367,17 @@ int S_L::budova_potrebuje_ludi_dalsi_level(int o) {
 }
 
 int S_L::budova_postaveny_pocet(int b) {
-    if (b < 0 || b >= MAX_BUILDINGS_REAL || owner < 0 || owner >= MAX_PLAYERS) return 0;
+    if (b < 0 || b >= MAX_BUILDINGS_REAL || !platny_vlastnik(owner)) return 0;
     return id_owner[owner].budova[b].mam;
 }
 
 int S_L::treba_na_postavenie(int b, int s) {
-    if (b < 0 || b > MAX_BUILDINGS_REAL || !je_surovina(s)) return 0;
+    if (b < 0 || b > MAX_BUILDINGS_REAL || !platna_surovina(s)) return 0;
     return budova[b].level[1].treba_na_postavenie[s].pocet;
 }
 
 bool S_L::isKasaren() { return platny_objekt(KASAREN_ID); }
 
 int S_L::return_pocet_stavbari() {
-    if (owner < 0 || owner >= MAX_PLAYERS) return 0;
-    return id_owner[owner].stavbari;
+    return platny_vlastnik(owner) ? id_owner[owner].stavbari : 0;
 }

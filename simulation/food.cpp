@@ -7,34 +7,8 @@ using namespace Strategy_library;
 
 namespace {
 
-S_owner& aktualny(S_L& w) {
-    return w.id_owner[(w.owner >= 0 && w.owner < S_L::MAX_PLAYERS) ? w.owner : S_L::id_nikto];
-}
-
-// The zones the owner's main buildings stand in; homes outside them cannot be supplied.
-struct S_zony {
-    int zona[S_L::MAX_HLAVNA_BUDOVA_NA_HRACA];
-    int pocet = 0;
-
-    bool obsahuje(int z) const {
-        for (int i = 0; i < pocet; ++i)
-            if (zona[i] == z) return true;
-        return false;
-    }
-};
-
-S_zony zony_hlavnych_budov(const S_L& w, const S_owner& o) {
-    S_zony z;
-    int n = o.hlavna_budova_last_id;
-    if (n > S_L::MAX_HLAVNA_BUDOVA_NA_HRACA) n = S_L::MAX_HLAVNA_BUDOVA_NA_HRACA;
-    for (int i = 0; i < n; ++i) {
-        int x = o.hlavna_budova[i].x, y = o.hlavna_budova[i].y;
-        if (na_mape(x, y)) z.zona[z.pocet++] = w.point[x][y].zona;
-    }
-    return z;
-}
-
-bool domov_dosiahnutelny(const S_L& w, int dom, const S_zony& z) {
+// Homes outside the zones of the owner's main buildings cannot be supplied.
+bool domov_dosiahnutelny(const S_L& w, int dom, const S_L::S_zony_hlavnych_budov& z) {
     return platny_objekt(dom) && z.obsahuje(w.objekt[dom].zona);
 }
 
@@ -107,11 +81,11 @@ void S_L::Set_choroby() {
 
 bool S_L::rozdeluj_jedlo() {
     if (!mesiac_passed && !rok_passed) return false;
-    S_owner& o = aktualny(*this);
-    const S_zony zony = zony_hlavnych_budov(*this, o);
+    S_owner& o = aktualny_vlastnik();
+    const S_zony_hlavnych_budov zony = zony_hlavnych_budov();
     const int dni = dni_mesiaca(*this, time.mesiac);
     const int ja = owner;
-    for (int c = 0; c < clovek_hwm && c < MAX_CLOVEK; ++c) {
+    for (int c = 0; c < clovek_hwm; ++c) {
         const S_clovek& p = clovek[c];
         if (p.vlastnik != ja || p.zdravie == -1 || p.pohlavie != muz) continue;
         if (p.vek < CLOVEK_REPRODUKCIA_ZACIATOK || p.objekt_v_ktorom_pracuje == -1) continue;
@@ -151,7 +125,7 @@ void S_L::kontroluj_potreby(int c) {
     if (!mesiac_passed || !platny_clovek(c)) return;
     S_clovek& p = clovek[c];
     if (p.vlastnik == -1 || p.zdravie == -1) return;
-    S_owner& o = aktualny(*this);
+    S_owner& o = aktualny_vlastnik();
     const int teraz = time.mesiac;
 
     if ((teraz == M_jun || teraz == M_jul || teraz == M_august) && p.zdravie < 66) p.zdravie += 35;
@@ -161,7 +135,7 @@ void S_L::kontroluj_potreby(int c) {
     S_potreba ziada = potreba_na(dni_mesiaca(*this, skoncil), 1);
     bool hlad = true, smad = true;
 
-    const S_zony zony = zony_hlavnych_budov(*this, o);
+    const S_zony_hlavnych_budov zony = zony_hlavnych_budov();
     if (domov_dosiahnutelny(*this, p.objekt_v_ktorom_byva, zony)) {
         S_objekt& dom = objekt[p.objekt_v_ktorom_byva];
         for (int s = 0; s < last_surovina_id; ++s) {
@@ -239,7 +213,7 @@ void S_L::kontroluj_choroby(int c) {
     if ((!mesiac_passed && !rok_passed) || !platny_clovek(c)) return;
     S_clovek& p = clovek[c];
     if (p.vlastnik == -1 || p.zdravie < 0) return;
-    S_owner& o = aktualny(*this);
+    S_owner& o = aktualny_vlastnik();
     const bool* pristup = p.mal_pristup_k_surovine;
 
     for (int d = 1; d < choroba_last_id; ++d) {
@@ -276,10 +250,10 @@ void S_L::kontroluj_choroby(int c) {
     for (int s = 0; s < last_surovina_id; ++s) p.mal_pristup_k_surovine[s] = infinite_sources;
 }
 
-int S_L::return_ch_malo_jedla() { return aktualny(*this).trpi_chorobou[CH_malo_jedla]; }
-int S_L::return_ch_malo_masa() { return aktualny(*this).trpi_chorobou[CH_malo_masa]; }
-int S_L::return_ch_malo_vody() { return aktualny(*this).trpi_chorobou[CH_malo_vody]; }
-int S_L::return_ch_malo_ovocia() { return aktualny(*this).trpi_chorobou[CH_malo_ovocia]; }
-int S_L::return_ch_podchladenie() { return aktualny(*this).trpi_chorobou[CH_zima]; }
-int S_L::return_ch_mrtvola() { return aktualny(*this).trpi_chorobou[CH_mrtvoly]; }
-int S_L::return_pocet_trpi_chorobou() { return aktualny(*this).trpi_chorobou_celkom; }
+int S_L::return_ch_malo_jedla() { return aktualny_vlastnik().trpi_chorobou[CH_malo_jedla]; }
+int S_L::return_ch_malo_masa() { return aktualny_vlastnik().trpi_chorobou[CH_malo_masa]; }
+int S_L::return_ch_malo_vody() { return aktualny_vlastnik().trpi_chorobou[CH_malo_vody]; }
+int S_L::return_ch_malo_ovocia() { return aktualny_vlastnik().trpi_chorobou[CH_malo_ovocia]; }
+int S_L::return_ch_podchladenie() { return aktualny_vlastnik().trpi_chorobou[CH_zima]; }
+int S_L::return_ch_mrtvola() { return aktualny_vlastnik().trpi_chorobou[CH_mrtvoly]; }
+int S_L::return_pocet_trpi_chorobou() { return aktualny_vlastnik().trpi_chorobou_celkom; }

@@ -13,15 +13,15 @@ namespace {
 
 constexpr int VELKOST_BASE_LIST = 40011;
 
-const char* const BUDOVY = "./obj/graf_obj/buildings/";
 const char* const PODKLAD = "./obj/graf_obj/podklad/";
 
-}  // namespace
+// A mesh id that names a loaded mesh.
+bool nacitany(const S_L& s, int id) { return id >= 0 && id < s.last_graficky_objekt; }
 
-// A mesh id that names a loaded mesh with a draw-handle slot.
-static bool platny_mesh(const S_L& s, int id) {
-    return id >= 0 && id < s.last_graficky_objekt && id < VELKOST_BASE_LIST;
-}
+// A loaded mesh with a draw-handle slot.
+bool platny_mesh(const S_L& s, int id) { return nacitany(s, id) && id < VELKOST_BASE_LIST; }
+
+}  // namespace
 
 int S_L::Nacitaj_graficky_objekt(const char* folder, const char* path) {
     if (!nacitaj_mesh) {
@@ -45,11 +45,10 @@ void S_L::Nacitaj_graficke_objekty() {
         std::snprintf(cesta, sizeof cesta, "%s%s", folder, file);
         return Nacitaj_graficky_objekt(folder, cesta);
     };
-    char produkcia[128], obrana[128], sklady[128], dom_folder[128];
-    std::snprintf(produkcia, sizeof produkcia, "%sprodukcia/", BUDOVY);
-    std::snprintf(obrana, sizeof obrana, "%sobrana/", BUDOVY);
-    std::snprintf(sklady, sizeof sklady, "%ssklady/", BUDOVY);
-    std::snprintf(dom_folder, sizeof dom_folder, "%shouse/", BUDOVY);
+    const char* const produkcia = "./obj/graf_obj/buildings/produkcia/";
+    const char* const obrana = "./obj/graf_obj/buildings/obrana/";
+    const char* const sklady = "./obj/graf_obj/buildings/sklady/";
+    const char* const dom_folder = "./obj/graf_obj/buildings/house/";
 
     struct Riadok {
         const char* folder;
@@ -136,35 +135,35 @@ void S_L::Nacitaj_graficke_objekty() {
 int S_L::return_last_graficky_objekt() { return last_graficky_objekt; }
 
 std::vector<glm::vec3> S_L::graficky_objekt_vektory(int id) {
-    if (id < 0 || id >= last_graficky_objekt) return {};
+    if (!nacitany(*this, id)) return {};
     return graficky_objekt[id].out_vertices.kopia();
 }
 
 std::vector<glm::vec3> S_L::graficky_objekt_farby(int id) {
-    if (id < 0 || id >= last_graficky_objekt) return {};
+    if (!nacitany(*this, id)) return {};
     return graficky_objekt[id].out_colors.kopia();
 }
 
 int S_L::graficky_objekt_verteces_size(int id) {
-    if (id < 0 || id >= last_graficky_objekt) return 0;
+    if (!nacitany(*this, id)) return 0;
     return graficky_objekt[id].out_vertices.size();
 }
 
 void S_L::save_vertexBuffer(int id, unsigned int buffer) {
-    if (id >= 0 && id < last_graficky_objekt) graficky_objekt[id].vertexbuffer = buffer;
+    if (nacitany(*this, id)) graficky_objekt[id].vertexbuffer = buffer;
 }
 
 void S_L::save_colorBuffer(int id, unsigned int buffer) {
-    if (id >= 0 && id < last_graficky_objekt) graficky_objekt[id].colorbuffer = buffer;
+    if (nacitany(*this, id)) graficky_objekt[id].colorbuffer = buffer;
 }
 
 unsigned int S_L::graficky_objekt_vertex_buffer(int id) {
-    if (id < 0 || id >= last_graficky_objekt) return 0;
+    if (!nacitany(*this, id)) return 0;
     return graficky_objekt[id].vertexbuffer;
 }
 
 unsigned int S_L::graficky_objekt_color_buffer(int id) {
-    if (id < 0 || id >= last_graficky_objekt) return 0;
+    if (!nacitany(*this, id)) return 0;
     return graficky_objekt[id].colorbuffer;
 }
 
@@ -190,8 +189,7 @@ int S_L::graficky_objekt_base_list(int x, int y) {
     const int o = point_id_of_objekt_not_second(x, y);
     if (!platny_objekt(o)) return -1;
     const S_objekt& ob = objekt[o];
-    if (ob.id < 0 || ob.id >= last_building_integer || ob.level < 0 || ob.level >= MAX_LEVEL)
-        return -1;
+    if (!platny_typ_a_level(ob.id, ob.level)) return -1;
     return handle(*this, budova[ob.id].level[ob.level].graficky_objekt);
 }
 
@@ -235,7 +233,7 @@ int S_L::return_budova_VIP(int x, int y) {
     const S_objekt& ob = objekt[o];
     if (ob.id == drevena_brana) return ob.closed ? VIP_cudzia_vojenska_skupina_aktivna : VIP_moja_veza;
     if (ob.id != drevenna_veza) return -1;
-    if (ob.vlastnik < 0 || ob.vlastnik >= MAX_PLAYERS) return -1;
+    if (!platny_vlastnik(ob.vlastnik)) return -1;
 
     const int v = return_veza_id(o);
     const bool ma_vezu = v >= 0 && v < MAX_OBJECTS;
@@ -261,5 +259,5 @@ int S_L::get_graficky_objekt(float fx, float fy) {
     if (typ < 0 || typ >= last_building_integer) return -1;
     // Only a loaded mesh has a bounding box to offer.
     const int mesh = budova[typ].level[1].graficky_objekt;
-    return mesh >= 0 && mesh < last_graficky_objekt ? mesh : -1;
+    return nacitany(*this, mesh) ? mesh : -1;
 }

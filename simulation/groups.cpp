@@ -11,8 +11,6 @@ using namespace Strategy_library;
 namespace {
 
 bool platna_skupina(int g) { return g >= 0 && g <= S_L::MAX_VOJENSKA_SKUPINA; }
-bool platny_vlastnik(int v) { return v >= 0 && v < S_L::MAX_PLAYERS; }
-bool platna_surovina(int s) { return s >= 0 && s < S_L::MAX_SUROVIN; }
 
 // The owner's slots: one line each, or with `pozicia` a second line giving the group's tile.
 void vypis_skupiny(const S_L& s, const S_owner& ow, bool pozicia) {

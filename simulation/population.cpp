@@ -9,24 +9,9 @@ using namespace Strategy_library;
 
 namespace {
 
-// The owner record the per-owner operations act on. `owner` only ever holds 0 … 2 through
-// set_owner, but the field is public, so anything else falls back to nobody's record.
-S_owner& aktualny(S_L& w) {
-    return w.id_owner[(w.owner >= 0 && w.owner < S_L::MAX_PLAYERS) ? w.owner : S_L::id_nikto];
-}
-
 bool zije(const S_L& w, int c) {
     return platny_clovek(c) && w.clovek[c].vlastnik != -1 && w.clovek[c].zdravie != -1 &&
            w.clovek[c].pohlavie != -1;
-}
-
-// Room of a building at its current level; 0 for anything that is not a catalogued building.
-int miesta(const S_L& w, int o) {
-    if (!platny_objekt(o)) return 0;
-    const S_objekt& ob = w.objekt[o];
-    if (ob.id < 0 || ob.id >= S_L::last_building_integer) return 0;
-    if (ob.level < 0 || ob.level >= S_L::MAX_LEVEL) return 0;
-    return w.budova[ob.id].level[ob.level].vojde_sa_ludi;
 }
 
 // Fields a new person or a newborn starts with beyond those the creation rules name, so that a
@@ -182,7 +167,7 @@ bool S_L::vytvor_clovek(int vlastnik, int pohlavie, int vek, int zdravie) {
     c.x = c.y = 0.0f;
 
     // Grown-ups from 18, as everywhere else; a person created at 18 is an adult at once.
-    S_owner& o = aktualny(*this);
+    S_owner& o = aktualny_vlastnik();
     o.pocet_ludi += 1;
     const bool dospely = vek >= CLOVEK_REPRODUKCIA_ZACIATOK;
     if (pohlavie == zena) {
@@ -215,12 +200,12 @@ bool S_L::vytvor_clovek(int vlastnik, int pohlavie, int vek, int zdravie) {
 bool S_L::kontroluj_ludi() {
     if (!mesiac_passed && !rok_passed) return false;
     rozdeluj_jedlo();
-    S_owner& o = aktualny(*this);
+    S_owner& o = aktualny_vlastnik();
     o.hladuje_muz = o.hladuje_zena = 0;
     const int ja = owner;
     // Newborns get ids during the walk; those above the current id are visited too, so the bound
     // is re-read every round.
-    for (int c = 0; c < clovek_hwm && c < MAX_CLOVEK; ++c) {
+    for (int c = 0; c < clovek_hwm; ++c) {
         S_clovek& p = clovek[c];
         if (p.vlastnik != ja || p.zdravie == -1) continue;
         if (mesiac_passed) {
@@ -288,7 +273,7 @@ void S_L::clovek_narodenie(int matka, int otec) {
         if (zije(*this, prvy) && clovek[prvy].id_matky == matka)
             d.pohlavie = clovek[prvy].pohlavie == muz ? zena : muz;
     }
-    S_owner& o = aktualny(*this);
+    S_owner& o = aktualny_vlastnik();
     o.pocet_ludi += 1;
     o.pocet_deti += 1;
     if (d.pohlavie == muz)
@@ -300,7 +285,7 @@ void S_L::clovek_narodenie(int matka, int otec) {
 void S_L::clovek_dosiahol_dospelost(int c) {
     if (!zije(*this, c)) return;
     S_clovek& p = clovek[c];
-    S_owner& o = aktualny(*this);
+    S_owner& o = aktualny_vlastnik();
     p.objekt_v_ktorom_byva = -1;
     o.pocet_deti -= 1;
     if (p.pohlavie == zena) {
@@ -324,7 +309,7 @@ void S_L::clovek_DIE(int c) {
     if (p.vlastnik != owner) {
         std::printf("clovek DIE owner missmatch\n");
         // A free slot has no owner: refuse, so nobody dies twice and no counter is lowered twice.
-        if (p.vlastnik < 0 || p.vlastnik >= MAX_PLAYERS || !set_owner(p.vlastnik)) {
+        if (!platny_vlastnik(p.vlastnik) || !set_owner(p.vlastnik)) {
             std::printf("clovek DIE : owner set error\n");
             set_owner(povodny);
             return;
@@ -334,7 +319,7 @@ void S_L::clovek_DIE(int c) {
         set_owner(povodny);
         return;
     }
-    S_owner& o = aktualny(*this);
+    S_owner& o = aktualny_vlastnik();
     const int vlastnik = owner;
     const int a = p.vek;
     const int s = p.pohlavie;
@@ -450,14 +435,14 @@ void S_L::clovek_DIE(int c) {
 void S_L::kontroluj_prichod_novych_ludi() {
     if (!rok_passed) return;
     long long volne = 0;
-    for (int i = 0; i < objekt_hwm && i < MAX_OBJECTS; ++i) {
+    for (int i = 0; i < objekt_hwm; ++i) {
         const S_objekt& ob = objekt[i];
         if (ob.co_to_je != id_budova || ob.id != dom || ob.percenta <= 99) continue;
-        if (ob.vlastnik <= id_nikto || ob.vlastnik >= MAX_PLAYERS) continue;
-        int m = miesta(*this, i) - ob.je_ludi;
+        if (ob.vlastnik == id_nikto || !platny_vlastnik(ob.vlastnik)) continue;
+        int m = budova_potrebuje_ludi(i) - ob.je_ludi;
         if (m > 0) volne += m;
     }
-    const S_owner& o = aktualny(*this);
+    const S_owner& o = aktualny_vlastnik();
     const long long hranica = 62 * volne;
     const long long jedlo = static_cast<long long>(o.surovina[chlieb].mam) + o.surovina[maso].mam +
                             o.surovina[ryba].mam;
@@ -473,20 +458,20 @@ void S_L::kontroluj_prichod_novych_ludi() {
 // ---------------------------------------------------------------- homes and jobs
 
 void S_L::kontroluj_najdenie_domu_prace() {
-    S_owner& o = aktualny(*this);
+    S_owner& o = aktualny_vlastnik();
     const int ja = owner;
     // The buildings that can still take someone, in object order; they drop out as they fill.
     // Collected once per call, so the repeated passes do not each walk every object slot.
     static int kandidati[MAX_OBJECTS];
     int pocet = 0;
-    for (int i = 0; i < objekt_hwm && i < MAX_OBJECTS; ++i) {
+    for (int i = 0; i < objekt_hwm; ++i) {
         const S_objekt& ob = objekt[i];
         if (ob.co_to_je != id_budova || ob.vlastnik != ja || ob.percenta <= 99) continue;
         if (ob.id < 0 || ob.id >= last_building_integer) continue;
         if (ob.id != dom && !budova[ob.id].zamestnava) continue;
         // A workplace takes workers only while it has room: one whose level holds fewer than it
         // employs must not swallow the jobless.
-        if (ob.je_ludi < miesta(*this, i)) kandidati[pocet++] = i;
+        if (ob.je_ludi < budova_potrebuje_ludi(i)) kandidati[pocet++] = i;
     }
     bool zmena = true;
     while (zmena && pocet > 0) {
@@ -501,7 +486,7 @@ void S_L::kontroluj_najdenie_domu_prace() {
                 if (zije(*this, m)) {
                     clovek[m].objekt_v_ktorom_byva = b;
                     ob.je_ludi += 1;
-                    if (ja >= 0 && ja < MAX_PLAYERS) AI[ja].volne[dom] -= 1;
+                    if (platny_vlastnik(ja)) AI[ja].volne[dom] -= 1;
                     zmena = true;
                 }
             } else {
@@ -518,7 +503,7 @@ void S_L::kontroluj_najdenie_domu_prace() {
                     zmena = true;
                 }
             }
-            if (ob.je_ludi < miesta(*this, b)) kandidati[ostava++] = b;
+            if (ob.je_ludi < budova_potrebuje_ludi(b)) kandidati[ostava++] = b;
         }
         pocet = ostava;
         if (o.bez_domova_last_id <= 0 && o.bez_prace_last_id <= 0) break;
@@ -528,7 +513,7 @@ void S_L::kontroluj_najdenie_domu_prace() {
 // ---------------------------------------------------------------- lists
 
 void S_L::pridaj_bez_domova(int id_clovek) {
-    S_owner& o = aktualny(*this);
+    S_owner& o = aktualny_vlastnik();
     pridaj_do_zoznamu(o.clovek_bez_domova_list, o.bez_domova_last_id, id_clovek);
 }
 
@@ -539,49 +524,49 @@ bool S_L::pridaj_bez_prace(int id_clovek) {
                     clovek[id_clovek].vlastnik, owner);
         return false;
     }
-    S_owner& o = aktualny(*this);
+    S_owner& o = aktualny_vlastnik();
     if (o.bez_prace_last_id >= MAX_CLOVEK) return false;
     pridaj_do_zoznamu(o.clovek_bez_prace_list, o.bez_prace_last_id, id_clovek);
     return true;
 }
 
 void S_L::pridaj_bez_muza(int id_muz) {
-    S_owner& o = aktualny(*this);
+    S_owner& o = aktualny_vlastnik();
     pridaj_do_zoznamu(o.muzodober_bez_muza_list, o.bez_zeny_last_id, id_muz);
 }
 
 int S_L::odober_bez_domova() {
-    S_owner& o = aktualny(*this);
+    S_owner& o = aktualny_vlastnik();
     return odober_zo_zoznamu(o.clovek_bez_domova_list, o.bez_domova_last_id);
 }
 
 int S_L::odober_bez_prace() {
-    S_owner& o = aktualny(*this);
+    S_owner& o = aktualny_vlastnik();
     return odober_zo_zoznamu(o.clovek_bez_prace_list, o.bez_prace_last_id);
 }
 
 int S_L::odober_bez_muza() {
-    S_owner& o = aktualny(*this);
+    S_owner& o = aktualny_vlastnik();
     return odober_zo_zoznamu(o.muzodober_bez_muza_list, o.bez_zeny_last_id);
 }
 
 void S_L::najdi_odstran_posun_bez_domova(int id_cloveka) {
-    S_owner& o = aktualny(*this);
+    S_owner& o = aktualny_vlastnik();
     odstran_zo_zoznamu(o.clovek_bez_domova_list, o.bez_domova_last_id, id_cloveka);
 }
 
 void S_L::najdi_odstran_posun_bez_prace(int id_cloveka) {
-    S_owner& o = aktualny(*this);
+    S_owner& o = aktualny_vlastnik();
     odstran_zo_zoznamu(o.clovek_bez_prace_list, o.bez_prace_last_id, id_cloveka);
 }
 
 void S_L::najdi_odstran_posunodober_bez_muza(int id_cloveka) {
-    S_owner& o = aktualny(*this);
+    S_owner& o = aktualny_vlastnik();
     odstran_zo_zoznamu(o.muzodober_bez_muza_list, o.bez_zeny_last_id, id_cloveka);
 }
 
 void S_L::vymen_bez_prace(int rodic, int dieta) {
-    S_owner& o = aktualny(*this);
+    S_owner& o = aktualny_vlastnik();
     const int n = o.bez_prace_last_id < MAX_CLOVEK ? o.bez_prace_last_id : MAX_CLOVEK;
     for (int i = 0; i < n; ++i)
         if (o.clovek_bez_prace_list[i] == dieta) o.clovek_bez_prace_list[i] = rodic;
@@ -589,19 +574,19 @@ void S_L::vymen_bez_prace(int rodic, int dieta) {
 
 // ---------------------------------------------------------------- counters
 
-int S_L::return_pocet_ludi() { return aktualny(*this).pocet_ludi; }
-int S_L::return_pocet_zien() { return aktualny(*this).pocet_zien; }
-int S_L::return_pocet_muzov() { return aktualny(*this).pocet_muzov; }
-int S_L::return_pocet_deti() { return aktualny(*this).pocet_deti; }
-int S_L::return_pocet_chlapcov() { return aktualny(*this).pocet_chlapcov; }
-int S_L::return_pocet_dievcat() { return aktualny(*this).pocet_dievcat; }
-int S_L::return_zomrelo_ludi() { return aktualny(*this).pocet_smrti; }
-int S_L::return_zomrelo_muzov() { return aktualny(*this).zomrelo_muz; }
-int S_L::return_zomrelo_zien() { return aktualny(*this).zomrelo_zena; }
-int S_L::return_zomrelo_hladom() { return aktualny(*this).zomrelo_hladom; }
-int S_L::return_pocet_zomrelo_na_chorobu() { return aktualny(*this).zomrelo_na_chorobu; }
-int S_L::return_pocet_muzov_hladuje() { return aktualny(*this).hladuje_muz; }
-int S_L::return_pocet_zien_hladuje() { return aktualny(*this).hladuje_zena; }
-int S_L::return_pocet_muzov_bez_domova() { return aktualny(*this).bez_domova_last_id; }
-int S_L::return_pocet_muzov_bez_prace() { return aktualny(*this).bez_prace_last_id; }
-int S_L::return_pocet_muzov_bez_zien() { return aktualny(*this).bez_zeny_last_id; }
+int S_L::return_pocet_ludi() { return aktualny_vlastnik().pocet_ludi; }
+int S_L::return_pocet_zien() { return aktualny_vlastnik().pocet_zien; }
+int S_L::return_pocet_muzov() { return aktualny_vlastnik().pocet_muzov; }
+int S_L::return_pocet_deti() { return aktualny_vlastnik().pocet_deti; }
+int S_L::return_pocet_chlapcov() { return aktualny_vlastnik().pocet_chlapcov; }
+int S_L::return_pocet_dievcat() { return aktualny_vlastnik().pocet_dievcat; }
+int S_L::return_zomrelo_ludi() { return aktualny_vlastnik().pocet_smrti; }
+int S_L::return_zomrelo_muzov() { return aktualny_vlastnik().zomrelo_muz; }
+int S_L::return_zomrelo_zien() { return aktualny_vlastnik().zomrelo_zena; }
+int S_L::return_zomrelo_hladom() { return aktualny_vlastnik().zomrelo_hladom; }
+int S_L::return_pocet_zomrelo_na_chorobu() { return aktualny_vlastnik().zomrelo_na_chorobu; }
+int S_L::return_pocet_muzov_hladuje() { return aktualny_vlastnik().hladuje_muz; }
+int S_L::return_pocet_zien_hladuje() { return aktualny_vlastnik().hladuje_zena; }
+int S_L::return_pocet_muzov_bez_domova() { return aktualny_vlastnik().bez_domova_last_id; }
+int S_L::return_pocet_muzov_bez_prace() { return aktualny_vlastnik().bez_prace_last_id; }
+int S_L::return_pocet_muzov_bez_zien() { return aktualny_vlastnik().bez_zeny_last_id; }

@@ -6,14 +6,10 @@ using namespace Strategy_library;
 
 namespace {
 
-S_owner& aktualny(S_L& w) {
-    return w.id_owner[(w.owner >= 0 && w.owner < S_L::MAX_PLAYERS) ? w.owner : S_L::id_nikto];
-}
-
 // Raises the current owner's rank to `rank` when enough adults live in the town. A rank is
 // never lowered, whoever calls.
 void povys(S_L& w, int rank, int dospelych_treba) {
-    S_owner& o = aktualny(w);
+    S_owner& o = w.aktualny_vlastnik();
     if (o.pocet_muzov + o.pocet_zien >= dospelych_treba && o.privilegia_id < rank)
         o.privilegia_id = rank;
 }
@@ -58,13 +54,13 @@ void S_L::zakaz_PRIV_budova_level(int p, int b, int l) {
 }
 
 bool S_L::ma_privilegia(int t) {
-    const int p = aktualny(*this).privilegia_id;
+    const int p = aktualny_vlastnik().privilegia_id;
     if (p < 0 || p >= PRIV_last_id || t < 0 || t >= last_building_integer) return false;
     return privilegia[p].moze_stavat[t][1];
 }
 
 void S_L::kontroluj_pridelenie_privilegii() {
-    switch (aktualny(*this).privilegia_id) {
+    switch (aktualny_vlastnik().privilegia_id) {
         case PRIV_ziadne: kontroluj_PRIV_male_mesto(); break;
         case PRIV_male_mesto: kontroluj_PRIV_mesto(); break;
         case PRIV_mesto: kontroluj_PRIV_velke_mesto(); break;

@@ -8,45 +8,38 @@ using namespace Strategy_library;
 
 namespace {
 
-S_owner* ucet(S_L& w, int o) {
-    return (o >= 0 && o < S_L::MAX_PLAYERS) ? &w.id_owner[o] : nullptr;
-}
-
-int koniec_objektov(const S_L& w) {
-    return w.objekt_hwm < S_L::MAX_OBJECTS ? w.objekt_hwm : S_L::MAX_OBJECTS;
-}
+S_owner* ucet(S_L& w, int o) { return platny_vlastnik(o) ? &w.id_owner[o] : nullptr; }
 
 }  // namespace
+
+S_L::S_zony_hlavnych_budov S_L::zony_hlavnych_budov() {
+    S_zony_hlavnych_budov z{};
+    if (S_owner* ja = ucet(*this, owner)) {
+        for (int h = 0; h < ja->hlavna_budova_last_id && h < MAX_HLAVNA_BUDOVA_NA_HRACA; ++h) {
+            const S_hlavne_budovy_id& hb = ja->hlavna_budova[h];
+            if (na_mape(hb.x, hb.y)) z.zona[z.pocet++] = point[hb.x][hb.y].zona;
+        }
+    }
+    return z;
+}
 
 void S_L::kontroluj_prijem_denne() {
     const int m = time.mesiac;
     if (m < 0 || m >= mesiac_last_id) return;
+    const S_zony_hlavnych_budov zony = zony_hlavnych_budov();
 
-    // Zones from which a building can reach one of the current owner's main buildings.
-    int zony[MAX_HLAVNA_BUDOVA_NA_HRACA];
-    int pocet_zon = 0;
-    if (S_owner* ja = ucet(*this, owner)) {
-        for (int h = 0; h < ja->hlavna_budova_last_id && h < MAX_HLAVNA_BUDOVA_NA_HRACA; ++h) {
-            const S_hlavne_budovy_id& hb = ja->hlavna_budova[h];
-            if (na_mape(hb.x, hb.y)) zony[pocet_zon++] = point[hb.x][hb.y].zona;
-        }
-    }
-
-    const int koniec = koniec_objektov(*this);
-    for (int i = 0; i < koniec; ++i) {
+    for (int i = 0; i < objekt_hwm; ++i) {
         S_objekt& ob = objekt[i];
         if (ob.co_to_je != id_budova || ob.percenta <= 99) continue;
         const int o = ob.vlastnik;
-        if (o == id_nikto || o < 0 || o >= MAX_PLAYERS) continue;
+        if (o == id_nikto || !platny_vlastnik(o)) continue;
         const int t = ob.id, l = ob.level;
-        if (t < 0 || t >= last_building_integer || l < 0 || l >= MAX_LEVEL) continue;
+        if (!platny_typ_a_level(t, l)) continue;
         const S_budova& b = budova[t];
         const S_level& lv = b.level[l];
         S_surovina* ucty = id_owner[o].surovina;
 
-        bool dosah = false;
-        for (int z = 0; z < pocet_zon && !dosah; ++z) dosah = ob.zona == zony[z];
-        if (!dosah) {
+        if (!zony.obsahuje(ob.zona)) {
             add_information(I_nema_pristup_k_hlavnej_budove, b.meno);
             continue;
         }
@@ -120,12 +113,10 @@ void S_L::kontroluj_sklady() {
     ja->limit_skladu = 5000;
     for (int s = 0; s < last_surovina_id; ++s) ja->surovina[s].pridane_skladovacie_miesto = 0;
 
-    const int koniec = koniec_objektov(*this);
-    for (int i = 0; i < koniec; ++i) {
+    for (int i = 0; i < objekt_hwm; ++i) {
         const S_objekt& ob = objekt[i];
         if (ob.co_to_je != id_budova || ob.vlastnik != owner || ob.percenta <= 99) continue;
-        if (ob.id < 0 || ob.id >= last_building_integer || ob.level < 0 || ob.level >= MAX_LEVEL)
-            continue;
+        if (!platny_typ_a_level(ob.id, ob.level)) continue;
         if (ob.id == sklad) {
             ja->limit_skladu += 2500 * ob.level;
             continue;
@@ -170,22 +161,22 @@ void S_L::priprav_bilanciu() {
 
 int S_L::surovina_v_skladoch(int s) {
     S_owner* ja = ucet(*this, owner);
-    return (ja && s >= 0 && s < MAX_SUROVIN) ? ja->surovina[s].mam : 0;
+    return (ja && platna_surovina(s)) ? ja->surovina[s].mam : 0;
 }
 
 int S_L::return_vyrobene(int s) {
     S_owner* ja = ucet(*this, owner);
-    return (ja && s >= 0 && s < MAX_SUROVIN) ? ja->surovina[s].vyprodukovane : 0;
+    return (ja && platna_surovina(s)) ? ja->surovina[s].vyprodukovane : 0;
 }
 
 int S_L::return_pouzite(int s) {
     S_owner* ja = ucet(*this, owner);
-    return (ja && s >= 0 && s < MAX_SUROVIN) ? ja->surovina[s].pouzite : 0;
+    return (ja && platna_surovina(s)) ? ja->surovina[s].pouzite : 0;
 }
 
 int S_L::return_bilancia(int s) {
     S_owner* ja = ucet(*this, owner);
-    return (ja && s >= 0 && s < MAX_SUROVIN) ? ja->surovina[s].bilancia : 0;
+    return (ja && platna_surovina(s)) ? ja->surovina[s].bilancia : 0;
 }
 
 int S_L::return_kapacita_skladov() {

@@ -7,7 +7,7 @@
 using namespace Strategy_library;
 
 int S_L::add_veza(int o, int vx, int vy) {
-    if (owner < 0 || owner >= MAX_PLAYERS) return -1;
+    if (!platny_vlastnik(owner)) return -1;
     S_owner& vl = id_owner[owner];
     const int t = vl.veza_last_id;
     if (t < 0 || t >= MAX_OBJECTS - 1) return -1;
@@ -29,7 +29,7 @@ int S_L::add_veza(int o, int vx, int vy) {
 }
 
 bool S_L::odober_vojaka_z_veze(int vojak, int i, int vl) {
-    if (vl < 0 || vl >= MAX_PLAYERS || vojak == -1) return false;
+    if (!platny_vlastnik(vl) || vojak == -1) return false;
     S_owner& own = id_owner[vl];
     if (i < 0 || i >= own.veza_last_id || i >= MAX_OBJECTS) return false;
     S_veza& v = own.veza[i];
@@ -48,7 +48,7 @@ bool S_L::odober_vojaka_z_veze(int vojak, int i, int vl) {
 int S_L::return_veza_id(int o) {
     if (!platny_objekt(o)) return -1;
     const int vl = objekt[o].vlastnik;
-    if (vl < 0 || vl >= MAX_PLAYERS) return -1;
+    if (!platny_vlastnik(vl)) return -1;
     const S_owner& own = id_owner[vl];
     const int pocet = own.veza_last_id < MAX_OBJECTS ? own.veza_last_id : MAX_OBJECTS;
     for (int t = 0; t < pocet; ++t)

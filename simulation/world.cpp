@@ -24,7 +24,7 @@ S_L::S_L() {
 // ---------------------------------------------------------------- current owner
 
 bool S_L::set_owner(int id_o) {
-    if (id_o >= 0 && id_o < MAX_PLAYERS) {
+    if (platny_vlastnik(id_o)) {
         owner = id_o;
         return true;
     }

@@ -179,7 +179,7 @@ void S_L::zoning(int, int, bool opened_gates) {
 int S_L::add_brana(int o, int b, int bx, int by) {
     if (!platny_objekt(o)) return -1;
     const int vl = objekt[o].vlastnik;
-    if (vl < 0 || vl >= MAX_PLAYERS) return -1;
+    if (!platny_vlastnik(vl)) return -1;
     S_owner& own = id_owner[vl];
     if (own.brana_last_id < 0 || own.brana_last_id >= MAX_OBJECTS) return -1;
     const int i = own.brana_last_id;
