@@ -6,18 +6,14 @@
 
 S_override aktualna_farba = {false, 0, 0, 0};
 
-// Uploads only while a context and the scene program exist, so colour calls are safe (and
-// testable) without a window.
-static bool mame_program() { return window != nullptr && programID != 0; }
-
 void reColorShader(float r, float g, float b) {
     aktualna_farba = {true, r, g, b};
-    if (mame_program()) shader_nastav_override(true, r, g, b);
+    if (scena_pripravena()) shader_nastav_override(true, r, g, b);
 }
 
 void resetShader() {
     aktualna_farba.zapnuty = false;
-    if (mame_program()) shader_nastav_override(false, 0, 0, 0);
+    if (scena_pripravena()) shader_nastav_override(false, 0, 0, 0);
 }
 
 void glColor3f(float r, float g, float b) { reColorShader(r, g, b); }

@@ -30,11 +30,8 @@ bool IGNORE_PRINT = false;
 
 namespace {
 
-// Uniform uploads and buffers need the window's context and the scene program.
-bool mame_kontext() { return window != nullptr && programID != 0; }
-
 void nahraj_mvp(const glm::mat4& m) {
-    if (mame_kontext()) shader_nastav_mvp(m);
+    if (scena_pripravena()) shader_nastav_mvp(m);
 }
 
 // The glyph set in load order: the character and its file under ./Fonts/.
@@ -114,7 +111,7 @@ void LoadFont() {
             continue;
         }
         S_font& f = font[i];
-        if (mame_kontext()) {
+        if (scena_pripravena()) {
             f.vertexbuffer = shader_vytvor_buffer(f.vertices.data(),
                                                   static_cast<long>(f.vertices.size() * 12));
             f.colorbuffer =

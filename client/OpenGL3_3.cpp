@@ -40,6 +40,8 @@ float hodiny_od_startu() {
         .count();
 }
 
+bool scena_pripravena() { return window != nullptr && programID != 0; }
+
 static void otvor_koniec_hry() { EndGameInfoMenu.open(); }
 
 int Start_okna() {

@@ -41,5 +41,9 @@ void Hlavna_slucka();
 void DrawScene();
 void kill_and_clear();
 
+// True once the window's context and the scene program exist: uniform uploads and buffers need
+// both, and without them (as in the tests) colour and text calls keep only their own state.
+bool scena_pripravena();
+
 // Milliseconds since the process started (the step's clock).
 float hodiny_od_startu();

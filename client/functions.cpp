@@ -140,9 +140,7 @@ void correct_rotation(float& angle) {
         angle = 0.0f;
         return;
     }
-    // One step of 360 covers every stored heading; fmod keeps a wild value from looping.
-    if (angle < 0.0f) angle += 360.0f;
-    if (angle > 360.0f) angle -= 360.0f;
+    // Into 0 … 360 by whole turns; fmod keeps a wild value from looping.
     if (angle < 0.0f || angle > 360.0f) {
         angle = std::fmod(angle, 360.0f);
         if (angle < 0.0f) angle += 360.0f;
