@@ -89,8 +89,7 @@ TEST(Menus, RefusesA21stButtonAndOutOfRangeIndices) {
     EXPECT_FALSE(m.deactivate_Button(20));
     EXPECT_TRUE(m.deactivate_Button(3));
     EXPECT_FALSE(m.is_Button_active(3));
-    EXPECT_EQ(testing::internal::GetCapturedStdout().find("x deaktivovane \n") != std::string::npos,
-              true);
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("x deaktivovane \n"), std::string::npos);
     // A button label longer than its record is cut, not written past it.
     std::string dlhy(400, 'q');
     C_Menu n;
@@ -158,6 +157,17 @@ TEST(CameraAndPointer, MovesByATenthAndKeepsTheViewCentreAhead) {
     Camera_zoom_out();
     EXPECT_FLOAT_EQ(Camera_z(), 10.0f);
     Nastav_Camera();
+}
+
+TEST(StepClock, CountsMillisecondsFromProcessStart) {
+    // Counted from the start of this process, not since boot: small, and it keeps whole
+    // milliseconds as a float.
+    const float a = hodiny_od_startu();
+    EXPECT_GE(a, 0.0f);
+    EXPECT_LT(a, 600000.0f);
+    const float b = hodiny_od_startu();
+    EXPECT_GE(b, a);
+    EXPECT_EQ(a + 1.0f - a, 1.0f);
 }
 
 TEST(Geometry, PointRotationAndDistance) {

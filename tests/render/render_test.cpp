@@ -345,5 +345,12 @@ int main(int argc, char** argv) {
     Start_shaderov();
     const int vysledok = RUN_ALL_TESTS();
     kill_and_clear();
+    // Shutdown releases every buffer the scene made: meshes, glyphs and lines.
+    if (gl_statistika.vytvorene_buffre != gl_statistika.zmazane_buffre) {
+        std::fprintf(stderr, "shutdown left %ld of %ld buffers\n",
+                     gl_statistika.vytvorene_buffre - gl_statistika.zmazane_buffre,
+                     gl_statistika.vytvorene_buffre);
+        return 1;
+    }
     return vysledok;
 }
