@@ -49,35 +49,20 @@ Xform Xform::translate(double x, double y, double z) {
     return r;
 }
 
-Xform Xform::rotate_y(double deg) {
+// A turn by deg degrees in the plane of axes i and j, from i toward j.
+static Xform otocenie(int i, int j, double deg) {
     double a = deg * kPi / 180.0, c = std::cos(a), s = std::sin(a);
     Xform r;
-    r.m[0][0] = c;
-    r.m[0][2] = s;
-    r.m[2][0] = -s;
-    r.m[2][2] = c;
+    r.m[i][i] = c;
+    r.m[i][j] = -s;
+    r.m[j][i] = s;
+    r.m[j][j] = c;
     return r;
 }
 
-Xform Xform::rotate_x(double deg) {
-    double a = deg * kPi / 180.0, c = std::cos(a), s = std::sin(a);
-    Xform r;
-    r.m[1][1] = c;
-    r.m[1][2] = -s;
-    r.m[2][1] = s;
-    r.m[2][2] = c;
-    return r;
-}
-
-Xform Xform::rotate_z(double deg) {
-    double a = deg * kPi / 180.0, c = std::cos(a), s = std::sin(a);
-    Xform r;
-    r.m[0][0] = c;
-    r.m[0][1] = -s;
-    r.m[1][0] = s;
-    r.m[1][1] = c;
-    return r;
-}
+Xform Xform::rotate_y(double deg) { return otocenie(2, 0, deg); }
+Xform Xform::rotate_x(double deg) { return otocenie(1, 2, deg); }
+Xform Xform::rotate_z(double deg) { return otocenie(0, 1, deg); }
 
 Xform Xform::scale(double sx, double sy, double sz) {
     Xform r;
