@@ -350,6 +350,11 @@ struct S_graficky_objekt {
     unsigned int colorbuffer;
 };
 
+// A map cell (x, y); (-1, -1) for none.
+struct S_bod {
+    int x, y;
+};
+
 // Reads one OBJ/MTL mesh into a record (the client's loader). `folder` ends with a slash and is
 // put before the MTL name; `path` is the OBJ file. Returns false when the file did not load.
 using Nacitaj_mesh_hook = bool (*)(const char* folder, const char* path, S_graficky_objekt& ciel);
@@ -643,7 +648,24 @@ public:
     int calculate_zoning(int rot, int direction);
     bool want_control(int want_x, int want_y, int direction);
     bool can_go_around(int x, int y, int o, int r, int b, int direction);
+    bool diff_zones(float x, float y, float tx, float ty);
     int add_brana(int o, int b, int x, int y);
+    void odstran_branu(int o);
+    void close_open_gate(int g);
+    void close_open_gate(int x, int y);
+    void najdi_poziciu_brany(int vl, int zona, int& bx, int& by);
+    void unbound(int s);
+
+    // ============================================================ paths and movement (paths.cpp)
+    bool can_go_to_point(int w_p_x, int w_p_y, int w_n_x, int w_n_y);
+    S_bod find_next_point(int x1, int y1, int x2, int y2);
+    bool find_path(float xf, float yf, int& tx, int& ty);
+    float rychlost_vrat(int c);
+    float get_angle(float x, float y, float x2, float y2);
+    float The_Angle(float x, float y, float z, float x2, float y2, float z2);
+    bool pohyb_clovek(int c, float dx, float dy, bool formation, bool ignore);
+    bool pohyb_clovek(int c, float dx, float dy, bool formation);
+    float vzdialenost2(int x, int y, int x2, int y2);
 
     // ============================================================ clock (clock.cpp)
     void Set_time();
@@ -746,14 +768,37 @@ public:
 
     // ============================================================ groups (groups.cpp)
     int vytvor_vojensku_skupinu(int zbran, int zbroj, int vojensky_stroj);
+    bool regrutuj(int pocet, int zbran, int zbroj, int stroj, bool regrut_bod);
+    bool regrutujSermiarov(int i);
+    bool regrutujKopijnikov(int i);
+    bool regrutujLukostrelcov(int i);
+    bool regrutujBaranidlo();
     void vyzbroj(int c, int zbran, int zbroj);
-    void add_regrutovacie_body_pre_vojenske_skupiny(int sx, int sy);
+    void vojenska_skupina_dopln(int s);
+    bool rozpust_vojensku_skupinu(int skupina_id, int vl);
     bool odober_vojaka_z_vojenskej_skupiny(int vojak, int skupina);
+    void uprac_vojenske_skupiny();
+    void set_dead_status(int s);
+    void add_regrutovacie_body_pre_vojenske_skupiny(int sx, int sy);
     void dvihni_pocet_v_kasarni(int owner);
     void zniz_pocet_v_kasarni(int owner);
     bool je_vojenska_skupina(int o);
     bool je_vojenska_skupina(int x, int y);
+    int return_id_vojenskej_skupiny(int o);
     int return_vojenska_skupina_id(int x, int y);
+    int id_vojenskej_skupiny(int s);
+    int vojenska_skupina_owned_id(int id);
+    int vojenska_skupina_owned_last();
+    int return_pocet_vlastnenych_skupin();
+    bool vojenska_skupina_owned(int vs);
+    bool return_skupina_owned(int s);
+    bool vojenska_skupina_alive(int s);
+    bool return_vojenska_skupina_dead(int vs);
+    bool return_dead_status(int s);
+    int vojenska_skupina_volne_miesta(int s);
+    int return_aktual_max_v_skupine();
+    int return_regrutuj_pocet();
+    const char* vojenska_skupina_meno(int s);
     int return_vojenska_skupina_VIP(int vs, int id);
     int return_vojenska_skupina_last_id();
     int return_vojenska_skupina_last_clen(int s);
@@ -767,16 +812,68 @@ public:
     float return_vojenska_skupina_stroj_y(int s);
     float return_vojenska_skupina_stroj_rotation(int s);
     int return_vojenska_skupina_vojensky_stroj(int s);
-    bool vojenska_skupina_owned(int vs);
+    int return_vojenska_skupina_percenta_zdravie(int s);
+    int return_pocet_vojakov();
+    int return_pocet_vojakov_mece();
+    int return_pocet_vojakov_kopije();
+    int return_pocet_vojakov_luk();
+    int vrat_cislo_vojaka_bez_skupiny_zo_zoznamu(int id);
+    int vrat_cislo_vojaka_bez_skupiny_max_on_page();
 
     // ============================================================ towers (towers.cpp)
     int add_veza(int o, int x, int y);
+    bool regrutujLukostrelcovDoVeze();
+    int get_pocet_regrutovanie_na_vezu();
+    int get_volne_miesto_vo_vezi();
+    bool veza_pridaj(int vId, int id);
     bool odober_vojaka_z_veze(int vojak, int i, int vl);
+    void uprac_veze(int vl);
+    bool vojna_kontroluj_veze();
+    bool fire_arrows_tower(int pocet, int se);
+    bool vojna_utok_na_vezu(int skupina_id, int vl, int veza_id);
     int return_veza_id(int o);
+    int return_veza_last_id(int vl);
+    int return_vojaci_vo_vezi(int vl, int v);
+
+    // ============================================================ combat (combat.cpp)
+    void vojna_kontroluj_utoky_na_budovy();
+    void vojna_kontroluj_utok_na_nepriatela();
+    void vojna_hladaj_ciele();
+    int vojna_hladaj_ciele_help(int s, float x, float y);
+    int find_target(int s, int v, int e);
+    bool personal_fight(int a, int e);
+    bool fire_arrows(int a, int e);
+    int zbran_sila(int zbran);
+    int zbroj_sila(int zbroj);
+    int zbran_timer(int zbran);
+    int actionTimerVojenskyStroj(int vs);
+    void unbound_attacks_to_target(int o);
 
     // ============================================================ attacks (attacks.cpp)
     void kontroluj_diplomaciu();
+    bool vytvor_utok();
+    bool vytvor_utok_prebuduj_armadu();
+    bool vytvor_utok_dopln_armadu();
+    bool deploy_troops();
     void vojna_kontroluj_script();
+    void AI_attack_urcuj_pohyb();
+    void AI_attack_urcuj_pohyb_hladaj_branu();
+    void vojna_kontroluj_koniec();
+    void ukonci_utok(int attacker_id, int deffender_id, bool attacker_won);
+    void request_end_of_battle(int attacker_id, int deffender_id, bool attacker_won);
+    void vojenske_skupiny_retriete();
+    void vojenska_skupina_emergency_delete_attack(int s);
+
+    // ============================================================ orders and movement (orders.cpp)
+    bool presun_vojensku_skupinu_na(int skupina, int x, int y, int skupina_own, bool deploy, float rot);
+    bool presun_vojensku_skupinu_na(int skupina, int x, int y, int skupina_own);
+    bool vojenska_skupina_utok_na_budovu(int skupina, int x, int y);
+    bool vojenska_skupina_obranuj_budovu(int skupina, int x, int y);
+    bool vojenska_skupina_utok_na_nepriatela(int skupina, int x, int y);
+    bool vojenska_skupina_podpor_spojenca(int skupina, int x, int y);
+    bool presun_vojensku_skupinu_na_bod(int skupina, int x, int y);
+    void vojna_pohyb();
+    int vojenska_skupina_na_suradniciach(int x, int y, int vl);
 
     // ============================================================ mesh registry (graphics_registry.cpp)
     int Nacitaj_graficky_objekt(const char* folder, const char* path);

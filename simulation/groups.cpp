@@ -264,3 +264,59 @@ int S_L::return_vojenska_skupina_vojensky_stroj(int s) {
 bool S_L::vojenska_skupina_owned(int vs) {
     return platna_skupina(vs) && vojenska_skupina[vs].vlastnik == id_player;
 }
+
+int S_L::return_id_vojenskej_skupiny(int o) { return je_vojenska_skupina(o) ? objekt[o].id : -1; }
+
+int S_L::id_vojenskej_skupiny(int s) {
+    const int g = vojenska_skupina_owned_id(s);
+    return platna_skupina(g) && !vojenska_skupina[g].dead_status ? g : -1;
+}
+
+int S_L::vojenska_skupina_owned_id(int id) {
+    if (id < 0 || id > MAX_SKUPIN_NA_VLASTNIKA) return -1;
+    return aktualny_vlastnik().skupina[id];
+}
+
+int S_L::vojenska_skupina_owned_last() { return aktualny_vlastnik().skupina_last_id; }
+int S_L::return_pocet_vlastnenych_skupin() { return aktualny_vlastnik().pocet_skupin; }
+bool S_L::return_skupina_owned(int s) { return vojenska_skupina_owned(s); }
+bool S_L::vojenska_skupina_alive(int s) { return platna_skupina(s) && !vojenska_skupina[s].dead_status; }
+bool S_L::return_vojenska_skupina_dead(int vs) { return platna_skupina(vs) && vojenska_skupina[vs].dead_status; }
+bool S_L::return_dead_status(int s) { return return_vojenska_skupina_dead(s); }
+
+int S_L::vojenska_skupina_volne_miesta(int s) {
+    if (!platna_skupina(s)) return 0;
+    const S_vojenska_skupina& g = vojenska_skupina[s];
+    return g.dead + g.max - g.zoznam_vojakov_last_id;
+}
+
+int S_L::return_aktual_max_v_skupine() {
+    return isKasaren() ? objekt[KASAREN_ID].level * MAX_V_KASARNI_NA_LEVEL : 0;
+}
+
+int S_L::return_regrutuj_pocet() { return return_aktual_max_v_skupine(); }
+
+const char* S_L::vojenska_skupina_meno(int s) {
+    if (!platna_skupina(s) || !vojenska_skupina[s].nazov) return "";
+    return vojenska_skupina[s].nazov;
+}
+
+int S_L::return_vojenska_skupina_percenta_zdravie(int s) {
+    if (!platna_skupina(s)) return 0;
+    const S_vojenska_skupina& g = vojenska_skupina[s];
+    // A group without listed members has no health to speak of, not a division by zero.
+    if (g.zoznam_vojakov_last_id <= 0) return 0;
+    return static_cast<int>(static_cast<float>(g.zoznam_vojakov_last_id - g.dead) /
+                            static_cast<float>(g.zoznam_vojakov_last_id) * 100.0f);
+}
+
+int S_L::return_pocet_vojakov() { return aktualny_vlastnik().pocet_vojakov; }
+int S_L::return_pocet_vojakov_mece() { return aktualny_vlastnik().pocet_sermiarov; }
+int S_L::return_pocet_vojakov_kopije() { return aktualny_vlastnik().pocet_kopijnikov; }
+int S_L::return_pocet_vojakov_luk() { return aktualny_vlastnik().pocet_lukostrelcov; }
+
+int S_L::vrat_cislo_vojaka_bez_skupiny_zo_zoznamu(int id) {
+    return id >= 0 && id < MAX_ON_PAGE ? vrat_cislo_vojaka_bez_skupiny[id] : -1;
+}
+
+int S_L::vrat_cislo_vojaka_bez_skupiny_max_on_page() { return MAX_ON_PAGE; }

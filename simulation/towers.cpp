@@ -55,3 +55,15 @@ int S_L::return_veza_id(int o) {
         if (own.veza[t].object == o) return t;
     return -1;
 }
+
+int S_L::get_pocet_regrutovanie_na_vezu() {
+    const int volne = aktualny_vlastnik().veza_volne_miesta;
+    return volne < MAX_VOJACI_VO_VEZI_NA_LEVEL ? volne : MAX_VOJACI_VO_VEZI_NA_LEVEL;
+}
+
+int S_L::return_veza_last_id(int) { return id_owner[id_player].veza_last_id; }
+
+int S_L::return_vojaci_vo_vezi(int vl, int v) {
+    if (!platny_vlastnik(vl) || v < 0 || v >= id_owner[vl].veza_last_id || v >= MAX_OBJECTS) return 0;
+    return id_owner[vl].veza[v].pocet;
+}
