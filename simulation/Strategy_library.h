@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdlib>
+#include <string>
 #include <vector>
 
 #include <glm/glm.hpp>
@@ -531,6 +532,9 @@ public:
     unsigned int rand_stav;
     // How meshes are read; installed by the client. Without it every mesh load fails (-1 links).
     Nacitaj_mesh_hook nacitaj_mesh;
+    // Per group: the ids (id_objektu, id_sekundarne) of the building footprint cell its map object
+    // covers on its anchor tile (a recruitment point inside the barracks); -1, -1 for none.
+    int skupina_bunka_budovy[MAX_VOJENSKA_SKUPINA + 1][2];
 
     // Sets the scalars that do not start at zero; everything else is zero-filled static storage.
     S_L();
@@ -819,6 +823,9 @@ public:
     int return_pocet_vojakov_luk();
     int vrat_cislo_vojaka_bez_skupiny_zo_zoznamu(int id);
     int vrat_cislo_vojaka_bez_skupiny_max_on_page();
+    // Helper: person c gives up his workplace; the barracks (or any other building) counts one
+    // man fewer.
+    void opusti_kasaren(int c);
 
     // ============================================================ towers (towers.cpp)
     int add_veza(int o, int x, int y);
@@ -848,6 +855,12 @@ public:
     int zbran_timer(int zbran);
     int actionTimerVojenskyStroj(int vs);
     void unbound_attacks_to_target(int o);
+    // Helpers: the damage of an attack against a defence (the difference, 1 when equal, 0 when
+    // weaker); soldier c takes the damage of attack `sila` against his armour and, at 0 or
+    // less, falls (health 0, his group counts him dead and is destroyed with its last man) —
+    // true when he fell.
+    static int poskodenie(int sila, int obrana);
+    bool zran_vojaka(int c, int sila);
 
     // ============================================================ attacks (attacks.cpp)
     void kontroluj_diplomaciu();
@@ -874,6 +887,23 @@ public:
     bool presun_vojensku_skupinu_na_bod(int skupina, int x, int y);
     void vojna_pohyb();
     int vojenska_skupina_na_suradniciach(int x, int y, int vl);
+    // Helpers. A group's map object stands registered on its anchor tile (x, y):
+    // `poloz_skupinu_na_bunku` registers it on a tile that becomes the anchor, remembering a
+    // building's footprint cell it covers; `vrat_bunku_budove` gives a cleared tile back to that
+    // building; `uvolni_skupinu` is `unbound` that clears only the group's own tile and gives it
+    // back to the building. `posli_skupinu` starts a walk to a tile.
+    bool skupina_na_svojej_bunke(int g);
+    void poloz_skupinu_na_bunku(int g, int x, int y);
+    void vrat_bunku_budove(int g, int x, int y);
+    void uvolni_skupinu(int g);
+    void posli_skupinu(int g, int x, int y);
+
+    // ============================================================ recount of the books (recount.cpp)
+    // Recomputes owner vl's population counters, the three lists, the people in houses and
+    // workplaces (the barracks and towers too), the soldiers per kind, the group rows with their
+    // members and fallen, the owner's living groups and the tower garrisons with the free places,
+    // from the tables themselves. One line per disagreement; "" when the books balance.
+    std::string prepocitaj_knihy(int vl) const;
 
     // ============================================================ mesh registry (graphics_registry.cpp)
     int Nacitaj_graficky_objekt(const char* folder, const char* path);
