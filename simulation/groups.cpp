@@ -38,11 +38,14 @@ int S_L::vytvor_vojensku_skupinu(int zbran, int zbroj, int vojensky_stroj) {
         return -1;
     }
 
-    // A destroyed or disbanded group keeps its slot and row; the first such slot is revived.
+    // A destroyed or disbanded group keeps its slot and row; the first such slot is revived. A
+    // destroyed group still listing its fallen waits for the burial after the battle: reviving it
+    // then would lose them from every list and count the group twice.
     int slot = -1, g = -1;
     for (int i = 0; i < ow.skupina_last_id && i < MAX_SKUPIN_NA_VLASTNIKA; ++i) {
         const int kandidat = ow.skupina[i];
-        if (platna_skupina(kandidat) && vojenska_skupina[kandidat].dead_status) {
+        if (platna_skupina(kandidat) && vojenska_skupina[kandidat].dead_status &&
+            vojenska_skupina[kandidat].zoznam_vojakov_last_id == 0) {
             slot = i;
             g = kandidat;
             break;
@@ -133,6 +136,123 @@ int S_L::vytvor_vojensku_skupinu(int zbran, int zbroj, int vojensky_stroj) {
     return g;
 }
 
+bool S_L::regrutuj(int pocet, int zbran, int zbroj, int stroj, bool regrut_bod) {
+    vojenska_skupina_vytvor_pocet = pocet;
+    const S_owner& ow = aktualny_vlastnik();
+    // Recruiting nobody (no barracks) would raise an empty group that no clean-up ever releases.
+    if (pocet < 1 || ow.bez_prace_last_id < pocet) return false;
+    if (zbran != -1 && platna_surovina(zbran) && ow.surovina[zbran].mam < pocet) return false;
+    if (zbroj != -1 && platna_surovina(zbroj) && ow.surovina[zbroj].mam < pocet) return false;
+    const int g = vytvor_vojensku_skupinu(zbran, zbroj, stroj);
+    if (g < 0) return false;
+    if (regrut_bod) {
+        // The slot the group was raised in: a revived slot has its own point, and the last slot's
+        // point may hold a living group.
+        int k = ow.skupina_last_id - 1;
+        for (int i = 0; i < ow.skupina_last_id && i < MAX_SKUPIN_NA_VLASTNIKA; ++i)
+            if (ow.skupina[i] == g) k = i;
+        presun_vojensku_skupinu_na(g, ow.vojenska_skupina[k].x, ow.vojenska_skupina[k].y, k);
+    }
+    return true;
+}
+
+namespace {
+
+// Armour grade of the barracks buttons: none, leather, light, heavy; anything else is none.
+int zbroj_stupna(int i) {
+    switch (i) {
+        case 1: return S_L::kozenne_brnenie;
+        case 2: return S_L::lahke_brnenie;
+        case 3: return S_L::tazke_brnenie;
+        default: return -1;
+    }
+}
+
+}  // namespace
+
+bool S_L::regrutujSermiarov(int i) { return regrutuj(return_regrutuj_pocet(), mec, zbroj_stupna(i), -1, true); }
+bool S_L::regrutujKopijnikov(int i) { return regrutuj(return_regrutuj_pocet(), kopija, zbroj_stupna(i), -1, true); }
+bool S_L::regrutujLukostrelcov(int i) { return regrutuj(return_regrutuj_pocet(), luk, zbroj_stupna(i), -1, true); }
+bool S_L::regrutujBaranidlo() { return regrutuj(return_regrutuj_pocet(), -1, -1, VS_baranidlo, true); }
+
+void S_L::vojenska_skupina_dopln(int s) {
+    const int g = s;
+    // Only a living group of the current owner takes men: a destroyed one still lists its fallen,
+    // and the burial after the battle would kill whoever joined it.
+    if (g < 0 || !platna_skupina(g) || vojenska_skupina[g].vlastnik != owner ||
+        vojenska_skupina[g].dead_status) {
+        std::printf("doplnovanie zla skupina %d\n", g);
+        return;
+    }
+    S_vojenska_skupina& sk = vojenska_skupina[g];
+    const S_owner& ow = aktualny_vlastnik();
+    const int volne = sk.dead + sk.max - sk.zoznam_vojakov_last_id;
+    if (volne <= 0) {
+        std::printf("doplnovanie chyba %d FALSE\n", volne);
+        return;
+    }
+    std::printf("doplnovanie chyba %d \n", volne);
+    if (ow.bez_prace_last_id < volne) {
+        std::printf("doplnovanie nedostatokludi");
+        return;
+    }
+    if (sk.zbran != -1 && platna_surovina(sk.zbran) && ow.surovina[sk.zbran].mam < volne) {
+        std::printf("doplnovanie nedostatok surovin");
+        return;
+    }
+    // Refilled men get no armour, so a shortage of it does not stop the refill.
+    if (sk.zbroj != -1 && platna_surovina(sk.zbroj) && ow.surovina[sk.zbroj].mam < volne)
+        std::printf("doplnovanie nedostatok surovin");
+
+    std::printf("zacinam doplnovanie pre skupinu %d\n", g);
+    Formation.reset();
+    Formation.set_formation(sk.vojensky_stroj != -1 ? C_Formations::formation_baranidlo
+                                                    : C_Formations::formation_lines);
+    Formation.set_number_of_soldiers(sk.max);
+    const bool kasaren = sk.vlastnik == id_player && platny_objekt(KASAREN_ID);
+    for (int k = 0; k < sk.max && k < MAX_VOJACI_V_SKUPINE; ++k) {
+        const bool diera = k < sk.zoznam_vojakov_last_id && sk.zoznam_vojakov[k] == -1;
+        if (diera || k >= sk.zoznam_vojakov_last_id) {
+            const int muz = odober_bez_prace();
+            if (!platny_clovek(muz)) {
+                std::printf("doplnovanie nema bez prace");
+                break;
+            }
+            vyzbroj(muz, sk.zbran, -1);
+            S_clovek& c = clovek[muz];
+            c.skupina = g;
+            c.attacked = -1;
+            dvihni_pocet_v_kasarni(sk.vlastnik);
+            // Like a recruit he works at the barracks that counts him.
+            if (kasaren) c.objekt_v_ktorom_pracuje = KASAREN_ID;
+            Formation.next_soldier();
+            c.formation_x = Formation.get_x();
+            c.formation_y = Formation.get_z();
+            c.x = sk.x + c.formation_x;
+            c.y = sk.y + c.formation_y;
+            sk.zoznam_vojakov[k] = muz;
+            if (diera) sk.dead -= 1;
+            std::printf("pridany clovek %d do skupiny %d\n", muz, g);
+        } else {
+            Formation.next_soldier();
+            const int c = sk.zoznam_vojakov[k];
+            if (platny_clovek(c)) {
+                clovek[c].formation_x = Formation.get_x();
+                clovek[c].formation_y = Formation.get_z();
+            }
+        }
+        if (k + 1 > sk.zoznam_vojakov_last_id) sk.zoznam_vojakov_last_id = k + 1;
+    }
+    std::printf("koncim doplnovanie last clen %d\n", sk.zoznam_vojakov_last_id);
+}
+
+void S_L::set_dead_status(int s) {
+    if (!platna_skupina(s)) return;
+    vojenska_skupina[s].dead_status = true;
+    std::printf("SKUPINA %d DEAD STATUS\n", s);
+    SYNCH_DEAD = true;
+}
+
 void S_L::vyzbroj(int c, int zbran, int zbroj) {
     if (!platny_clovek(c) || !platny_vlastnik(owner)) return;
     S_clovek& cl = clovek[c];
@@ -171,9 +291,20 @@ bool S_L::odober_vojaka_z_vojenskej_skupiny(int vojak, int skupina) {
     }
     if (nasiel) {
         s.zoznam_vojakov_last_id -= 1;
-        if (s.vlastnik == id_player) zniz_pocet_v_kasarni(s.vlastnik);
+        if (s.vlastnik == id_player) opusti_kasaren(vojak);
     }
     return nasiel;
+}
+
+void S_L::opusti_kasaren(int c) {
+    if (!platny_clovek(c)) return;
+    int& w = clovek[c].objekt_v_ktorom_pracuje;
+    if (w == -1) return;
+    if (w == KASAREN_ID)
+        zniz_pocet_v_kasarni(id_player);
+    else if (platny_objekt(w) && objekt[w].je_ludi > 0)
+        objekt[w].je_ludi -= 1;
+    w = -1;
 }
 
 void S_L::dvihni_pocet_v_kasarni(int vl) {

@@ -125,10 +125,12 @@ TEST_F(Groups, RemovingASoldierKeepsTheListCompactEvenWhenFull) {
     s.zoznam_vojakov_last_id = 100;
     strategy.KASAREN_ID = postav(100, 120, S_L::kasaren, 1);
     strategy.objekt[strategy.KASAREN_ID].je_ludi = 1;
+    for (int k = 0; k < 100; ++k) strategy.clovek[1000 + k].objekt_v_ktorom_pracuje = strategy.KASAREN_ID;
     EXPECT_TRUE(strategy.odober_vojaka_z_vojenskej_skupiny(1040, g));
     EXPECT_EQ(s.zoznam_vojakov_last_id, 99);
     EXPECT_TRUE(s.zoznam_vojakov[40] == 1041 && s.zoznam_vojakov[98] == 1099);
     EXPECT_EQ(strategy.objekt[strategy.KASAREN_ID].je_ludi, 0);
+    EXPECT_EQ(strategy.clovek[1040].objekt_v_ktorom_pracuje, -1);  // he left the barracks
     EXPECT_TRUE(strategy.odober_vojaka_z_vojenskej_skupiny(1099, g));
     EXPECT_EQ(strategy.objekt[strategy.KASAREN_ID].je_ludi, 0);  // never below zero
     EXPECT_FALSE(strategy.odober_vojaka_z_vojenskej_skupiny(1040, g));  // no longer listed

@@ -1,0 +1,262 @@
+// Group orders and movement: the single order to go to a tile (walk, attack or defend a
+// building, support a friend, attack an enemy group), the enemy's deployment, the long walk
+// waypoint by waypoint, one movement step of every walking group, and the group on a tile.
+#include <cstdio>
+
+#include "geometria.h"
+#include "Strategy_library.h"
+
+using namespace Strategy_library;
+
+namespace {
+
+bool platna_skupina(int g) { return g >= 0 && g < S_L::MAX_VOJENSKA_SKUPINA; }
+
+// Distance of two tiles, rounded down.
+int cela_vzdialenost(int x1, int y1, int x2, int y2) {
+    return static_cast<int>(vzdialenost(static_cast<float>(x1), 0.0f, static_cast<float>(y1),
+                                        static_cast<float>(x2), 0.0f, static_cast<float>(y2)));
+}
+
+}  // namespace
+
+// ---------------------------------------------------------------- the group's tile
+
+bool S_L::skupina_na_svojej_bunke(int g) {
+    const S_vojenska_skupina& s = vojenska_skupina[g];
+    return na_mape(s.x, s.y) && platny_objekt(s.objekt_id) && point_id_of_objekt(s.x, s.y) == s.objekt_id;
+}
+
+void S_L::poloz_skupinu_na_bunku(int g, int bx, int by) {
+    S_vojenska_skupina& s = vojenska_skupina[g];
+    S_points& p = point[bx][by];
+    // A recruitment point lies inside the barracks: remember the footprint cell it covers (also
+    // when another group standing there covered it first) so the building gets it back.
+    const int pod = point_id_of_objekt(bx, by);
+    int* budova_pod = skupina_bunka_budovy[g];
+    budova_pod[0] = budova_pod[1] = -1;
+    if (platny_objekt(pod) && objekt[pod].co_to_je == id_budova) {
+        budova_pod[0] = p.id_objektu;
+        budova_pod[1] = p.id_sekundarne;
+    } else if (platny_objekt(pod) && objekt[pod].co_to_je == id_vojensky_objekt &&
+               platna_skupina(objekt[pod].id)) {
+        budova_pod[0] = skupina_bunka_budovy[objekt[pod].id][0];
+        budova_pod[1] = skupina_bunka_budovy[objekt[pod].id][1];
+    }
+    p.id_objektu = sekundarne_id_hlavne;
+    p.id_sekundarne = s.objekt_id;
+    s.x = bx;
+    s.y = by;
+}
+
+void S_L::vrat_bunku_budove(int g, int bx, int by) {
+    const int* budova_pod = skupina_bunka_budovy[g];
+    const int b = budova_pod[0] == sekundarne_id_hlavne ? budova_pod[1] : budova_pod[0];
+    if (!na_mape(bx, by) || !platny_objekt(b) || objekt[b].co_to_je != id_budova) return;
+    if (point[bx][by].id_objektu != -1) return;  // someone else stands there now
+    point[bx][by].id_objektu = budova_pod[0];
+    point[bx][by].id_sekundarne = budova_pod[1];
+}
+
+// ---------------------------------------------------------------- orders
+
+bool S_L::presun_vojensku_skupinu_na(int skupina, int x, int y, int skupina_own) {
+    return presun_vojensku_skupinu_na(skupina, x, y, skupina_own, false, 0.0f);
+}
+
+bool S_L::presun_vojensku_skupinu_na(int skupina, int x, int y, int skupina_own, bool deploy, float rot) {
+    const int g = skupina;
+    if (!platna_skupina(g)) {
+        std::printf("Presun skupiny ERROR:  skupina mimo rozsah ");
+        return false;
+    }
+    if (x < 0 || x > X_KONIEC) {
+        std::printf("Presun skupiny ERROR:  pozicia X mimo rozsah ");
+        return false;
+    }
+    if (y < 0 || y > Y_KONIEC) {
+        std::printf("Presun skupiny ERROR:   pozicia Y mimo rozsah");
+        return false;
+    }
+    S_vojenska_skupina& s = vojenska_skupina[g];
+    const int O = point_id_of_objekt(x, y);
+    auto postav_clenov = [&](float heading, bool otoc) {
+        for (int k = 0; k < s.zoznam_vojakov_last_id && k < MAX_VOJACI_V_SKUPINE; ++k) {
+            const int c = s.zoznam_vojakov[k];
+            if (!platny_clovek(c) || clovek[c].zdravie < 1) continue;
+            clovek[c].x = x + clovek[c].formation_x;
+            clovek[c].y = y + clovek[c].formation_y;
+            if (otoc) clovek[c].heading = heading;
+        }
+        s.xf = static_cast<float>(x);
+        s.yf = static_cast<float>(y);
+    };
+
+    if (deploy) {
+        if (O != -1) {
+            std::printf("ERROR : deploy troops : presun(deploy) : ciel pre %d nie je volny\n", g);
+            return false;
+        }
+        if (s.objekt_id == -1) {
+            std::printf("ERROR: deploy troops : presun(deploy) : skupina %d musi mat id \n", g);
+            return false;
+        }
+        s.go_to_x = x;
+        s.go_to_y = y;
+        postav_clenov(rot, true);
+        s.rot = rot;
+        std::printf("skupina %d deployed on %d x %d \n", g, x, y);
+        return true;
+    }
+
+    const S_owner& ow = aktualny_vlastnik();
+    const bool bod = skupina_own >= 0 && skupina_own < MAX_SKUPIN_NA_VLASTNIKA &&
+                     ow.vojenska_skupina[skupina_own].x == x && ow.vojenska_skupina[skupina_own].y == y;
+    if (O == -1 || bod) {
+        float cx = s.xf, cy = s.yf;
+        find_point(cx, cy);
+        const int ix = static_cast<int>(cx), iy = static_cast<int>(cy);
+        const int zona_odkial = na_mape(ix, iy) ? point[ix][iy].zona : -1;
+        const int zona_kam = point[x][y].zona;
+        if (s.objekt_id != -1 && !bod && zona_odkial != zona_kam && zona_odkial != -1 && zona_kam != -1) {
+            std::printf("presun skupiny : vojenska skupina %d (zona[%d]) sa nemoze presunut na %d x %d (zona[%d]) \n",
+                        g, zona_odkial, x, y, zona_kam);
+            return false;
+        }
+        s.go_to_x = x;
+        s.go_to_y = y;
+        if (s.objekt_id == -1) {
+            const int o = odober_volny_objekt();
+            if (!platny_objekt(o)) {
+                std::printf("Presun skupiny FATAL ERROR: nie su volne objekty ");
+                return false;
+            }
+            S_objekt& ob = objekt[o];
+            ob.co_to_je = id_vojensky_objekt;
+            ob.id = g;
+            ob.vlastnik = owner;
+            ob.rot = 0.0f;
+            s.objekt_id = o;
+            // The tile the object is registered on is the group's anchor.
+            poloz_skupinu_na_bunku(g, x, y);
+            std::printf("ERROR : skupina %d nema objekt id -> nove id %d\n", g, o);
+            postav_clenov(0.0f, false);
+            return true;
+        }
+        if (bod && (s.x != x || s.y != y)) {
+            // The anchor moves to the recruitment point, and the object with it.
+            if (skupina_na_svojej_bunke(g)) {
+                point[s.x][s.y].id_objektu = point[s.x][s.y].id_sekundarne = -1;
+                vrat_bunku_budove(g, s.x, s.y);
+            }
+            poloz_skupinu_na_bunku(g, x, y);
+        }
+        s.moved = true;
+        return true;
+    }
+
+    const S_objekt& ob = objekt[O];
+    if (ob.co_to_je == id_budova) {
+        if (ob.vlastnik == s.vlastnik) {
+            std::printf("vojenska skupina %d obranuje budovu na %d x %d \n", g, x, y);
+            return vojenska_skupina_obranuj_budovu(g, x, y);
+        }
+        std::printf("vojenska skupina %d utoci na budovu na %d x %d \n", g, x, y);
+        return vojenska_skupina_utok_na_budovu(g, x, y);
+    }
+    if (ob.co_to_je == id_vojensky_objekt) {
+        if (ob.vlastnik == s.vlastnik) {
+            std::printf("vojenska skupina %d podporuje %d na  %d x %d \n", g, ob.id, x, y);
+            return vojenska_skupina_podpor_spojenca(g, x, y);
+        }
+        std::printf("vojenska skupina %d utoci na skupinu %d na %d x %d \n", g, ob.id, x, y);
+        return vojenska_skupina_utok_na_nepriatela(g, x, y);
+    }
+    std::printf("Presun skupiny ERROR:   nezname chyba");
+    return false;
+}
+
+namespace {
+
+bool platny_rozkaz(int g, int x, int y) { return platna_skupina(g) && na_mape(x, y); }
+
+}  // namespace
+
+// The group walks to tile (x, y).
+void S_L::posli_skupinu(int g, int x, int y) {
+    vojenska_skupina[g].go_to_x = x;
+    vojenska_skupina[g].go_to_y = y;
+    vojenska_skupina[g].moved = true;
+}
+
+bool S_L::vojenska_skupina_utok_na_budovu(int skupina, int x, int y) {
+    const int g = skupina;
+    if (!platny_rozkaz(g, x, y)) return false;
+    S_vojenska_skupina& s = vojenska_skupina[g];
+    const int o = point_id_of_objekt(x, y);
+    if (!platny_objekt(o) || objekt[o].co_to_je != id_budova || objekt[o].vlastnik == s.vlastnik ||
+        objekt[o].id < 0 || objekt[o].id >= last_building_integer)
+        return false;
+    if (!budova[objekt[o].id].obranna_budova) {
+        std::printf("presun %d k obycajnej budove na %d x %d\n", g, x, y);
+        posli_skupinu(g, x, y);
+        return true;
+    }
+    if (s.utoci_na_objekt == -1) {
+        s.utoci_na_objekt = o;
+        s.utoci_na_x = x;
+        s.utoci_na_y = y;
+    }
+    std::printf("utok %d na obrannu budovu na %d x %d\n", g, x, y);
+    if (!s.range_attack) {
+        std::printf("utok presun (no range) %d na obrannu budovu na %d x %d\n", g, x, y);
+        posli_skupinu(g, x, y);
+        return true;
+    }
+    if (cela_vzdialenost(s.x, s.y, x, y) > s.range_of_attack) {
+        std::printf("utok presun (range) %d na obrannu budovu na %d x %d\n", g, x, y);
+        posli_skupinu(g, x, y);
+        return false;
+    }
+    return true;
+}
+
+bool S_L::vojenska_skupina_obranuj_budovu(int skupina, int x, int y) {
+    const int g = skupina;
+    if (!platny_rozkaz(g, x, y)) return false;
+    const int o = point_id_of_objekt(x, y);
+    if (!platny_objekt(o) || objekt[o].co_to_je != id_budova || objekt[o].vlastnik != vojenska_skupina[g].vlastnik ||
+        objekt[o].id < 0 || objekt[o].id >= last_building_integer)
+        return false;
+    posli_skupinu(g, x, y);
+    return true;
+}
+
+bool S_L::vojenska_skupina_utok_na_nepriatela(int skupina, int x, int y) {
+    const int g = skupina;
+    if (!platny_rozkaz(g, x, y)) return false;
+    std::printf("utok presun (no range) %d na vojensku skupinu na %d x %d\n", g, x, y);
+    posli_skupinu(g, x, y);
+    return true;
+}
+
+bool S_L::vojenska_skupina_podpor_spojenca(int skupina, int x, int y) {
+    const int g = skupina;
+    if (!platny_rozkaz(g, x, y)) return false;
+    posli_skupinu(g, x, y);
+    return true;
+}
+
+// ---------------------------------------------------------------- queries
+
+int S_L::vojenska_skupina_na_suradniciach(int x, int y, int vl) {
+    const int n = vojenska_skupina_last_id < MAX_VOJENSKA_SKUPINA ? vojenska_skupina_last_id : MAX_VOJENSKA_SKUPINA;
+    for (int g = 0; g < n; ++g) {
+        const S_vojenska_skupina& s = vojenska_skupina[g];
+        if (s.vlastnik == vl || s.dead_status || s.zoznam_vojakov_last_id == s.dead) continue;
+        float cx = s.xf, cy = s.yf;
+        find_point(cx, cy);
+        if (static_cast<int>(cx) == x && static_cast<int>(cy) == y) return g;
+    }
+    return -1;
+}

@@ -1,0 +1,42 @@
+// Shared set-up for the war tests: a new game with a finished barracks, extra jobless men, stores
+// full of weapons and armour, and small helpers to look at groups and soldiers.
+#pragma once
+
+#include <string>
+
+#include "people_town.h"
+
+namespace war_town {
+
+using namespace people_town;
+using Strategy_library::S_vojenska_skupina;
+
+// The barracks stands at (120, 120): its 7 x 7 footprint covers 117 … 123 on both axes, and the
+// recruitment points of slots 0 … 9 are (118 … 122, 118) and (118 … 122, 119).
+constexpr int KX = 120, KY = 120;
+
+// A new game, a finished barracks, `muzov` more jobless men aged 20 and `zasoba` of every weapon
+// and armour. Returns the barracks' object id.
+inline int vojnova_hra(int muzov = 60, int zasoba = 200) {
+    nova_hra();
+    const int kasaren = postav(KX, KY, S_L::kasaren, 1);
+    for (int i = 0; i < muzov; ++i) strategy.vytvor_clovek(S_L::id_player, S_L::muz, 20, 100);
+    for (int r : {S_L::mec, S_L::luk, S_L::kopija, S_L::lahke_brnenie, S_L::tazke_brnenie, S_L::kozenne_brnenie})
+        hrac().surovina[r].mam = zasoba;
+    return kasaren;
+}
+
+inline S_vojenska_skupina& sk(int g) { return strategy.vojenska_skupina[g]; }
+// The person in place k of group g.
+inline Strategy_library::S_clovek& clen(int g, int k) { return strategy.clovek[sk(g).zoznam_vojakov[k]]; }
+// The group the player raised last, by its slot.
+inline int posledna_skupina() { return hrac().skupina[hrac().skupina_last_id - 1]; }
+
+// Number of times `co` occurs in `text`.
+inline int vyskyty(const std::string& text, const std::string& co) {
+    int n = 0;
+    for (std::size_t p = text.find(co); p != std::string::npos; p = text.find(co, p + 1)) ++n;
+    return n;
+}
+
+}  // namespace war_town
