@@ -379,7 +379,13 @@ void S_L::clovek_DIE(int c) {
             o.pocet_vojakov -= 1;
             p.vojak = false;
             if (p.skupina >= 0) odober_vojaka_z_vojenskej_skupiny(c, p.skupina);
-            if (p.veza >= 0) odober_vojaka_z_veze(c, p.veza, vlastnik);
+            // A garrison man dying outside a battle leaves no place to refill: the tower
+            // counts one archer fewer and the owner has one more free place.
+            if (p.veza >= 0 && odober_vojaka_z_veze(c, p.veza, vlastnik)) {
+                S_veza& v = o.veza[p.veza];
+                if (v.pocet > 0) v.pocet -= 1;
+                o.veza_volne_miesta += 1;
+            }
             p.skupina = -1;
             p.veza = -1;
             if (p.zbran == luk)
