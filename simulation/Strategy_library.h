@@ -655,6 +655,9 @@ public:
     void close_open_gate(int x, int y);
     void najdi_poziciu_brany(int vl, int zona, int& bx, int& by);
     void unbound(int s);
+    // Scratch of the gate search, one entry per zone number: -2 for a dead end, otherwise the
+    // number of the last walk that passed through the zone.
+    int brana_zona_stav[M];
 
     // ============================================================ paths and movement (paths.cpp)
     bool can_go_to_point(int w_p_x, int w_p_y, int w_n_x, int w_n_y);
