@@ -669,6 +669,9 @@ public:
     bool pohyb_clovek(int c, float dx, float dy, bool formation, bool ignore);
     bool pohyb_clovek(int c, float dx, float dy, bool formation);
     float vzdialenost2(int x, int y, int x2, int y2);
+    // Base of the marks of the current path search: `find_way_point` holds base + distance for a
+    // cell this search has reached and less than base for any other, so no search clears it.
+    int find_way_baza;
 
     // ============================================================ clock (clock.cpp)
     void Set_time();
