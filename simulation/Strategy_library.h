@@ -655,6 +655,10 @@ public:
     void close_open_gate(int x, int y);
     void najdi_poziciu_brany(int vl, int zona, int& bx, int& by);
     void unbound(int s);
+    // Raised by everything that can change the result of a path search: every zone computation,
+    // opening or closing a building, placing a building and freeing an object. A caller may keep
+    // a search result for as long as the number stays the same.
+    int verzia_mapy;
     // Scratch of the gate search, one entry per zone number: -2 for a dead end, otherwise the
     // number of the last walk that passed through the zone.
     int brana_zona_stav[M];

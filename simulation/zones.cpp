@@ -89,6 +89,7 @@ void S_L::zoning_calculation(int p_x, int p_y, int m_x, int m_y, int direction, 
 
 void S_L::zoning(int, int, bool opened_gates) {
     SYNCH_ZONING_CHANGE = true;
+    verzia_mapy += 1;
     // Stack entries above `watch_last` are never read, so the stack is emptied, not wiped.
     watch_last = -1;
     std::fill(&watched[0][0], &watched[0][0] + sizeof watched / sizeof watched[0][0], false);

@@ -111,6 +111,7 @@ TEST_F(Zony, GatesTurnOnlyInBattleAndOnlyWithAnArmy) {
         strategy.close_open_gate(x, y);
         return testing::internal::GetCapturedStdout();
     };
+    const int verzia = strategy.verzia_mapy;
     EXPECT_EQ(prepni(15, 10), "");
     strategy.je_vojna = true;
     EXPECT_EQ(prepni(15, 10), "");
@@ -118,12 +119,14 @@ TEST_F(Zony, GatesTurnOnlyInBattleAndOnlyWithAnArmy) {
     EXPECT_EQ(prepni(16, 10), "") << "no gate on that cell";
     EXPECT_TRUE(strategy.budova_zatvorena(brana));
     EXPECT_EQ(strategy.zona_last, 1);
+    EXPECT_EQ(strategy.verzia_mapy, verzia);
 
     strategy.player_has_ground_army = true;
     EXPECT_EQ(prepni(15, 10), "STAV BRANY ZMENENYOVLADANIE BRANY ZONING CHANGE REQ");
     EXPECT_FALSE(strategy.budova_zatvorena(brana));
     EXPECT_EQ(strategy.zona_last, 0);
     EXPECT_EQ(zona(15, 15), 0);
+    EXPECT_GT(strategy.verzia_mapy, verzia);
     EXPECT_EQ(prepni(15, 10), "STAV BRANY ZMENENYOVLADANIE BRANY ZONING CHANGE REQ");
     EXPECT_EQ(zona(15, 15), 1);
 }
@@ -168,4 +171,25 @@ TEST_F(Zony, UnboundFreesTheGroupsCellAndItsAttackers) {
     EXPECT_TRUE(utocnik.utoci_na_objekt == -1 && utocnik.utoci_na_x == -1 && !utocnik.personal_fights);
     strategy.unbound(0);  // already released: the cell (-1, -1) is not touched
     strategy.vojenska_skupina_last_id = 0;
+}
+
+TEST_F(Zony, MapVersionMovesWithEveryChangeAPathCanSee) {
+    int v = strategy.verzia_mapy;
+    auto posunula = [&v] {
+        const bool zmena = strategy.verzia_mapy != v;
+        v = strategy.verzia_mapy;
+        return zmena;
+    };
+    const int brana = kruh(10, 10, 12, 12, 11);
+    EXPECT_TRUE(posunula()) << "placing";
+    strategy.zoning(0, 0, false);
+    EXPECT_TRUE(posunula()) << "zoning";
+    int tx = 50, ty = 50;
+    strategy.find_path(5.0f, 5.0f, tx, ty);
+    strategy.diff_zones(5.0f, 5.0f, 50.0f, 50.0f);
+    EXPECT_FALSE(posunula()) << "searching";
+    strategy.close_open(brana);
+    EXPECT_TRUE(posunula()) << "opening";
+    strategy.odstran_objekt(brana, 11, 10);
+    EXPECT_TRUE(posunula()) << "removing";
 }
