@@ -1,5 +1,5 @@
-// Walls for the zone and path tests: a closed ring of towers and palisades, with or without a
-// gate, placed finished for the current owner.
+// Walls for the zone and path tests and benchmarks: a closed ring of towers and palisades, with
+// or without a gate, placed finished for the current owner.
 #pragma once
 
 #include "Strategy_library.h"
