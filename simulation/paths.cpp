@@ -80,6 +80,9 @@ S_bod S_L::find_next_point(int x1, int y1, int x2, int y2) {
                                            : moze_vstupit(*this, zc, nx, ny);
             if (!smie) {
                 if (nx != tx || ny != ty || !je_budova(nx, ny)) return;
+                // A goal the step may not enter: a gate is reached as if open, a wooden tower is
+                // approached to the cell beside it, any other wall is not reached from here, a
+                // building that is no wall is reached.
                 const int t = typ_budovy_objektu(*this, objekt_bunky(*this, nx, ny));
                 if (t >= 0 && budova[t].zoning && !budova[t].closeable) {
                     if (t == drevenna_veza) {
