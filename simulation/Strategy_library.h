@@ -659,6 +659,13 @@ public:
     void close_open_gate(int x, int y);
     void najdi_poziciu_brany(int vl, int zona, int& bx, int& by);
     void unbound(int s);
+    // Raised by everything that can change the result of a path search: every zone computation,
+    // opening or closing a building, placing a building and freeing an object. A caller may keep
+    // a search result for as long as the number stays the same.
+    int verzia_mapy;
+    // Scratch of the gate search, one entry per zone number: -2 for a dead end, otherwise the
+    // number of the last walk that passed through the zone.
+    int brana_zona_stav[M];
 
     // ============================================================ paths and movement (paths.cpp)
     bool can_go_to_point(int w_p_x, int w_p_y, int w_n_x, int w_n_y);
@@ -670,6 +677,9 @@ public:
     bool pohyb_clovek(int c, float dx, float dy, bool formation, bool ignore);
     bool pohyb_clovek(int c, float dx, float dy, bool formation);
     float vzdialenost2(int x, int y, int x2, int y2);
+    // Base of the marks of the current path search: `find_way_point` holds base + distance for a
+    // cell this search has reached and less than base for any other, so no search clears it.
+    int find_way_baza;
 
     // ============================================================ clock (clock.cpp)
     void Set_time();

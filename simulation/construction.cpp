@@ -150,6 +150,7 @@ int S_L::zaloz_budovu(int t, int ax, int ay, int percenta, int level, bool posta
         return -1;
     }
     obsad_miesto(*this, n, t, ax, ay, postavena);
+    verzia_mapy += 1;  // a new building can change the paths through its cells
     S_objekt& ob = objekt[n];
     ob.co_to_je = id_budova;
     ob.id = t;
@@ -289,6 +290,7 @@ bool S_L::da_sa_up(int o) {
 void S_L::close_open(int o) {
     if (!platny_objekt(o)) return;
     objekt[o].closed = !objekt[o].closed;
+    verzia_mapy += 1;  // an opened or closed gate changes the paths through it
 }
 
 // ---------------------------------------------------------------- queries

@@ -27,6 +27,8 @@ void S_L::kontroluj_prijem_denne() {
     const int m = time.mesiac;
     if (m < 0 || m >= mesiac_last_id) return;
     const S_zony_hlavnych_budov zony = zony_hlavnych_budov();
+    // The notices tell what this day recorded; nothing else reads the list.
+    informacie_last_integer = -1;
 
     for (int i = 0; i < objekt_hwm; ++i) {
         S_objekt& ob = objekt[i];
@@ -40,7 +42,8 @@ void S_L::kontroluj_prijem_denne() {
         S_surovina* ucty = id_owner[o].surovina;
 
         if (!zony.obsahuje(ob.zona)) {
-            add_information(I_nema_pristup_k_hlavnej_budove, b.meno);
+            // Walls, towers, gates and houses produce nothing: their lack of access says nothing.
+            if (b.produkuje) add_information(I_nema_pristup_k_hlavnej_budove, b.meno);
             continue;
         }
 

@@ -75,6 +75,7 @@ bool S_L::odstran_objekt(int o) {
     ob.level = -1;
     ob.percenta = 0;
     ob.zona = -1;
+    verzia_mapy += 1;  // a removed wall, tower or gate opens the paths through its cells
     return pridaj_volny_objekt(o);
 }
 

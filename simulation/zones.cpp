@@ -1,29 +1,17 @@
 // Zones: connected areas of the map that can be walked between without crossing a wall, tower or
 // closed gate. `zoning` floods the whole map from cell (0, 0) and then from every cell still
 // unreached, numbering the areas 0, 1, 2, … ; barrier buildings let the flood through only on
-// the sides their catalogue entry opens. Also the owner's gate list.
+// the sides their catalogue entry opens. Also the owner's gate list, opening and closing gates in
+// battle, the gate through which a zone is reached, and releasing a group's cell.
+#include <algorithm>
 #include <cstdio>
 
 #include "Strategy_library.h"
+#include "bunky.h"
 
 using namespace Strategy_library;
 
 namespace {
-
-// The object on a cell, or -1 when the cell is free or off the map.
-int objekt_na(S_L& w, int cx, int cy) {
-    const int o = w.point_id_of_objekt(cx, cy);
-    return platny_objekt(o) ? o : -1;
-}
-
-// The building type of object o when it is a catalogued building, else -1.
-int typ_budovy_objektu(const S_L& w, int o) {
-    if (!platny_objekt(o)) return -1;
-    const S_objekt& ob = w.objekt[o];
-    if (ob.co_to_je != S_L::id_budova || ob.id < 0 || ob.id >= S_L::last_building_integer)
-        return -1;
-    return ob.id;
-}
 
 int zona_bunky(const S_L& w, int cx, int cy) { return na_mape(cx, cy) ? w.point[cx][cy].zona : -1; }
 
@@ -45,9 +33,10 @@ int S_L::calculate_zoning(int r, int direction) {
 
 bool S_L::want_control(int want_x, int want_y, int direction) {
     // Only a building can let a step pass beside a wall; a free cell or a standing group cannot.
-    const int t = typ_budovy_objektu(*this, objekt_na(*this, want_x, want_y));
+    const int o = objekt_bunky(*this, want_x, want_y);
+    const int t = typ_budovy_objektu(*this, o);
     if (t < 0) return false;
-    const S_objekt& ob = objekt[point_id_of_objekt(want_x, want_y)];
+    const S_objekt& ob = objekt[o];
     const int s = calculate_zoning(static_cast<int>(ob.rot), direction);
     const S_budova& b = budova[t];
     if (b.closeable && ob.closed && !b.zoning_side[s]) return false;
@@ -72,7 +61,7 @@ void S_L::zoning_calculation(int p_x, int p_y, int m_x, int m_y, int direction, 
     if (!na_mape(p_x, p_y) || !na_mape(m_x, m_y)) return;
     if (watched[m_x][m_y] || point[m_x][m_y].zona != -1) return;
     const int z = point[p_x][p_y].zona;
-    const int o = objekt_na(*this, m_x, m_y);
+    const int o = objekt_bunky(*this, m_x, m_y);
     const int t = typ_budovy_objektu(*this, o);
 
     bool prejde;
@@ -100,37 +89,56 @@ void S_L::zoning_calculation(int p_x, int p_y, int m_x, int m_y, int direction, 
 
 void S_L::zoning(int, int, bool opened_gates) {
     SYNCH_ZONING_CHANGE = true;
-    for (int i = 0; i < M; ++i) watch[i][0] = watch[i][1] = -1;
-    for (auto& riadok : watched)
-        for (bool& w : riadok) w = false;
+    verzia_mapy += 1;
+    // Stack entries above `watch_last` are never read, so the stack is emptied, not wiped.
     watch_last = -1;
+    std::fill(&watched[0][0], &watched[0][0] + sizeof watched / sizeof watched[0][0], false);
     zona_last = 0;
     for (int i = 0; i < A; ++i)
         for (int j = 0; j < B; ++j) point[i][j].zona = -1;
 
     auto zaloz = [&](int cx, int cy, int z) {
         point[cx][cy].zona = z;
-        const int o = objekt_na(*this, cx, cy);
+        const int o = objekt_bunky(*this, cx, cy);
         if (o >= 0) objekt[o].zona = z;
         watch[++watch_last][0] = cx;
         watch[watch_last][1] = cy;
         watched[cx][cy] = true;
     };
+    // The flood keeps the stack's top in a local and hands it to the full step only for a cell
+    // that holds an object; a free cell without a zone simply takes the zone of its neighbour.
+    // Neighbours are reached by offsets in the flat arrays (rows of 200 cells, 201 marks).
+    S_points* const body = &point[0][0];
+    bool* const videne = &watched[0][0];
     auto zaplav = [&]() {
-        while (watch_last >= 0) {
-            const int cx = watch[watch_last][0], cy = watch[watch_last][1];
-            watch[watch_last][0] = watch[watch_last][1] = -1;
-            --watch_last;
+        int vrch = watch_last;
+        while (vrch >= 0) {
+            const int cx = watch[vrch][0], cy = watch[vrch][1];
+            --vrch;
             if (!na_mape(cx, cy)) continue;
-            if (cx + 1 < A) zoning_calculation(cx, cy, cx + 1, cy, vychod, opened_gates);
-            if (cx - 1 >= 0) zoning_calculation(cx, cy, cx - 1, cy, zapad, opened_gates);
-            if (cy + 1 < B) zoning_calculation(cx, cy, cx, cy + 1, sever, opened_gates);
-            if (cy - 1 >= 0) zoning_calculation(cx, cy, cx, cy - 1, juh, opened_gates);
+            const int ip = cx * B + cy, iv = cx * 201 + cy;
+            const int z = body[ip].zona;
+            auto skus = [&](int nx, int ny, int smer, int dp, int dv) {
+                S_points& p = body[ip + dp];
+                if (p.zona != -1 || videne[iv + dv]) return;
+                if (p.id_objektu == -1) {
+                    p.zona = z;
+                    ++vrch;
+                    watch[vrch][0] = nx;
+                    watch[vrch][1] = ny;
+                    videne[iv + dv] = true;
+                    return;
+                }
+                watch_last = vrch;
+                zoning_calculation(cx, cy, nx, ny, smer, opened_gates);
+                vrch = watch_last;
+            };
+            if (cx + 1 < A) skus(cx + 1, cy, vychod, B, 201);
+            if (cx - 1 >= 0) skus(cx - 1, cy, zapad, -B, -201);
+            if (cy + 1 < B) skus(cx, cy + 1, sever, 1, 1);
+            if (cy - 1 >= 0) skus(cx, cy - 1, juh, -1, -1);
         }
-    };
-    auto je_bariera = [&](int cx, int cy) {
-        const int t = typ_budovy_objektu(*this, objekt_na(*this, cx, cy));
-        return t >= 0 && budova[t].zoning;
+        watch_last = vrch;
     };
 
     // The cell (0, 0) seeds the outside zone 0 as it is.
@@ -143,7 +151,7 @@ void S_L::zoning(int, int, bool opened_gates) {
     // Every cell before the last seed is already numbered, so the scan goes on from there.
     for (int i = 0; i < A; ++i)
         for (int j = 0; j < B; ++j) {
-            if (point[i][j].zona != -1 || je_bariera(i, j)) continue;
+            if (point[i][j].zona != -1 || bariera_bunky(*this, i, j)) continue;
             zona_last += 1;
             zaloz(i, j, zona_last);
             zaplav();
@@ -151,17 +159,17 @@ void S_L::zoning(int, int, bool opened_gates) {
 
     for (int i = 0; i < A; ++i)
         for (int j = 0; j < B; ++j)
-            if (je_bariera(i, j)) {
+            if (bariera_bunky(*this, i, j)) {
                 point[i][j].zona = -1;
-                objekt[point_id_of_objekt(i, j)].zona = -1;
+                objekt[objekt_bunky(*this, i, j)].zona = -1;
             }
 
     S_owner& hrac = id_owner[id_player];
-    const int bran = hrac.brana_last_id < MAX_OBJECTS ? hrac.brana_last_id : MAX_OBJECTS;
+    const int bran = std::min(hrac.brana_last_id, MAX_OBJECTS);
     for (int g = 0; g < bran; ++g) {
         S_brana& br = hrac.brana[g];
         if (!platny_objekt(br.objekt_id)) {
-            std::printf("FATAL ERROR : zoning : owner ma zle nastavene brany\n");
+            std::printf("FATAL ERROR : zoning : owner ma zle nastavene brany");
             continue;
         }
         int r = static_cast<int>(objekt[br.objekt_id].rot) % 360;
@@ -176,6 +184,20 @@ void S_L::zoning(int, int, bool opened_gates) {
     }
 }
 
+bool S_L::diff_zones(float px, float py, float tx, float ty) {
+    auto mimo = [](float v) { return !(v >= 0.0f && v <= static_cast<float>(X_KONIEC)); };
+    if (mimo(tx) || mimo(ty) || mimo(px) || mimo(py)) return true;
+    find_point(px, py);
+    find_point(tx, ty);
+    const int ax = static_cast<int>(px), ay = static_cast<int>(py);
+    const int bx = static_cast<int>(tx), by = static_cast<int>(ty);
+    // 199.6 passes the check above but rounds to cell 200, which is off the map as well.
+    if (!na_mape(ax, ay) || !na_mape(bx, by)) return true;
+    return point[ax][ay].zona != point[bx][by].zona;
+}
+
+// ---------------------------------------------------------------- gate list
+
 int S_L::add_brana(int o, int b, int bx, int by) {
     if (!platny_objekt(o)) return -1;
     const int vl = objekt[o].vlastnik;
@@ -186,4 +208,115 @@ int S_L::add_brana(int o, int b, int bx, int by) {
     own.brana[i] = {bx, by, o, b, -1, -1};
     own.brana_last_id += 1;
     return i;
+}
+
+void S_L::odstran_branu(int o) {
+    if (!platny_objekt(o) || !platny_vlastnik(objekt[o].vlastnik)) return;
+    S_owner& own = id_owner[objekt[o].vlastnik];
+    const int n = std::min(own.brana_last_id, MAX_OBJECTS);
+    for (int i = 0; i < n; ++i) {
+        if (!platny_objekt(own.brana[i].objekt_id) || own.brana[i].objekt_id != o) continue;
+        for (int k = i; k + 1 < n; ++k) own.brana[k] = own.brana[k + 1];
+        own.brana[n - 1] = {-1, -1, -1, -1, -1, -1};
+        own.brana_last_id = n - 1;
+        return;
+    }
+}
+
+void S_L::close_open_gate(int g) {
+    if (!je_vojna) return;
+    const S_owner& hrac = id_owner[id_player];
+    if (g < 0 || g >= std::min(hrac.brana_last_id, MAX_OBJECTS)) return;
+    const int o = hrac.brana[g].objekt_id;
+    if (!platny_objekt(o) || !budova_closeable(o)) return;
+    close_open(o);
+    std::printf("OVLADANIE BRANY ZONING CHANGE REQ");
+    zoning(0, 0, false);
+}
+
+void S_L::close_open_gate(int bx, int by) {
+    const S_owner& hrac = id_owner[id_player];
+    const int n = std::min(hrac.brana_last_id, MAX_OBJECTS);
+    int g = 0;
+    while (g < n && !(hrac.brana[g].x == bx && hrac.brana[g].y == by)) ++g;
+    if (g == n) return;
+    if (je_vojna && !player_has_ground_army) return;
+    if (je_vojna) std::printf("STAV BRANY ZMENENY");
+    close_open_gate(g);
+}
+
+// ---------------------------------------------------------------- gate search
+
+// Zones are the nodes and the owner's gates the edges. A walk starts in the outside zone 0 and
+// follows, from each zone, the first gate in list order whose two zones are not dead ends; a zone
+// with no such gate is marked a dead end and the walk starts again from zone 0. The first gate
+// touching zone 0 on the walk that reaches the wanted zone is the answer.
+//
+// A walk never enters a zone it has already passed through: from the same zone with the same
+// dead ends it would take the same gates again and go round for ever (two zones joined by one
+// gate are enough), so a zone whose gates all lead back counts as a dead end instead.
+void S_L::najdi_poziciu_brany(int vl, int tz, int& bx, int& by) {
+    bx = by = -1;
+    if (!platny_vlastnik(vl) || zona_last < 0 || zona_last >= M) return;
+    const S_owner& own = id_owner[vl];
+    const int n = std::min(own.brana_last_id, MAX_OBJECTS);
+    constexpr int SLEPA = -2;
+    int* stav = brana_zona_stav;
+    std::fill(stav, stav + zona_last + 1, -1);
+    // Gates read before the last zone computation may name zones that no longer exist.
+    auto platna = [&](int z) { return z >= -1 && z <= zona_last; };
+    auto slepa = [&](int z) { return z >= 0 && stav[z] == SLEPA; };
+
+    int oznacenych = 0, c = 0, cesta = 0, gx = -1, gy = -1;
+    stav[0] = cesta;
+    for (;;) {
+        bool posun = false;
+        for (int i = 0; i < n && !posun; ++i) {
+            const S_brana& br = own.brana[i];
+            const int z1 = br.zona_1, z2 = br.zona_2;
+            if (!platna(z1) || !platna(z2)) continue;
+            if (!((z1 == c && z2 != -1) || (z1 != -1 && z2 == c))) continue;
+            if ((z1 == 0 || z2 == 0) && (!slepa(z1) || !slepa(z2)) && gx == -1 && gy == -1) {
+                gx = br.x;
+                gy = br.y;
+            }
+            if (z1 == tz || z2 == tz) {
+                bx = gx;
+                by = gy;
+                return;
+            }
+            const int dalsia = z1 == c ? z2 : z1;
+            if (!slepa(z1) && !slepa(z2) && stav[dalsia] != cesta) {
+                c = dalsia;
+                stav[c] = cesta;
+                posun = true;
+            }
+        }
+        if (!posun) {
+            bx = by = -1;
+            if (!slepa(c)) {
+                stav[c] = SLEPA;
+                ++oznacenych;
+            }
+            if (c == 0) return;
+            c = 0;
+            gx = gy = -1;
+            stav[0] = ++cesta;
+        }
+        if (oznacenych >= zona_last) return;
+    }
+}
+
+// ---------------------------------------------------------------- groups
+
+void S_L::unbound(int s) {
+    if (s < 0 || s > MAX_VOJENSKA_SKUPINA) return;
+    S_vojenska_skupina& g = vojenska_skupina[s];
+    unbound_attacks_to_target(g.objekt_id);
+    const int gx = g.x, gy = g.y;
+    g.x = g.y = -1;
+    if (gx != -1 && gy != -1 && na_mape(gx, gy)) {
+        point[gx][gy].id_objektu = -1;
+        point[gx][gy].id_sekundarne = -1;
+    }
 }

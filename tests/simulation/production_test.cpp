@@ -98,6 +98,17 @@ TEST_F(Vyroba, WorkersInputsAndAccessAreRequired) {
     strategy.kontroluj_prijem_denne();
     EXPECT_EQ(ucet(W::lomovy_kamen).mam, treba);
     EXPECT_EQ(sprava(), W::I_nema_pristup_k_hlavnej_budove);
+
+    // The notices are the day's: a second day does not pile them up, and a wall outside every
+    // zone, which produces nothing, records none.
+    strategy.pridaj_budovu(92, 90, W::drevena_palisada, 1);
+    strategy.objekt[strategy.point_id_of_objekt(92, 90)].zona = -1;
+    strategy.kontroluj_prijem_denne();
+    const int dnes = strategy.informacie_last_integer;
+    strategy.kontroluj_prijem_denne();
+    EXPECT_EQ(strategy.informacie_last_integer, dnes);
+    EXPECT_EQ(dnes, 0);
+    EXPECT_EQ(sprava(), W::I_nema_pristup_k_hlavnej_budove);
 }
 
 TEST_F(Vyroba, StoresFillToTheUnitAndFlourIsBakedTheSameDay) {

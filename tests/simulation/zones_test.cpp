@@ -1,7 +1,11 @@
-// Zones: walls, towers and gates split the map into areas that cannot reach each other.
+// Zones: walls, towers and gates split the map into areas that cannot reach each other; gates in
+// battle, the gate list, the gate search and releasing a group's cell.
 #include <gtest/gtest.h>
 
+#include <string>
+
 #include "Strategy_library.h"
+#include "hradby.h"
 #include "test_world.h"
 
 using namespace Strategy_library;
@@ -11,22 +15,10 @@ namespace {
 
 class Zony : public SvetSHlavnouBudovou {
 protected:
-    // Towers on the corners of the square 10 … 20, palisades between them (turned by 90 degrees
-    // on the sides running along y) and a gate at (15, 10) on the side running along x.
-    static int postav_hradby() {
-        strategy.pridaj_budovu(10, 10, 0.0f, W::drevenna_veza, 1);
-        strategy.pridaj_budovu(20, 10, 0.0f, W::drevenna_veza, 1);
-        strategy.pridaj_budovu(10, 20, 0.0f, W::drevenna_veza, 1);
-        strategy.pridaj_budovu(20, 20, 0.0f, W::drevenna_veza, 1);
-        for (int i = 11; i < 20; ++i) {
-            if (i != 15) strategy.pridaj_budovu(i, 10, 0.0f, W::drevena_palisada, 1);
-            strategy.pridaj_budovu(i, 20, 0.0f, W::drevena_palisada, 1);
-            strategy.pridaj_budovu(10, i, 90.0f, W::drevena_palisada, 1);
-            strategy.pridaj_budovu(20, i, 90.0f, W::drevena_palisada, 1);
-        }
-        strategy.pridaj_budovu(15, 10, 0.0f, W::drevena_brana, 1);
-        return strategy.point_id_of_objekt(15, 10);
-    }
+    void TearDown() override { strategy.je_vojna = strategy.player_has_ground_army = false; }
+    static S_owner& hrac() { return strategy.id_owner[W::id_player]; }
+    static int zona(int x, int y) { return strategy.point[x][y].zona; }
+    static int objekt_zona(int x, int y) { return strategy.objekt[strategy.point_id_of_objekt(x, y)].zona; }
 };
 
 }  // namespace
@@ -41,38 +33,143 @@ TEST_F(Zony, SideMetByAStepFollowsTheRotation) {
 TEST_F(Zony, ClosedGateSeparatesTheInsideUntilGatesCountAsOpen) {
     strategy.zoning(0, 0, false);
     EXPECT_EQ(strategy.zona_last, 0) << "an open map is one zone";
-    EXPECT_EQ(strategy.point[199][199].zona, 0);
+    EXPECT_EQ(zona(0, 0), 0);
+    EXPECT_EQ(zona(199, 199), 0);
 
-    const int brana = postav_hradby();
+    const int brana = kruh(10, 10, 20, 20, 15);
     ASSERT_TRUE(strategy.budova_zatvorena(brana));
-    EXPECT_EQ(strategy.id_owner[W::id_player].veza_last_id, 4);
-    ASSERT_EQ(strategy.id_owner[W::id_player].brana_last_id, 1);
+    EXPECT_EQ(hrac().veza_last_id, 4);
+    ASSERT_EQ(hrac().brana_last_id, 1);
 
+    strategy.SYNCH_ZONING_CHANGE = false;
     strategy.zoning(0, 0, false);
     EXPECT_TRUE(strategy.SYNCH_ZONING_CHANGE);
     EXPECT_EQ(strategy.zona_last, 1);
-    EXPECT_EQ(strategy.point[5][5].zona, 0);
-    EXPECT_EQ(strategy.point[100][100].zona, 0);
+    EXPECT_EQ(zona(5, 5), 0);
+    EXPECT_EQ(zona(100, 100), 0);
+    EXPECT_EQ(strategy.objekt[0].zona, 0) << "the main building takes its cell's zone";
     for (int x = 11; x < 20; ++x)
-        for (int y = 11; y < 20; ++y) ASSERT_EQ(strategy.point[x][y].zona, 1) << x << " " << y;
-    for (int i = 10; i <= 20; ++i) {
-        EXPECT_EQ(strategy.point[i][10].zona, -1);
-        EXPECT_EQ(strategy.point[10][i].zona, -1);
-    }
-    EXPECT_EQ(strategy.objekt[brana].zona, -1);
-    const S_brana& b = strategy.id_owner[W::id_player].brana[0];
+        for (int y = 11; y < 20; ++y) ASSERT_EQ(zona(x, y), 1) << x << " " << y;
+    for (int i = 10; i <= 20; ++i)
+        for (auto [x, y] : {std::pair{i, 10}, {i, 20}, {10, i}, {20, i}}) {
+            EXPECT_EQ(zona(x, y), -1) << x << " " << y;
+            EXPECT_EQ(objekt_zona(x, y), -1) << x << " " << y;
+        }
+    const S_brana& b = hrac().brana[0];
     EXPECT_EQ(b.zona_1, 1);
     EXPECT_EQ(b.zona_2, 0);
+    // Along the wall a palisade passes; across it only beside an open gate.
+    const int pal = strategy.point_id_of_objekt(14, 10);
+    EXPECT_TRUE(strategy.can_go_around(14, 10, pal, 0, W::drevena_palisada, W::vychod));
+    EXPECT_FALSE(strategy.can_go_around(14, 10, pal, 0, W::drevena_palisada, W::sever));
 
     // A gate turned by 90 degrees with a tower east of it reads its sides along x.
     strategy.pridaj_budovu(31, 50, 0.0f, W::drevenna_veza, 1);
     strategy.pridaj_budovu(30, 50, 90.0f, W::drevena_brana, 1);
     strategy.zoning(0, 0, true);
-    EXPECT_EQ(strategy.id_owner[W::id_player].brana[1].zona_1, -1);
-    EXPECT_EQ(strategy.id_owner[W::id_player].brana[1].zona_2, 0);
+    EXPECT_EQ(hrac().brana[1].zona_1, -1);
+    EXPECT_EQ(hrac().brana[1].zona_2, 0);
     EXPECT_EQ(strategy.zona_last, 0);
-    EXPECT_EQ(strategy.point[15][15].zona, 0);
+    EXPECT_EQ(zona(15, 15), 0);
     strategy.close_open(brana);
+    EXPECT_TRUE(strategy.can_go_around(14, 10, pal, 0, W::drevena_palisada, W::sever));
     strategy.zoning(0, 0, false);
     EXPECT_EQ(strategy.zona_last, 0) << "an opened gate joins the inside to the outside";
+}
+
+TEST_F(Zony, PositionsOffTheMapLieInAnotherZone) {
+    kruh(10, 10, 20, 20, 15);
+    strategy.zoning(0, 0, false);
+    EXPECT_FALSE(strategy.diff_zones(15.2f, 15.4f, 18.0f, 12.0f));
+    EXPECT_TRUE(strategy.diff_zones(5.0f, 5.0f, 15.0f, 15.0f));
+    EXPECT_TRUE(strategy.diff_zones(200.0f, 5.0f, 5.0f, 5.0f));
+    EXPECT_TRUE(strategy.diff_zones(5.0f, 5.0f, 5.0f, -0.5f));
+    EXPECT_TRUE(strategy.diff_zones(199.6f, 5.0f, 5.0f, 5.0f)) << "rounds to cell 200";
+    EXPECT_FALSE(strategy.diff_zones(199.0f, 198.5f, 0.0f, 0.0f));
+}
+
+TEST_F(Zony, RemovedGateLeavesTheOthersInOrder) {
+    const int prva = kruh(10, 10, 20, 20, 15);
+    const int verzia = strategy.verzia_mapy;
+    strategy.pridaj_budovu(40, 40, 0.0f, W::drevena_brana, 1);
+    EXPECT_EQ(strategy.verzia_mapy, verzia + 1) << "a building placed";
+    strategy.pridaj_budovu(50, 50, 0.0f, W::drevena_brana, 1);
+    strategy.odstran_branu(strategy.point_id_of_objekt(100, 100));  // not a gate: nothing
+    ASSERT_EQ(hrac().brana_last_id, 3);
+    strategy.odstran_branu(prva);
+    ASSERT_EQ(hrac().brana_last_id, 2);
+    EXPECT_EQ(hrac().brana[0].objekt_id, strategy.point_id_of_objekt(40, 40));
+    EXPECT_EQ(hrac().brana[1].objekt_id, strategy.point_id_of_objekt(50, 50));
+    EXPECT_EQ(hrac().brana[1].x, 50);
+    EXPECT_EQ(hrac().brana[2].objekt_id, -1);
+    EXPECT_EQ(hrac().brana[2].zona_2, -1);
+    strategy.odstran_objekt(prva, 15, 10);
+    EXPECT_EQ(strategy.verzia_mapy, verzia + 3) << "an object removed";
+}
+
+TEST_F(Zony, GatesTurnOnlyInBattleAndOnlyWithAnArmy) {
+    const int brana = kruh(10, 10, 20, 20, 15);
+    strategy.zoning(0, 0, false);
+    auto prepni = [](int x, int y) {
+        testing::internal::CaptureStdout();
+        strategy.close_open_gate(x, y);
+        return testing::internal::GetCapturedStdout();
+    };
+    const int verzia = strategy.verzia_mapy;
+    EXPECT_EQ(prepni(15, 10), "");
+    strategy.je_vojna = true;
+    EXPECT_EQ(prepni(15, 10), "");
+    strategy.close_open_gate(1);  // no second gate
+    EXPECT_EQ(prepni(16, 10), "") << "no gate on that cell";
+    EXPECT_TRUE(strategy.budova_zatvorena(brana));
+    EXPECT_EQ(strategy.zona_last, 1);
+    EXPECT_EQ(strategy.verzia_mapy, verzia);
+
+    strategy.player_has_ground_army = true;
+    EXPECT_EQ(prepni(15, 10), "STAV BRANY ZMENENYOVLADANIE BRANY ZONING CHANGE REQ");
+    EXPECT_FALSE(strategy.budova_zatvorena(brana));
+    EXPECT_EQ(strategy.zona_last, 0);
+    EXPECT_EQ(zona(15, 15), 0);
+    EXPECT_GT(strategy.verzia_mapy, verzia);
+    EXPECT_EQ(prepni(15, 10), "STAV BRANY ZMENENYOVLADANIE BRANY ZONING CHANGE REQ");
+    EXPECT_EQ(zona(15, 15), 1);
+}
+
+// Outside 0, between the rings 1, inside the inner ring 2, and a ring without a gate 3.
+TEST_F(Zony, GateSearchLeadsThroughTheOuterGateOfNestedRings) {
+    for (bool vnutorna_prva : {true, false}) {
+        SetUp();
+        if (vnutorna_prva) kruh(15, 15, 25, 25, 20);
+        kruh(10, 10, 30, 30, 20);
+        if (!vnutorna_prva) kruh(15, 15, 25, 25, 20);
+        kruh(50, 50, 55, 55);
+        strategy.zoning(0, 0, false);
+        ASSERT_EQ(strategy.zona_last, 3);
+        ASSERT_EQ(zona(20, 20), 2);
+        int bx = 7, by = 7;
+        for (int z : {0, 1, 2}) {
+            strategy.najdi_poziciu_brany(W::id_player, z, bx, by);
+            EXPECT_TRUE(bx == 20 && by == 10) << z << ": " << bx << " " << by;
+        }
+        strategy.najdi_poziciu_brany(W::id_player, 3, bx, by);
+        EXPECT_TRUE(bx == -1 && by == -1) << "a zone no gate leads to";
+        strategy.najdi_poziciu_brany(W::id_nepriatel, 2, bx, by);
+        EXPECT_TRUE(bx == -1 && by == -1) << "the enemy has no gates";
+    }
+}
+
+TEST_F(Zony, UnboundFreesTheGroupsCellAndItsAttackers) {
+    strategy.vojenska_skupina_last_id = 2;
+    S_vojenska_skupina &s = strategy.vojenska_skupina[0], &utocnik = strategy.vojenska_skupina[1];
+    s.objekt_id = 7, s.x = 40, s.y = 41, s.utoci_na_objekt = -1;
+    strategy.point[40][41] = {W::sekundarne_id_hlavne, 7, 0, 0};
+    utocnik.utoci_na_objekt = 7, utocnik.utoci_na_x = 40, utocnik.personal_fights = true;
+    testing::internal::CaptureStdout();
+    strategy.unbound(0);
+    strategy.unbound(0);  // already released: no cell is touched
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "vojenska skupina 1 prestala utocit na 7\n");
+    EXPECT_TRUE(s.x == -1 && s.y == -1 && s.objekt_id == 7);
+    EXPECT_TRUE(strategy.point[40][41].id_objektu == -1 && strategy.point[40][41].id_sekundarne == -1);
+    EXPECT_TRUE(utocnik.utoci_na_objekt == -1 && utocnik.utoci_na_x == -1 && !utocnik.personal_fights);
+    strategy.vojenska_skupina_last_id = 0;
 }

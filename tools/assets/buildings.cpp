@@ -48,10 +48,11 @@ void smithy_base(Mesh& m, Rgb banner_colour) {
     // Lean-to over the hearth.
     for (double x : {-0.38, 0.10}) m.box(x - 0.012, 0, -0.30, x + 0.012, 0.19, -0.276, pal::timber);
     // Striped awning in the guild's colour: the smithies' wares differ, and so do their awnings.
+    // Its stripes are two tones of that colour, calm enough for text to cross.
     for (int i = 0; i < 7; ++i) {
         double xa = -0.42 + i * 0.08, xb = xa + 0.08;
         m.poly({{xa, 0.27, -0.02}, {xb, 0.27, -0.02}, {xb, 0.19, -0.33}, {xa, 0.19, -0.33}},
-               i % 2 ? pal::white : banner_colour);
+               i % 2 ? mix(banner_colour, pal::white, 0.45) : banner_colour);
     }
     m.box(-0.42, 0.175, -0.335, 0.14, 0.19, -0.325, banner_colour);
     m.box(-0.17, 0, -0.16, 0.01, 0.10, -0.02, pal::dark_stone);   // hearth
@@ -189,8 +190,8 @@ Mesh kamenik() {
 Mesh krajcir() {
     Mesh m("krajcir_kozenne_brnenie");
     yard(m, -0.44, -0.44, 0.44, 0.40, Rgb{0.56, 0.46, 0.32});
-    framed_walls(m, -0.38, 0.02, 0.10, 0.32, 0.26, Rgb{0.84, 0.74, 0.58});
-    m.gable_roof(-0.43, -0.04, 0.15, 0.38, 0.25, 0.45, true, pal::thatch, Rgb{0.84, 0.74, 0.58});
+    framed_walls(m, -0.38, 0.02, 0.10, 0.32, 0.26, Rgb{0.72, 0.64, 0.51});
+    m.gable_roof(-0.43, -0.04, 0.15, 0.38, 0.25, 0.45, true, pal::thatch, Rgb{0.72, 0.64, 0.51});
     front_door(m, -0.25, 0.02, 0.08, 0.17);
     front_window(m, -0.02, 0.15, 0.02, 0.07, 0.06);
     // Drying frames with stretched hides, leaning back so the hides face the street and the sky.
@@ -244,7 +245,7 @@ Mesh lovec() {
 Mesh mlyn() {
     Mesh m("mlyn");
     yard(m, -0.40, -0.40, 0.40, 0.40, Rgb{0.54, 0.50, 0.36});
-    Rgb body{0.90, 0.86, 0.76};
+    Rgb body{0.74, 0.71, 0.63};
     m.frustum(0, 0.06, 0.27, 0.18, 0, 0.66, 8, body);
     m.frustum(0, 0.06, 0.285, 0.285, 0, 0.05, 8, pal::stone, false);
     m.frustum(0, 0.06, 0.20, 0.20, 0.64, 0.68, 8, pal::timber, false);
@@ -254,7 +255,7 @@ Mesh mlyn() {
     // Sails on the front, turned to an X.
     const double hub_y = 0.70, hub_z = -0.17;
     m.tube({0, hub_y, hub_z + 0.08}, {0, hub_y, hub_z - 0.05}, 0.03, 8, pal::timber, pal::timber);
-    Rgb cloth{0.94, 0.90, 0.80};
+    Rgb cloth{0.80, 0.77, 0.69};
     for (int k = 0; k < 4; ++k) {
         m.push(Xform::translate(0, hub_y, hub_z - 0.04) * Xform::rotate_z(45 + 90 * k));
         m.beam({0, 0, 0}, {0.46, 0, 0}, 0.009, pal::timber);
@@ -272,7 +273,7 @@ Mesh mlyn() {
 Mesh pekaren() {
     Mesh m("pekaren");
     yard(m, -0.44, -0.42, 0.44, 0.40, Rgb{0.58, 0.50, 0.38});
-    Rgb wall{0.93, 0.86, 0.72};
+    Rgb wall{0.76, 0.70, 0.58};
     framed_walls(m, -0.40, -0.06, 0.10, 0.30, 0.28, wall);
     m.gable_roof(-0.45, -0.12, 0.15, 0.36, 0.27, 0.50, true, pal::tiles, wall);
     front_door(m, -0.15, -0.06, 0.09, 0.18);
@@ -302,7 +303,7 @@ Mesh pekaren() {
 Mesh rybar() {
     Mesh m("rybar");
     // Pond on the front half with a sandy rim, a jetty and a boat.
-    m.ground_disc(-0.05, -0.14, 0.34, 0.002, 14, Rgb{0.80, 0.72, 0.50});
+    m.ground_disc(-0.05, -0.14, 0.34, 0.002, 14, Rgb{0.68, 0.62, 0.45});
     m.ground_disc(-0.05, -0.14, 0.29, 0.004, 14, pal::water);
     m.ground_disc(-0.10, -0.20, 0.14, 0.005, 10, mix(pal::water, Rgb{0.1, 0.2, 0.4}, 0.4));
     // Hut on stilts at the back.
@@ -577,7 +578,7 @@ Mesh zbrojar_luk() {
 Mesh kosiar() {
     Mesh m("kosiar");
     // Golden wheat, half of it mown to stubble, with haystacks.
-    Rgb wheat{0.90, 0.76, 0.30}, stubble{0.80, 0.70, 0.42};
+    Rgb wheat{0.76, 0.64, 0.32}, stubble{0.68, 0.60, 0.38};
     m.ground_quad(-0.46, -0.46, 0.46, 0.46, 0.002, stubble);
     for (int i = 0; i < 7; ++i) {
         double z0 = -0.02 + i * 0.066;
@@ -589,7 +590,7 @@ Mesh kosiar() {
         double z = -0.42 + i * 0.055;
         m.box(-0.44, 0.002, z, 0.44, 0.012, z + 0.012, mix(stubble, pal::soil, 0.25));
     }
-    Rgb hay{0.86, 0.70, 0.30};
+    Rgb hay{0.74, 0.60, 0.30};
     double hx[] = {-0.28, 0.02, 0.30};
     double hz[] = {-0.28, -0.16, -0.32};
     for (int i = 0; i < 3; ++i) {
@@ -616,7 +617,7 @@ Mesh farma() {
                    {x0 + 0.075, 0.075, -0.40}};
         m.hexa(p, i % 2 ? crop : mix(crop, pal::straw, 0.2));
     }
-    Rgb barn{0.62, 0.20, 0.14};
+    Rgb barn{0.52, 0.25, 0.19};
     m.box(-0.36, 0, 0.14, 0.18, 0.24, 0.42, barn);
     for (double x : {-0.36, 0.18})
         for (double z : {0.14, 0.42}) m.box(x - 0.012, 0, z - 0.012, x + 0.012, 0.24, z + 0.012, pal::white);
@@ -686,7 +687,7 @@ Mesh kozusinar() {
     log_walls(m, -0.36, 0.06, 0.22, 0.34, 0.24, logs);
     m.gable_roof(-0.41, 0.0, 0.27, 0.40, 0.23, 0.44, true, Rgb{0.36, 0.26, 0.22}, logs);
     // Furs spread on the roof to dry, plain to see from above.
-    Rgb roof_furs[3] = {{0.90, 0.88, 0.84}, {0.62, 0.40, 0.22}, {0.50, 0.50, 0.52}};
+    Rgb roof_furs[3] = {{0.76, 0.74, 0.70}, {0.62, 0.40, 0.22}, {0.50, 0.50, 0.52}};
     for (int i = 0; i < 3; ++i) {
         m.push(Xform::translate(-0.27 + i * 0.2, 0.338, 0.10) * Xform::rotate_x(46));
         pelt(m, 0, 0.07, -0.008, 1.3, roof_furs[i]);
@@ -710,14 +711,14 @@ Mesh kozusinar() {
 Mesh sklad() {
     Mesh m("sklad");
     yard(m, -0.46, -0.46, 0.46, 0.42, Rgb{0.52, 0.46, 0.36});
-    Rgb boards{0.48, 0.32, 0.18};
+    Rgb boards{0.53, 0.37, 0.23};
     m.box(-0.41, 0, -0.16, 0.41, 0.06, 0.38, pal::stone);
     m.box(-0.40, 0.06, -0.15, 0.40, 0.34, 0.37, boards);
     for (int i = 0; i < 9; ++i) {  // vertical battens
         double x = -0.40 + i * 0.1;
         m.box(x - 0.006, 0.06, -0.156, x + 0.006, 0.34, -0.15, pal::timber);
     }
-    m.gable_roof(-0.45, -0.22, 0.45, 0.44, 0.33, 0.62, true, Rgb{0.42, 0.30, 0.22}, boards);
+    m.gable_roof(-0.45, -0.22, 0.45, 0.44, 0.33, 0.62, true, Rgb{0.47, 0.35, 0.27}, boards);
     // Wide double door with a cross brace, loft hatch above.
     m.box(-0.13, 0.06, -0.165, 0.13, 0.28, -0.15, pal::door);
     m.box(-0.005, 0.06, -0.168, 0.005, 0.28, -0.165, pal::timber);
@@ -820,7 +821,7 @@ Mesh drevena_veza() {
 Mesh kamenna_veza() {
     Mesh m("kamenna_veza");
     barrier_ground(m, Rgb{0.52, 0.50, 0.46});
-    Rgb wall{0.66, 0.64, 0.60}, band = mix(wall, pal::dark_stone, 0.5);
+    Rgb wall{0.58, 0.56, 0.53}, band = mix(wall, pal::dark_stone, 0.5);
     m.box(-0.46, 0, -0.46, 0.46, 0.12, 0.46, band);  // battered plinth
     V3 body[8] = {{-0.40, 0.12, -0.40}, {-0.40, 0.12, 0.40}, {0.40, 0.12, 0.40}, {0.40, 0.12, -0.40},
                   {-0.36, 1.25, -0.36}, {-0.36, 1.25, 0.36}, {0.36, 1.25, 0.36}, {0.36, 1.25, -0.36}};
@@ -915,7 +916,7 @@ Mesh kasaren() {
     m.ground_quad(-H, -H, H, H, 0.002, Rgb{0.64, 0.56, 0.40});  // drill yard
     m.ground_quad(-0.35, -H, 0.35, -2.4, 0.003, Rgb{0.56, 0.50, 0.38});
     // Stone curtain wall with a gateway in the front wall.
-    Rgb wall{0.64, 0.62, 0.56}, cap = mix(wall, pal::dark_stone, 0.4);
+    Rgb wall{0.58, 0.56, 0.52}, cap = mix(wall, pal::dark_stone, 0.4);
     const double t = 0.14, wh = 0.42;
     auto wall_seg = [&](double x0, double z0, double x1, double z1) {
         m.box(x0, 0, z0, x1, wh, z1, wall);
@@ -947,7 +948,7 @@ Mesh kasaren() {
     m.gable_roof(-0.55, -H - 0.04, 0.55, -H + 0.25, 0.62, 0.86, true, pal::tiles, wall);
     m.box(-0.30, 0, -H + 0.04, 0.30, 0.44, -H + 0.06, mix(pal::planks, pal::timber, 0.3));
     // Long hall for the men along the back.
-    Rgb hall_wall{0.86, 0.80, 0.66};
+    Rgb hall_wall{0.74, 0.69, 0.58};
     framed_walls(m, -2.7, 1.9, 2.7, 3.2, 0.50, hall_wall);
     m.gable_roof(-2.8, 1.75, 2.8, 3.31, 0.48, 0.98, true, pal::tiles, hall_wall);
     for (int i = 0; i < 5; ++i) {

@@ -2,8 +2,9 @@
 //
 // The game draws a glyph turned 180 degrees about the vertical axis and scaled to the text size,
 // so a glyph vertex (gx, gy, 0) lands at screen (x - size * gx, y + size * gy). The glyphs are
-// therefore authored mirrored: the letter's left edge at gx = -0.1, its right edge at gx = -0.9,
-// baseline at gy = 0 and cap height 0.8.
+// therefore authored mirrored: the letter's left edge at gx = -0.07, its right edge at gx = -0.93,
+// baseline at gy = 0 and cap height 0.88. A glyph's cell is one text size square; the margins
+// keep clear pixels between neighbouring letters and between lines down to 12-pixel text.
 #include <algorithm>
 
 #include "assets.h"
@@ -83,9 +84,13 @@ const Table& table() {
     return t;
 }
 
-constexpr double kLeft = 0.1, kCol = 0.16, kRow = 0.8 / 7.0, kCap = 0.8;
-// Each block grows by this much on every side: bolder strokes that stay legible at 12 pixels.
-constexpr double kBleed = 0.02;
+// Outer extent of the letter in its cell: heavy strokes that fill most of it, so small text holds
+// its shape over a busy scene.
+constexpr double kLeft = 0.07, kRight = 0.93, kCap = 0.88;
+// Each block grows by this much beyond its grid square: stems about 0.23 of the text size wide,
+// bars 0.17 high, while one-square counters stay open.
+constexpr double kBleedX = 0.035, kBleedY = 0.025;
+constexpr double kCol = (kRight - kLeft - 2 * kBleedX) / 5.0, kRow = (kCap - 2 * kBleedY) / 7.0;
 
 Mesh glyph_mesh(const GlyphDef& def, const unsigned char* bits) {
     Mesh m(def.file);
@@ -107,8 +112,8 @@ Mesh glyph_mesh(const GlyphDef& def, const unsigned char* bits) {
             }
             for (int i = 0; i < h; ++i)
                 for (int k = 0; k < w; ++k) used[r + i][c + k] = true;
-            double gx0 = -(kLeft + c * kCol) + kBleed, gx1 = -(kLeft + (c + w) * kCol) - kBleed;
-            double gy1 = kCap - r * kRow + kBleed, gy0 = std::max(0.0, kCap - (r + h) * kRow - kBleed);
+            double gx0 = -(kLeft + c * kCol), gx1 = -(kLeft + 2 * kBleedX + (c + w) * kCol);
+            double gy1 = kCap - r * kRow, gy0 = std::max(0.0, kCap - 2 * kBleedY - (r + h) * kRow);
             // Corner order gives a -Z normal, which faces the viewer after the half turn.
             m.poly({{gx0, gy0, 0}, {gx1, gy0, 0}, {gx1, gy1, 0}, {gx0, gy1, 0}}, Rgb{1, 1, 1}, Shade::Flat);
         }

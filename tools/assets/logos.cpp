@@ -216,47 +216,71 @@ void sword(Canvas& cv, P2 hilt, P2 tip, Rgb blade, Rgb guard) {
     cv.disc(hilt.x, hilt.y, 5.5, guard);
 }
 
+// Deterministic value noise in -1 .. 1 for a pixel: grain for stone surfaces.
+double grain(int x, int y) {
+    std::uint32_t h = static_cast<std::uint32_t>(x) * 374761393u + static_cast<std::uint32_t>(y) * 668265263u;
+    h = (h ^ (h >> 13)) * 1274126177u;
+    h ^= h >> 16;
+    return (h & 0xffff) / 32767.5 - 1.0;
+}
+
 bool title_logo(const std::string& path) {
     Canvas cv(256, 256);
     vertical_gradient(cv, {0.05, 0.06, 0.14}, {0.16, 0.20, 0.38});
     const Rgb gold{0.95, 0.76, 0.26}, gold_light{1.0, 0.92, 0.60}, gold_dark{0.58, 0.38, 0.10};
     const Rgb crimson{0.62, 0.08, 0.10}, steel{0.86, 0.88, 0.92};
 
+    // The menus write their lines over the lower part of this logo in pure light and dark colours,
+    // so it is a plain stone slab of middle, grey tone: light text stands out by brightness, dark
+    // and saturated text by brightness and hue. Nothing else is drawn on it.
+    const double slab_top = 140;
+    const Rgb slab{0.43, 0.42, 0.40};
+    // Dressed blocks in courses, each a hair lighter or darker, with faint joints.
+    const int course = 28, block = 64;
+    for (int y = 0; y < static_cast<int>(slab_top); ++y)
+        for (int x = 0; x < cv.width(); ++x) {
+            const int row = y / course, shifted = x + (row % 2) * block / 2, col = shifted / block;
+            double g = 0.010 * grain(x, y) + 0.006 * grain(x / 4, y / 4) + 0.014 * grain(col, row + 50);
+            if (y % course == 0 || shifted % block == 0) g -= 0.022;
+            cv.at(x, y) = {slab.r + g, slab.g + g, slab.b + g};
+        }
+    cv.rect(0, slab_top - 4, 256, slab_top, Rgb{0.30, 0.29, 0.28});
+    cv.rect(0, slab_top, 256, slab_top + 2, gold_dark);
+
     // Crossed swords behind the shield.
-    sword(cv, {40, 92}, {224, 246}, steel, gold);
-    sword(cv, {216, 92}, {32, 246}, steel, gold);
+    sword(cv, {70, 160}, {214, 252}, steel, gold);
+    sword(cv, {186, 160}, {42, 252}, steel, gold);
 
     // Shield: gold rim, crimson field, a gold keep with a dark gate.
     const double cx = 128;
-    auto outer = shield_outline(cx, 238, 74, 82, 168);
-    cv.polygon(scaled(outer, cx, 160, 1.04), Rgb{0.10, 0.06, 0.04});
+    auto outer = shield_outline(cx, 250, 44, 170, 214);
+    cv.polygon(scaled(outer, cx, 210, 1.05), Rgb{0.10, 0.06, 0.04});
     cv.polygon(outer, gold);
-    cv.polygon(scaled(outer, cx, 160, 0.90), crimson);
+    auto field = scaled(outer, cx, 210, 0.88);
+    cv.polygon(field, crimson);
     // Darker right half of the field for depth.
-    auto field = scaled(outer, cx, 160, 0.90);
-    cv.fill(cx, 80, 210, 240, [&](double x, double y) { return x >= cx && Canvas::inside_polygon(field, x, y); },
+    cv.fill(cx, 160, 180, 252, [&](double x, double y) { return x >= cx && Canvas::inside_polygon(field, x, y); },
             Rgb{0.48, 0.05, 0.08});
-    // Keep: body, battlements, gate arch, window.
-    cv.rect(104, 120, 152, 196, gold);
-    cv.rect(148, 120, 152, 196, gold_dark);
-    for (int i = 0; i < 4; ++i) cv.rect(100 + i * 16, 196, 110 + i * 16, 210, gold);
-    cv.rect(98, 192, 158, 198, gold_dark);
-    cv.rect(120, 120, 136, 146, Rgb{0.20, 0.05, 0.05});
-    cv.disc(128, 146, 8, Rgb{0.20, 0.05, 0.05});
-    cv.rect(124, 166, 132, 182, Rgb{0.20, 0.05, 0.05});
-    cv.rect(100, 116, 156, 121, gold_dark);
+    // Keep: body, battlements, gate arch.
+    cv.rect(114, 196, 142, 232, gold);
+    cv.rect(139, 196, 142, 232, gold_dark);
+    for (int i = 0; i < 4; ++i) cv.rect(112 + i * 9, 232, 118 + i * 9, 239, gold);
+    cv.rect(111, 230, 145, 233, gold_dark);
+    cv.rect(123, 196, 133, 210, Rgb{0.20, 0.05, 0.05});
+    cv.disc(128, 210, 5, Rgb{0.20, 0.05, 0.05});
+    cv.rect(110, 193, 146, 197, gold_dark);
 
-    // Title ribbon with folded tails.
+    // Title ribbon across the shield's point, with folded tails.
     const Rgb ribbon{0.12, 0.10, 0.16}, ribbon_dark{0.06, 0.05, 0.08};
-    cv.polygon({{2, 20}, {22, 20}, {22, 64}, {2, 64}, {12, 42}}, ribbon_dark);
-    cv.polygon({{254, 20}, {234, 20}, {234, 64}, {254, 64}, {244, 42}}, ribbon_dark);
-    cv.rect(12, 14, 244, 72, ribbon);
-    cv.rect(12, 14, 244, 17, gold_dark);
-    cv.rect(12, 69, 244, 72, gold_dark);
-    const double cell = 4.6;
+    cv.polygon({{22, 150}, {40, 150}, {40, 182}, {22, 182}, {31, 166}}, ribbon_dark);
+    cv.polygon({{234, 150}, {216, 150}, {216, 182}, {234, 182}, {225, 166}}, ribbon_dark);
+    cv.rect(32, 146, 224, 186, ribbon);
+    cv.rect(32, 146, 224, 148, gold_dark);
+    cv.rect(32, 184, 224, 186, gold_dark);
+    const double cell = 3.4;
     const char* title = "VARNHOLD";
     double x = (256 - text_width(title, cell)) / 2;
-    lettering(cv, title, x, 27, cell, gold, gold_light, gold_dark, Rgb{0.02, 0.02, 0.03});
+    lettering(cv, title, x, 154, cell, gold, gold_light, gold_dark, Rgb{0.02, 0.02, 0.03});
     return cv.write_bmp(path);
 }
 

@@ -291,27 +291,34 @@ Mesh tower_marker(const std::string& name, Rgb c, int style) {
 }  // namespace
 
 std::vector<Placed> make_ground() {
+    // The text of every screen lies straight on the ground, in pure light (white, cyan, yellow) and
+    // pure dark or saturated colours (gray, blue, red, lila). Each season therefore keeps to a middle,
+    // greyed tone that hue can set the saturated colours off from, and its flecks stay close to that
+    // tone so they do not break up small letters.
     const std::string dir = "obj/graf_obj/podklad";
     std::vector<Placed> v;
-    v.push_back({dir, ground_tile("trava", {0.36, 0.54, 0.22}, {0.345, 0.525, 0.21},
-                                  {{{0.31, 0.48, 0.19}, 10, 0.022}, {{0.42, 0.60, 0.26}, 8, 0.02}}, 101)});
-    v.push_back({dir, ground_tile("trava_zima", {0.90, 0.93, 0.97}, {0.85, 0.89, 0.95},
-                                  {{{0.78, 0.83, 0.92}, 10, 0.03}, {{0.52, 0.55, 0.42}, 6, 0.014}}, 202)});
-    v.push_back({dir, ground_tile("trava_jar", {0.44, 0.68, 0.26}, {0.47, 0.71, 0.28},
-                                  {{{0.98, 0.90, 0.30}, 8, 0.014},
-                                   {{0.98, 0.98, 0.95}, 8, 0.013},
-                                   {{0.92, 0.55, 0.75}, 5, 0.013},
-                                   {{0.39, 0.62, 0.23}, 6, 0.022}},
+    v.push_back({dir, ground_tile("trava", {0.35, 0.43, 0.27}, {0.335, 0.415, 0.26},
+                                  {{{0.30, 0.38, 0.23}, 10, 0.022}, {{0.40, 0.46, 0.30}, 6, 0.02}}, 101)});
+    // Winter: trampled grey snow with drifts a shade lighter and earth showing through.
+    v.push_back({dir, ground_tile("trava_zima", {0.45, 0.485, 0.535}, {0.49, 0.525, 0.575},
+                                  {{{0.42, 0.45, 0.50}, 8, 0.03}, {{0.40, 0.39, 0.33}, 8, 0.012}}, 202)});
+    // Spring: fresh sage grass with a few pale, dusty flowers.
+    v.push_back({dir, ground_tile("trava_jar", {0.39, 0.47, 0.29}, {0.41, 0.49, 0.30},
+                                  {{{0.49, 0.49, 0.38}, 6, 0.013},
+                                   {{0.45, 0.41, 0.46}, 4, 0.013},
+                                   {{0.35, 0.43, 0.26}, 8, 0.022}},
                                   303)});
-    v.push_back({dir, ground_tile("trava_leto", {0.31, 0.50, 0.17}, {0.33, 0.525, 0.18},
-                                  {{{0.27, 0.45, 0.15}, 12, 0.022}, {{0.48, 0.56, 0.22}, 6, 0.016},
-                                   {{0.95, 0.85, 0.30}, 3, 0.011}},
+    // Summer: deep olive grass, dry stalks.
+    v.push_back({dir, ground_tile("trava_leto", {0.29, 0.38, 0.24}, {0.30, 0.395, 0.25},
+                                  {{{0.25, 0.34, 0.21}, 12, 0.022}, {{0.38, 0.41, 0.26}, 6, 0.016},
+                                   {{0.46, 0.44, 0.27}, 3, 0.011}},
                                   404)});
-    v.push_back({dir, ground_tile("trava_jesen", {0.56, 0.52, 0.26}, {0.60, 0.54, 0.27},
-                                  {{{0.86, 0.46, 0.14}, 10, 0.017},
-                                   {{0.72, 0.22, 0.12}, 7, 0.016},
-                                   {{0.92, 0.72, 0.22}, 7, 0.016},
-                                   {{0.46, 0.36, 0.20}, 5, 0.02}},
+    // Autumn: faded ochre grass strewn with rust, brown and dull gold leaves.
+    v.push_back({dir, ground_tile("trava_jesen", {0.44, 0.39, 0.28}, {0.46, 0.41, 0.29},
+                                  {{{0.50, 0.35, 0.23}, 10, 0.017},
+                                   {{0.38, 0.31, 0.21}, 7, 0.016},
+                                   {{0.52, 0.46, 0.28}, 7, 0.016},
+                                   {{0.36, 0.33, 0.23}, 5, 0.02}},
                                   505)});
     return v;
 }
