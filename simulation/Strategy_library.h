@@ -535,6 +535,17 @@ public:
     // Per group: the ids (id_objektu, id_sekundarne) of the building footprint cell its map object
     // covers on its anchor tile (a recruitment point inside the barracks); -1, -1 for none.
     int skupina_bunka_budovy[MAX_VOJENSKA_SKUPINA + 1][2];
+    // The war's path cache: one answer of `find_path` (found, and the first waypoint) per start
+    // tile and goal tile, valid while the map version `verzia_mapy` is the one it was found on.
+    // Direct-mapped by a hash of the two tiles; emptied by `reset_war`.
+    struct S_cesta_v_pamati {
+        bool platna;
+        unsigned kluc;
+        int verzia;
+        bool najdena;
+        int wx, wy;
+    };
+    S_cesta_v_pamati cesty_v_pamati[256];
 
     // Sets the scalars that do not start at zero; everything else is zero-filled static storage.
     S_L();
@@ -871,6 +882,11 @@ public:
     // true when he fell.
     static int poskodenie(int sila, int obrana);
     bool zran_vojaka(int c, int sila);
+    // Helpers: whether group g has a living member; g stops attacking (target and hand-to-hand
+    // combat cleared); g's centre becomes the mean position of its living members.
+    bool ma_zivych(int g);
+    void zrus_utok(int g);
+    void prepocitaj_stred(int g);
 
     // ============================================================ attacks (attacks.cpp)
     void kontroluj_diplomaciu();
@@ -886,6 +902,9 @@ public:
     void request_end_of_battle(int attacker_id, int deffender_id, bool attacker_won);
     void vojenske_skupiny_retriete();
     void vojenska_skupina_emergency_delete_attack(int s);
+    // Helper: enemy group g walks toward tile (x, y) by path, the first waypoint now; no path or a
+    // refused order leaves it without a final goal.
+    void posli_na_ciel(int g, int x, int y);
 
     // ============================================================ orders and movement (orders.cpp)
     bool presun_vojensku_skupinu_na(int skupina, int x, int y, int skupina_own, bool deploy, float rot);
@@ -907,6 +926,8 @@ public:
     void vrat_bunku_budove(int g, int x, int y);
     void uvolni_skupinu(int g);
     void posli_skupinu(int g, int x, int y);
+    // Helper: `find_path` for the war, remembering its answers (see the path cache below).
+    bool najdi_cestu(float xf, float yf, int& tx, int& ty);
 
     // ============================================================ recount of the books (recount.cpp)
     // Recomputes owner vl's population counters, the three lists, the people in houses and

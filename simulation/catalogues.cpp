@@ -403,6 +403,7 @@ void S_L::reset_war() {
     utok.sermiari = utok.lukostrelci = utok.kopijnici = false;
     utok.rok = 0;
     bol_utok = false;
+    for (S_cesta_v_pamati& c : cesty_v_pamati) c.platna = false;
 }
 
 // ---------------------------------------------------------------- new game

@@ -1,6 +1,7 @@
 // Military groups: raising a group from the current owner's men without work, arming them from
-// the stores, the recruitment points round the barracks, removing a soldier from his group, and
-// the read-only queries through which drawing and the screens look at groups.
+// the stores, recruiting at the barracks, refilling, disbanding and burying groups, the
+// recruitment points round the barracks, removing a soldier from his group, and the read-only
+// queries through which drawing and the screens look at groups.
 #include <cstdio>
 
 #include "Formations.h"
@@ -244,6 +245,90 @@ void S_L::vojenska_skupina_dopln(int s) {
         if (k + 1 > sk.zoznam_vojakov_last_id) sk.zoznam_vojakov_last_id = k + 1;
     }
     std::printf("koncim doplnovanie last clen %d\n", sk.zoznam_vojakov_last_id);
+}
+
+bool S_L::rozpust_vojensku_skupinu(int skupina_id, int vl) {
+    const int g = skupina_id;
+    const int povodny = owner;
+    const bool prepnuty = owner != vl;
+    if (prepnuty) {
+        std::printf("owner missmatch");
+        if (!set_owner(vl)) {
+            std::printf("rozpust skupinu : owner set error");
+            set_owner(povodny);
+            return false;
+        }
+    }
+    auto spat = [&]() {
+        if (prepnuty && !set_owner(povodny)) std::printf("rozpust skupinu setting owner back error ");
+    };
+    if (g < 0 || g >= vojenska_skupina_last_id || !platna_skupina(g) || vojenska_skupina[g].vlastnik != vl) {
+        spat();
+        return false;
+    }
+    S_vojenska_skupina& s = vojenska_skupina[g];
+    if (s.dead_status && s.zoznam_vojakov_last_id == 0) {
+        spat();
+        return true;
+    }
+    S_owner& ow = id_owner[vl];
+    for (int k = 0; k < s.zoznam_vojakov_last_id && k < MAX_VOJACI_V_SKUPINE; ++k) {
+        const int c = s.zoznam_vojakov[k];
+        s.zoznam_vojakov[k] = -1;
+        if (!platny_clovek(c) || clovek[c].zdravie <= 0) continue;
+        S_clovek& p = clovek[c];
+        p.vojak = false;
+        p.skupina = -1;
+        if (p.zbran == mec) ow.pocet_sermiarov -= 1;
+        if (p.zbran == kopija) ow.pocet_kopijnikov -= 1;
+        if (p.zbran == luk) ow.pocet_lukostrelcov -= 1;
+        ow.pocet_vojakov -= 1;
+        // Back among the men without work: he leaves the barracks too.
+        opusti_kasaren(c);
+        pridaj_bez_prace(c);
+    }
+    s.zoznam_vojakov_last_id = 0;
+    ow.pocet_skupin -= 1;
+    s.dead_status = true;
+    uvolni_skupinu(g);
+    if (platny_objekt(s.objekt_id)) odstran_objekt(s.objekt_id);
+    s.objekt_id = -1;
+    spat();
+    return true;
+}
+
+void S_L::uprac_vojenske_skupiny() {
+    const int n = vojenska_skupina_last_id < MAX_VOJENSKA_SKUPINA + 1 ? vojenska_skupina_last_id
+                                                                     : MAX_VOJENSKA_SKUPINA + 1;
+    for (int g = n - 1; g >= 0; --g) {
+        S_vojenska_skupina& s = vojenska_skupina[g];
+        const int dlzka = s.zoznam_vojakov_last_id < MAX_VOJACI_V_SKUPINE ? s.zoznam_vojakov_last_id
+                                                                         : MAX_VOJACI_V_SKUPINE;
+        // The fallen are taken off the list before they die, so their death does not take them
+        // off it a second time.
+        auto pochovaj = [&](int k) {
+            const int c = s.zoznam_vojakov[k];
+            s.zoznam_vojakov[k] = -1;
+            clovek[c].skupina = -1;
+            clovek_DIE(c);
+        };
+        if (s.dead == s.zoznam_vojakov_last_id || s.dead_status) {
+            // A group emptied outside a battle (its men died of age) is released too, so the
+            // owner's count of groups comes down with it.
+            const bool bola_ziva = !s.dead_status;
+            s.dead_status = true;
+            if ((dlzka > 0 || bola_ziva) && platny_vlastnik(s.vlastnik)) id_owner[s.vlastnik].pocet_skupin -= 1;
+            for (int k = 0; k < dlzka; ++k)
+                if (platny_clovek(s.zoznam_vojakov[k])) pochovaj(k);
+            s.zoznam_vojakov_last_id = s.dead = s.max = 0;
+            uvolni_skupinu(g);
+            if (platny_objekt(s.objekt_id)) odstran_objekt(s.objekt_id);
+            s.objekt_id = -1;
+        } else {
+            for (int k = 0; k < dlzka; ++k)
+                if (platny_clovek(s.zoznam_vojakov[k]) && clovek[s.zoznam_vojakov[k]].zdravie < 1) pochovaj(k);
+        }
+    }
 }
 
 void S_L::set_dead_status(int s) {

@@ -3,7 +3,6 @@
 // waypoint by waypoint, one movement step of every walking group, and the group on a tile.
 #include <cstdio>
 
-#include "geometria.h"
 #include "Strategy_library.h"
 
 using namespace Strategy_library;
@@ -11,12 +10,6 @@ using namespace Strategy_library;
 namespace {
 
 bool platna_skupina(int g) { return g >= 0 && g < S_L::MAX_VOJENSKA_SKUPINA; }
-
-// Distance of two tiles, rounded down.
-int cela_vzdialenost(int x1, int y1, int x2, int y2) {
-    return static_cast<int>(vzdialenost(static_cast<float>(x1), 0.0f, static_cast<float>(y1),
-                                        static_cast<float>(x2), 0.0f, static_cast<float>(y2)));
-}
 
 }  // namespace
 
@@ -56,6 +49,18 @@ void S_L::vrat_bunku_budove(int g, int bx, int by) {
     if (point[bx][by].id_objektu != -1) return;  // someone else stands there now
     point[bx][by].id_objektu = budova_pod[0];
     point[bx][by].id_sekundarne = budova_pod[1];
+}
+
+void S_L::uvolni_skupinu(int g) {
+    if (!platna_skupina(g)) return;
+    S_vojenska_skupina& s = vojenska_skupina[g];
+    // Only the tile that holds the group's own object is cleared: a group never placed, or one
+    // whose tile another group took over, leaves the tile alone.
+    const bool moja = skupina_na_svojej_bunke(g);
+    if (!moja) s.x = s.y = -1;
+    const int bx = s.x, by = s.y;
+    unbound(g);
+    if (moja) vrat_bunku_budove(g, bx, by);
 }
 
 // ---------------------------------------------------------------- orders
@@ -213,7 +218,7 @@ bool S_L::vojenska_skupina_utok_na_budovu(int skupina, int x, int y) {
         posli_skupinu(g, x, y);
         return true;
     }
-    if (cela_vzdialenost(s.x, s.y, x, y) > s.range_of_attack) {
+    if (vzdialenost2(s.x, s.y, x, y) > s.range_of_attack) {
         std::printf("utok presun (range) %d na obrannu budovu na %d x %d\n", g, x, y);
         posli_skupinu(g, x, y);
         return false;
@@ -245,6 +250,122 @@ bool S_L::vojenska_skupina_podpor_spojenca(int skupina, int x, int y) {
     if (!platny_rozkaz(g, x, y)) return false;
     posli_skupinu(g, x, y);
     return true;
+}
+
+// ---------------------------------------------------------------- path cache
+
+// A full path search costs a walk over the whole map; the war asks for the same leg again and
+// again (a group out of reach looks for its target every step). A search that ran on the same
+// map version, from the same start tile to the same goal tile, gives the same waypoint, so the
+// answer is kept. Searches that print something, or decide without searching, are not kept.
+bool S_L::najdi_cestu(float xf, float yf, int& tx, int& ty) {
+    // Positions off the map (or not numbers), the position (0, 0), a goal off the map or on the
+    // start tile, and tiles of two zones are decided by find_path itself without a search.
+    if (!(xf > -1.0f && xf < static_cast<float>(A) && yf > -1.0f && yf < static_cast<float>(B)) ||
+        (xf == 0.0f && yf == 0.0f) || !na_mape(tx, ty))
+        return find_path(xf, yf, tx, ty);
+    float cx = xf, cy = yf;
+    find_point(cx, cy);
+    const int sx = static_cast<int>(cx), sy = static_cast<int>(cy);
+    if (!na_mape(sx, sy) || (sx == tx && sy == ty)) return find_path(xf, yf, tx, ty);
+    const int zs = point[sx][sy].zona, zt = point[tx][ty].zona;
+    if (zs != zt && zs != -1 && zt != -1) return find_path(xf, yf, tx, ty);
+
+    const unsigned kluc = static_cast<unsigned>(((sx * 200 + sy) * 200 + tx) * 200 + ty);
+    S_cesta_v_pamati& z = cesty_v_pamati[(kluc * 2654435761u) >> 24];
+    if (z.platna && z.kluc == kluc && z.verzia == verzia_mapy) {
+        if (!z.najdena) return false;
+        tx = z.wx;
+        ty = z.wy;
+        return true;
+    }
+    const int ciel_x = tx, ciel_y = ty;
+    const bool najdena = find_path(xf, yf, tx, ty);
+    // A search that reached its goal and still failed printed the error of its walk back: such an
+    // answer is not replayed silently.
+    if (!najdena && find_way_point[ciel_x][ciel_y] >= find_way_baza) return false;
+    z = {true, kluc, verzia_mapy, najdena, tx, ty};
+    return najdena;
+}
+
+// ---------------------------------------------------------------- the long walk and the movement step
+
+bool S_L::presun_vojensku_skupinu_na_bod(int skupina, int x, int y) {
+    const int g = skupina;
+    if (g < 0 || g >= vojenska_skupina_last_id || !platna_skupina(g) || vojenska_skupina[g].vlastnik != owner)
+        return false;
+    S_vojenska_skupina& s = vojenska_skupina[g];
+    int tx = x, ty = y;
+    if (!najdi_cestu(s.xf, s.yf, tx, ty)) {
+        std::printf("cesta z %f x %f na %d x %d neexistuje\n", s.xf, s.yf, x, y);
+        return false;
+    }
+    s.final_x = x;
+    s.final_y = y;
+    const bool ok = presun_vojensku_skupinu_na(g, tx, ty, -1);
+    if (!ok) s.final_x = s.final_y = -1;
+    return ok;
+}
+
+void S_L::vojna_pohyb() {
+    const int n = vojenska_skupina_last_id < MAX_VOJENSKA_SKUPINA ? vojenska_skupina_last_id : MAX_VOJENSKA_SKUPINA;
+    for (int g = 0; g < n; ++g) {
+        S_vojenska_skupina& s = vojenska_skupina[g];
+        if (!s.moved) continue;
+        auto zastav = [&]() {
+            s.go_to_x = s.go_to_y = -1;
+            s.utoci_na_objekt = s.utoci_na_x = s.utoci_na_y = -1;
+            s.final_x = s.final_y = -1;
+            s.moved = false;
+        };
+        float cx = s.xf, cy = s.yf;
+        find_point(cx, cy);
+        const int tx = static_cast<int>(cx), ty = static_cast<int>(cy);
+        const int zona_t = na_mape(tx, ty) ? point[tx][ty].zona : -1;
+        const int zona_g = na_mape(s.go_to_x, s.go_to_y) ? point[s.go_to_x][s.go_to_y].zona : -1;
+        const int na_bunke = na_mape(tx, ty) ? point_id_of_objekt(tx, ty) : -1;
+        const bool otvorena = platny_objekt(na_bunke) && objekt[na_bunke].co_to_je == id_budova && !objekt[na_bunke].closed;
+        if (zona_t != zona_g && zona_t != -1 && zona_g != -1 && !otvorena) {
+            std::printf("Vojenska skupina %d (%dx%d zona %d)sa nemoze dostat na poziciu %d x %d zona %d \n", g, tx, ty,
+                        zona_t, s.go_to_x, s.go_to_y, zona_g);
+            s.go_to_x = tx;
+            s.go_to_y = ty;
+            s.utoci_na_objekt = s.utoci_na_x = s.utoci_na_y = -1;
+            s.final_x = s.final_y = -1;
+            s.moved = false;
+            continue;
+        }
+        int zivych = 0, v_cieli = 0;
+        float sx = 0.0f, sy = 0.0f;
+        for (int k = 0; k < s.zoznam_vojakov_last_id && k < MAX_VOJACI_V_SKUPINE; ++k) {
+            const int c = s.zoznam_vojakov[k];
+            if (!platny_clovek(c) || clovek[c].zdravie < 1) continue;
+            S_clovek& p = clovek[c];
+            ++zivych;
+            const float dx = s.go_to_x + p.formation_x - p.x, dy = s.go_to_y + p.formation_y - p.y;
+            if (dx * dx + dy * dy < 0.01f || !pohyb_clovek(c, static_cast<float>(s.go_to_x), static_cast<float>(s.go_to_y), true))
+                ++v_cieli;
+            sx += p.x;
+            sy += p.y;
+            s.rot = p.heading;
+        }
+        if (zivych > 0) {
+            s.xf = sx / zivych;
+            s.yf = sy / zivych;
+        }
+        if (v_cieli < zivych) continue;
+        s.moved = false;
+        if (s.final_x == -1) {
+            s.go_to_x = s.go_to_y = s.final_x = s.final_y = -1;
+            continue;
+        }
+        float fx = s.xf, fy = s.yf;
+        find_point(fx, fy);
+        if (static_cast<int>(fx) == s.final_x && static_cast<int>(fy) == s.final_y) continue;
+        std::printf("skupina %d next point [%d,%d] \n", g, s.final_x, s.final_y);
+        int wx = s.final_x, wy = s.final_y;
+        if (!najdi_cestu(s.xf, s.yf, wx, wy) || !presun_vojensku_skupinu_na(g, wx, wy, -1)) zastav();
+    }
 }
 
 // ---------------------------------------------------------------- queries

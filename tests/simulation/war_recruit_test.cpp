@@ -55,6 +55,12 @@ TEST_F(Recruit, TakesExactlyTheArmsOrNothingAndStandsAtItsPointAtOnce) {
     }
     EXPECT_EQ(strategy.objekt[kasaren].je_ludi, 20);
     EXPECT_EQ(prepocet(), "");
+    // Health in percent of the listed men; a group listing nobody has none.
+    EXPECT_EQ(strategy.return_vojenska_skupina_percenta_zdravie(g), 100);
+    sk(g).dead = 5;
+    EXPECT_EQ(strategy.return_vojenska_skupina_percenta_zdravie(g), 75);
+    sk(g).zoznam_vojakov_last_id = sk(g).dead = 0;
+    EXPECT_EQ(strategy.return_vojenska_skupina_percenta_zdravie(g), 0);
 }
 
 TEST_F(Recruit, BarracksButtonsRecruitItsLevelTimesTenWithTheirArmourGrade) {

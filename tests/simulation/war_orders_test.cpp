@@ -1,0 +1,148 @@
+// Group orders: what an order does by what stands on the tile, orders across zones refused, the
+// enemy's deployment and its refusals, and the long walk waypoint by waypoint.
+#include <gtest/gtest.h>
+
+#include "hradby.h"
+#include "war_town.h"
+
+using namespace war_town;
+
+namespace {
+
+class Rozkaz : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ::testing::internal::CaptureStdout();
+        vojnova_hra(120, 500);
+    }
+    void TearDown() override { ::testing::internal::GetCapturedStdout(); }
+    static std::string text() {
+        std::string t = ::testing::internal::GetCapturedStdout();
+        ::testing::internal::CaptureStdout();
+        return t;
+    }
+    // A new group of n men of owner vl, first ordered to tile (x, y).
+    static int skupina(int vl, int n, int zbran, int x, int y) {
+        strategy.set_owner(vl);
+        for (int i = 0; i < n; ++i) strategy.vytvor_clovek(vl, S_L::muz, 20, 100);
+        strategy.vojenska_skupina_vytvor_pocet = n;
+        const int g = strategy.vytvor_vojensku_skupinu(zbran, -1, -1);
+        strategy.presun_vojensku_skupinu_na(g, x, y, -1);
+        strategy.set_owner(S_L::id_player);
+        return g;
+    }
+    // A small yard 21 … 23 on both axes behind a closed gate at (22, 20), zones computed.
+    static void dvor() {
+        kruh(20, 20, 24, 24, 22);
+        strategy.zoning(0, 0, false);
+    }
+};
+
+TEST_F(Rozkaz, OrdersIntoAnotherZoneAreRefusedButAGroupOnAnOpenGateMayLeave) {
+    dvor();
+    // A new group is placed wherever its first order sends it, zones or not.
+    const int g = skupina(S_L::id_player, 10, S_L::mec, 22, 22);
+    const int zona = strategy.point[22][22].zona;
+    ASSERT_NE(zona, 0);
+    EXPECT_TRUE(sk(g).xf == 22.0f && sk(g).objekt_id != -1);
+    text();
+    EXPECT_FALSE(strategy.presun_vojensku_skupinu_na(g, 40, 40, -1));
+    EXPECT_EQ(text(), "presun skupiny : vojenska skupina 0 (zona[" + std::to_string(zona) +
+                          "]) sa nemoze presunut na 40 x 40 (zona[0]) \n");
+    EXPECT_FALSE(sk(g).moved);
+    // Standing on the gate's tile (no zone) it may go either way.
+    sk(g).xf = 22.0f, sk(g).yf = 20.0f;
+    EXPECT_TRUE(strategy.presun_vojensku_skupinu_na(g, 40, 40, -1));
+    EXPECT_TRUE(sk(g).moved && sk(g).go_to_x == 40);
+    // A walk whose goal lies beyond a border stops where the group stands.
+    sk(g).xf = 22.0f, sk(g).yf = 22.0f;
+    strategy.je_vojna = true;
+    strategy.vojna_pohyb();
+    strategy.je_vojna = false;
+    EXPECT_NE(text().find("Vojenska skupina 0 (22x22 zona " + std::to_string(zona) +
+                          ")sa nemoze dostat na poziciu 40 x 40 zona 0 \n"), std::string::npos);
+    EXPECT_TRUE(!sk(g).moved && sk(g).go_to_x == 22 && sk(g).go_to_y == 22);
+}
+
+TEST_F(Rozkaz, WhatStandsOnTheTileDecidesTheOrder) {
+    const int dom = postav(60, 60, S_L::dom, 1);
+    (void)dom;
+    const int g = skupina(S_L::id_player, 10, S_L::luk, 50, 50);
+    const int h = skupina(S_L::id_player, 10, S_L::mec, 52, 50);
+    const int e = skupina(S_L::id_nepriatel, 10, S_L::mec, 55, 50);
+    strategy.set_owner(S_L::id_nepriatel);
+    strategy.pridaj_budovu(51, 52, 0.0f, S_L::drevenna_veza, 1);
+    strategy.pridaj_budovu(58, 58, 0.0f, S_L::drevenna_veza, 1);
+    strategy.set_owner(S_L::id_player);
+    text();
+    EXPECT_TRUE(strategy.presun_vojensku_skupinu_na(g, 60, 60, -1));
+    EXPECT_EQ(text(), "vojenska skupina 0 obranuje budovu na 60 x 60 \n");
+    EXPECT_TRUE(strategy.presun_vojensku_skupinu_na(g, 52, 50, -1));
+    EXPECT_EQ(text(), "vojenska skupina 0 podporuje 1 na  52 x 50 \n");
+    EXPECT_TRUE(strategy.presun_vojensku_skupinu_na(g, 55, 50, -1));
+    EXPECT_EQ(text(), "vojenska skupina 0 utoci na skupinu 2 na 55 x 50 \n"
+                      "utok presun (no range) 0 na vojensku skupinu na 55 x 50\n");
+    EXPECT_TRUE(sk(g).moved && sk(g).go_to_x == 55 && sk(g).utoci_na_objekt == -1);
+    // Archers in reach of a tower stay and take it as their target; out of reach they go closer.
+    EXPECT_TRUE(strategy.presun_vojensku_skupinu_na(g, 51, 52, -1));
+    EXPECT_EQ(sk(g).utoci_na_objekt, strategy.point_id_of_objekt(51, 52));
+    sk(g).utoci_na_objekt = -1;
+    EXPECT_FALSE(strategy.presun_vojensku_skupinu_na(g, 58, 58, -1));
+    EXPECT_NE(text().find("utok presun (range) 0 na obrannu budovu na 58 x 58\n"), std::string::npos);
+    EXPECT_TRUE(sk(g).go_to_x == 58 && sk(g).moved);
+    EXPECT_FALSE(strategy.presun_vojensku_skupinu_na(31, 1, 1, -1));
+    EXPECT_FALSE(strategy.presun_vojensku_skupinu_na(g, 200, 1, -1));
+    EXPECT_EQ(text(), "Presun skupiny ERROR:  skupina mimo rozsah Presun skupiny ERROR:  pozicia X mimo rozsah ");
+    (void)h, (void)e;
+}
+
+TEST_F(Rozkaz, DeploymentNeedsAFreeTileAndAGroupOnTheMap) {
+    strategy.set_owner(S_L::id_nepriatel);
+    for (int i = 0; i < 20; ++i) strategy.vytvor_clovek(S_L::id_nepriatel, S_L::muz, 20, 100);
+    strategy.vojenska_skupina_vytvor_pocet = 10;
+    const int g = strategy.vytvor_vojensku_skupinu(S_L::mec, -1, -1);
+    text();
+    EXPECT_FALSE(strategy.presun_vojensku_skupinu_na(g, 70, 70, -1, true, 90.0f));
+    EXPECT_EQ(text(), "ERROR: deploy troops : presun(deploy) : skupina 0 musi mat id \n");
+    strategy.presun_vojensku_skupinu_na(g, 1, 1, -1);
+    EXPECT_FALSE(strategy.presun_vojensku_skupinu_na(g, 100, 100, -1, true, 90.0f));
+    EXPECT_NE(text().find("ERROR : deploy troops : presun(deploy) : ciel pre 0 nie je volny\n"), std::string::npos);
+    EXPECT_TRUE(strategy.presun_vojensku_skupinu_na(g, 70, 70, -1, true, 90.0f));
+    EXPECT_EQ(text(), "skupina 0 deployed on 70 x 70 \n");
+    EXPECT_TRUE(sk(g).xf == 70.0f && sk(g).yf == 70.0f && sk(g).rot == 90.0f && !sk(g).moved);
+    for (int k = 0; k < 10; ++k) {
+        EXPECT_FLOAT_EQ(clen(g, k).x, 70.0f + clen(g, k).formation_x);
+        EXPECT_EQ(clen(g, k).heading, 90.0f);
+    }
+    // The map object stays on the group's anchor tile.
+    EXPECT_EQ(strategy.point_id_of_objekt(1, 1), sk(g).objekt_id);
+    EXPECT_EQ(strategy.point_id_of_objekt(70, 70), -1);
+    strategy.set_owner(S_L::id_player);
+}
+
+TEST_F(Rozkaz, ALongWalkGoesWaypointByWaypointAndMenAtTheirPlaceDoNotStep) {
+    const int g = skupina(S_L::id_player, 10, S_L::mec, 30, 30);
+    strategy.je_vojna = true;
+    ASSERT_TRUE(strategy.presun_vojensku_skupinu_na_bod(g, 40, 35));
+    EXPECT_TRUE(sk(g).final_x == 40 && sk(g).final_y == 35 && sk(g).moved);
+    EXPECT_TRUE(sk(g).go_to_x == 30 && sk(g).go_to_y == 35);  // the first straight stretch
+    text();
+    int kroky = 0;
+    while (sk(g).moved && kroky++ < 1000) strategy.vojna_pohyb();
+    strategy.je_vojna = false;
+    EXPECT_EQ(vyskyty(text(), "skupina 0 next point ["), 1);
+    float x = sk(g).xf, y = sk(g).yf;
+    strategy.find_point(x, y);
+    EXPECT_TRUE(x == 40.0f && y == 35.0f);
+    // A man already at his place is not stepped.
+    clen(g, 0).x = 50.0f + clen(g, 0).formation_x, clen(g, 0).y = 50.0f + clen(g, 0).formation_y;
+    const float px = clen(g, 0).x, py = clen(g, 0).y;
+    strategy.posli_skupinu(g, 50, 50);
+    strategy.je_vojna = true;
+    strategy.vojna_pohyb();
+    strategy.je_vojna = false;
+    EXPECT_TRUE(clen(g, 0).x == px && clen(g, 0).y == py);
+    EXPECT_NE(clen(g, 1).x, 40.0f + clen(g, 1).formation_x);
+}
+
+}  // namespace
