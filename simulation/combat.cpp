@@ -2,6 +2,7 @@
 // against gates and palisades, the search for targets, and releasing the attackers of a target.
 #include <cstdio>
 
+#include "geometria.h"
 #include "Strategy_library.h"
 
 using namespace Strategy_library;
@@ -121,5 +122,307 @@ int S_L::find_target(int s, int v, int e) {
         if (zivy(nepriatel.zoznam_vojakov[i])) return nepriatel.zoznam_vojakov[i];
     for (int i = 0; i < v && i < n; ++i)
         if (zivy(nepriatel.zoznam_vojakov[i])) return nepriatel.zoznam_vojakov[i];
+    return -1;
+}
+
+// ---------------------------------------------------------------- the battle step
+
+namespace {
+
+bool platna(int g) { return g >= 0 && g <= S_L::MAX_VOJENSKA_SKUPINA; }
+
+float vzdialenost_bodov(float x1, float y1, float x2, float y2) { return vzdialenost(x1, 0.0f, y1, x2, 0.0f, y2); }
+
+}  // namespace
+
+bool S_L::ma_zivych(int g) {
+    const S_vojenska_skupina& s = vojenska_skupina[g];
+    return s.zoznam_vojakov_last_id != s.dead;
+}
+
+void S_L::zrus_utok(int g) {
+    S_vojenska_skupina& s = vojenska_skupina[g];
+    s.utoci_na_objekt = s.utoci_na_x = s.utoci_na_y = -1;
+    s.personal_fights = false;
+}
+
+void S_L::prepocitaj_stred(int g) {
+    S_vojenska_skupina& s = vojenska_skupina[g];
+    float sx = 0.0f, sy = 0.0f;
+    int n = 0;
+    for (int k = 0; k < s.zoznam_vojakov_last_id && k < MAX_VOJACI_V_SKUPINE; ++k) {
+        const int c = s.zoznam_vojakov[k];
+        if (!platny_clovek(c) || clovek[c].zdravie < 1) continue;
+        sx += clovek[c].x;
+        sy += clovek[c].y;
+        ++n;
+    }
+    if (n == 0) return;
+    s.xf = sx / n;
+    s.yf = sy / n;
+}
+
+void S_L::vojna_kontroluj_utok_na_nepriatela() {
+    const int n = vojenska_skupina_last_id < MAX_VOJENSKA_SKUPINA + 1 ? vojenska_skupina_last_id : MAX_VOJENSKA_SKUPINA + 1;
+    for (int g = 0; g < n; ++g) {
+        S_vojenska_skupina& s = vojenska_skupina[g];
+        if (!ma_zivych(g) || s.utoci_na_objekt == -1) continue;
+        if (!na_mape(s.utoci_na_x, s.utoci_na_y)) {
+            zrus_utok(g);
+            s.final_x = s.final_y = s.go_to_x = s.go_to_y = -1;
+            s.moved = false;
+            continue;
+        }
+        const int o = s.utoci_na_objekt;
+        if (!platny_objekt(o) || objekt[o].co_to_je != id_vojensky_objekt || objekt[o].vlastnik == s.vlastnik ||
+            !platna(objekt[o].id))
+            continue;
+        const int e = objekt[o].id;
+        S_vojenska_skupina& nep = vojenska_skupina[e];
+        const float D = vzdialenost_bodov(s.xf, s.yf, nep.xf, nep.yf);
+        int zivych = 0, hotovych = 0;
+        if (D >= 1.0f) {
+            s.personal_fights = false;
+            if (!s.range_attack || D - 1.0f > s.range_of_attack) continue;
+            s.moved = false;
+            for (int k = 0; k < s.zoznam_vojakov_last_id && k < MAX_VOJACI_V_SKUPINE; ++k) {
+                const int c = s.zoznam_vojakov[k];
+                if (!platny_clovek(c) || clovek[c].zdravie < 1) continue;
+                ++zivych;
+                S_clovek& p = clovek[c];
+                if (p.action_timer > 0) {
+                    p.action_timer -= 1;
+                    continue;
+                }
+                const int t = find_target(g, k, e);
+                if (t == -1) {
+                    ++hotovych;
+                    continue;
+                }
+                if (vzdialenost_bodov(p.x, p.y, clovek[t].x, clovek[t].y) > s.range_of_attack) continue;
+                p.attacked = t;
+                if (!fire_arrows(c, t)) continue;
+                p.attacked = -1;
+                if (!ma_zivych(e)) {
+                    uvolni_skupinu(e);
+                    set_dead_status(e);
+                    zrus_utok(g);
+                    ++hotovych;
+                }
+            }
+            prepocitaj_stred(g);
+            std::printf("utok na nepriatela >> skupina %d : %fx%f sfx/sfy [%fx%f] contr %d\n", g, s.xf, s.yf,
+                        nep.xf, nep.yf, hotovych);
+            if (hotovych == zivych) {
+                std::printf("%d prestala utocit na %d \n", g, o);
+                zrus_utok(g);
+            }
+            if (!ma_zivych(g)) {
+                std::printf("vojenska skupina %d dead\n", g);
+                zrus_utok(g);
+                set_dead_status(g);
+                uvolni_skupinu(g);
+            }
+            continue;
+        }
+
+        // Contact: soldier against soldier.
+        s.personal_fights = true;
+        s.moved = false;
+        for (int k = 0; k < s.zoznam_vojakov_last_id && k < MAX_VOJACI_V_SKUPINE; ++k) {
+            const int c = s.zoznam_vojakov[k];
+            if (!platny_clovek(c) || clovek[c].zdravie < 1) continue;
+            ++zivych;
+            if (s.utoci_na_objekt == -1) {
+                ++hotovych;
+                continue;
+            }
+            const int t = find_target(g, k, e);
+            if (t == -1) {
+                ++hotovych;
+                continue;
+            }
+            S_clovek& p = clovek[c];
+            if (vzdialenost_bodov(p.x, p.y, clovek[t].x, clovek[t].y) >= 0.2f) {
+                pohyb_clovek(c, clovek[t].x, clovek[t].y, false);
+                continue;
+            }
+            p.attacked = t;
+            clovek[t].attacked = c;
+            if (!personal_fight(c, t)) continue;
+            p.attacked = clovek[t].attacked = -1;
+            if (!ma_zivych(e)) {
+                std::printf("vojenska skupina %d dead\n", e);
+                set_dead_status(e);
+                uvolni_skupinu(e);
+                zrus_utok(g);
+                ++hotovych;
+            } else if (p.zdravie < 1) {
+                ++hotovych;
+            }
+        }
+        prepocitaj_stred(g);
+        if (hotovych == zivych) {
+            zrus_utok(g);
+            std::printf("%d prestala utocit na %d \n", g, o);
+            if (ma_zivych(g)) {
+                set_owner(s.vlastnik);
+                presun_vojensku_skupinu_na(g, s.go_to_x, s.go_to_y, -1);
+            }
+        } else if (!ma_zivych(g)) {
+            std::printf("vojenska skupina %d dead\n", g);
+            zrus_utok(g);
+            set_dead_status(g);
+            uvolni_skupinu(g);
+        }
+    }
+}
+
+void S_L::vojna_kontroluj_utoky_na_budovy() {
+    const int n = vojenska_skupina_last_id < MAX_VOJENSKA_SKUPINA + 1 ? vojenska_skupina_last_id : MAX_VOJENSKA_SKUPINA + 1;
+    for (int g = 0; g < n; ++g) {
+        S_vojenska_skupina& s = vojenska_skupina[g];
+        const int ux = s.utoci_na_x, uy = s.utoci_na_y, o = s.utoci_na_objekt;
+        // A group whose last man has fallen strikes no more.
+        if (o == -1 || !na_mape(ux, uy) || !ma_zivych(g)) continue;
+        if (s.action_timer > 0) {
+            s.action_timer -= 1;
+            continue;
+        }
+        // Attacks on groups are fought elsewhere.
+        if (platny_objekt(o) && objekt[o].co_to_je == id_vojensky_objekt) continue;
+        if (!platny_objekt(o) || point_id_of_objekt(ux, uy) != o || objekt[o].co_to_je != id_budova) {
+            zrus_utok(g);
+            s.go_to_x = s.x;
+            s.go_to_y = s.y;
+            std::printf("%d utok zruseny\n", g);
+            continue;
+        }
+        S_objekt& ob = objekt[o];
+        const float D = vzdialenost_bodov(s.xf, s.yf, static_cast<float>(ux), static_cast<float>(uy));
+        if (s.vojensky_stroj == -1) {
+            if (!s.range_attack || D > s.range_of_attack) continue;
+            s.moved = false;
+            const int t = return_veza_id(o);
+            if (t == -1) continue;
+            if (id_owner[ob.vlastnik].veza[t].pocet <= 0) {
+                zrus_utok(g);
+                std::printf("%d utok zruseny\n", g);
+                continue;
+            }
+            vojna_utok_na_vezu(g, ob.vlastnik, t);
+            continue;
+        }
+        if (s.vojensky_stroj < 0 || s.vojensky_stroj >= vojenske_stroje_last_id) continue;
+        const S_vojenske_stroje& stroj = vojenske_stroje[s.vojensky_stroj];
+        if (stroj.utocne && D <= stroj.range_of_attack && platny_typ_a_level(ob.id, ob.level)) {
+            const int odolnost = budova[ob.id].level[ob.level].odolnost;
+            if (odolnost <= stroj.sila) {
+                const int poskodenie_ = stroj.sila - odolnost < 1 ? 1 : stroj.sila - odolnost;
+                ob.percenta -= 2 * poskodenie_;
+                s.action_timer = actionTimerVojenskyStroj(s.vojensky_stroj);
+            }
+        }
+        if (ob.percenta >= 1) continue;
+        // Beaten down: the building is gone, and a wall or gate opens the zones behind it.
+        const int typ = ob.id, vl = ob.vlastnik;
+        if (platny_vlastnik(vl) && typ >= 0 && typ < MAX_BUILDINGS_REAL) id_owner[vl].budova[typ].mam -= 1;
+        if (typ == drevena_brana) odstran_branu(o);
+        std::printf("objekt na %d x %d zniceny skupinou %d\n", ux, uy, g);
+        odstran_objekt(o, ux, uy);
+        zrus_utok(g);
+        if (typ >= 0 && typ < last_building_integer && budova[typ].zoning) zoning(0, 0, false);
+    }
+}
+
+void S_L::vojna_hladaj_ciele() {
+    const int n = vojenska_skupina_last_id < MAX_VOJENSKA_SKUPINA + 1 ? vojenska_skupina_last_id : MAX_VOJENSKA_SKUPINA + 1;
+    for (int g = 0; g < n; ++g) {
+        S_vojenska_skupina& s = vojenska_skupina[g];
+        if (s.vojensky_stroj != -1 || s.dead_status || !ma_zivych(g)) continue;
+        const int o = s.utoci_na_objekt;
+        if (o != -1) {
+            if (platny_objekt(o) && objekt[o].co_to_je == id_budova && objekt[o].id == drevenna_veza && s.range_attack)
+                continue;
+            if (!platny_objekt(o) || objekt[o].co_to_je != id_vojensky_objekt || !platna(objekt[o].id)) {
+                std::printf("vojenska skupina %d utoci na objekt bez vojenskej skupiny %d\n", g, o);
+                zrus_utok(g);
+                continue;
+            }
+            if (!vojenska_skupina[objekt[o].id].dead_status && ma_zivych(objekt[o].id)) continue;
+            std::printf("vojenska skupina %d prestala utocit na %d\n", g, o);
+            zrus_utok(g);
+        }
+        const int t = vojna_hladaj_ciele_help(g, s.xf, s.yf);
+        if (t == -1) continue;
+        // A tower is met on its tile, a group at its centre.
+        const bool veza = platny_objekt(s.utoci_na_objekt) && objekt[s.utoci_na_objekt].co_to_je == id_budova;
+        const float cx = veza ? static_cast<float>(s.utoci_na_x) : vojenska_skupina[t].xf;
+        const float cy = veza ? static_cast<float>(s.utoci_na_y) : vojenska_skupina[t].yf;
+        std::printf("vojenska skupina %d (%fx%f) utoci na %d (%fx%f)\n", g, s.xf, s.yf, t, cx, cy);
+    }
+}
+
+int S_L::vojna_hladaj_ciele_help(int skupina, float x, float y) {
+    const int g = skupina;
+    if (!platna(g)) return -1;
+    S_vojenska_skupina& s = vojenska_skupina[g];
+    const float polomer = s.range_attack ? static_cast<float>(s.range_of_attack) : 2.0f;
+    // The walk toward a target: its tile is the goal, the group heads for the first waypoint.
+    auto zamier = [&](int tx, int ty, int wx, int wy, int objekt_ciela) {
+        s.final_x = s.utoci_na_x = tx;
+        s.final_y = s.utoci_na_y = ty;
+        s.go_to_x = wx;
+        s.go_to_y = wy;
+        s.moved = true;
+        s.utoci_na_objekt = objekt_ciela;
+    };
+
+    if (s.range_attack && s.vlastnik == id_nepriatel) {
+        S_owner& hrac = id_owner[id_player];
+        for (int t = 0; t < hrac.veza_last_id && t < MAX_OBJECTS - 1; ++t) {
+            S_veza& v = hrac.veza[t];
+            if (v.pocet < 0) v.pocet = 0;
+            if (v.pocet == 0 || vzdialenost_bodov(x, y, static_cast<float>(v.x), static_cast<float>(v.y)) > polomer)
+                continue;
+            int wx = v.x, wy = v.y;
+            if (najdi_cestu(x, y, wx, wy)) {
+                zamier(v.x, v.y, wx, wy, v.object);
+                std::printf("%d found target TOWER %d\n", g, t);
+                return t;
+            }
+            std::printf("pre skupinu %d nenasla cestu k vezi %d na %f x %f\n", g, t, x, y);
+        }
+    }
+
+    // Enemy groups in reach: infantry at once, a machine only when no infantry is found.
+    auto skus_skupinu = [&](int e) {
+        const S_vojenska_skupina& nep = vojenska_skupina[e];
+        float ex = nep.xf, ey = nep.yf;
+        find_point(ex, ey);
+        const int tx = static_cast<int>(ex), ty = static_cast<int>(ey);
+        int wx = tx, wy = ty;
+        if (!najdi_cestu(x, y, wx, wy)) return false;
+        zamier(tx, ty, wx, wy, nep.objekt_id);
+        std::printf("%d found target %d\n", g, e);
+        // Archers shoot from where they stand: they walk at most to the first waypoint.
+        if (s.range_attack) s.final_x = s.final_y = -1;
+        return true;
+    };
+    int stroj = -1;
+    const int n = vojenska_skupina_last_id < MAX_VOJENSKA_SKUPINA + 1 ? vojenska_skupina_last_id : MAX_VOJENSKA_SKUPINA + 1;
+    for (int e = 0; e < n; ++e) {
+        const S_vojenska_skupina& nep = vojenska_skupina[e];
+        if (e == g || !ma_zivych(e) || nep.vlastnik == s.vlastnik || nep.dead_status) continue;
+        if (vzdialenost_bodov(x, y, nep.xf, nep.yf) > polomer) continue;
+        if (nep.vojensky_stroj != -1) {
+            stroj = e;
+            continue;
+        }
+        if (diff_zones(x, y, nep.xf, nep.yf)) continue;
+        return skus_skupinu(e) ? e : -1;
+    }
+    if (stroj != -1 && !diff_zones(x, y, vojenska_skupina[stroj].xf, vojenska_skupina[stroj].yf) && skus_skupinu(stroj))
+        return stroj;
     return -1;
 }

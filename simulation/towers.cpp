@@ -242,3 +242,39 @@ bool S_L::vojna_utok_na_vezu(int skupina_id, int vl, int veza_id) {
         std::printf("!! ERORR : Zapisky s poctom vojakov vo vezi sa nezhoduju zivy %d pocet %d \n", zivych, v.pocet);
     return zabil;
 }
+
+bool S_L::vojna_kontroluj_veze() {
+    S_owner& hrac = id_owner[id_player];
+    for (int t = 0; t < hrac.veza_last_id && t < MAX_OBJECTS - 1; ++t) {
+        S_veza& v = hrac.veza[t];
+        if (v.dead == v.vojak_last_id || v.pocet <= 0) {
+            v.bol_utok = false;
+            continue;
+        }
+        if (v.action_timer > 0) {
+            v.action_timer -= 1;
+            continue;
+        }
+        v.bol_utok = false;
+        // The 5 x 5 tiles round the tower, row by row: the first enemy group that arrows can
+        // hurt is the target of the whole volley.
+        int ciel = -1;
+        for (int ty = v.y - 2; ty <= v.y + 2 && ciel == -1; ++ty)
+            for (int tx = v.x - 2; tx <= v.x + 2 && ciel == -1; ++tx) {
+                const int g = vojenska_skupina_na_suradniciach(tx, ty, id_player);
+                if (g == -1) continue;
+                const int stroj = vojenska_skupina[g].vojensky_stroj;
+                if (stroj == -1 || (stroj >= 0 && stroj < vojenske_stroje_last_id && vojenske_stroje[stroj].obrana == 0))
+                    ciel = g;
+            }
+        if (ciel == -1) continue;
+        v.action_timer = zbran_timer(luk);
+        v.bol_utok = true;
+        const S_vojenska_skupina& s = vojenska_skupina[ciel];
+        if (fire_arrows_tower(v.pocet, ciel) && s.dead == s.zoznam_vojakov_last_id) {
+            set_dead_status(ciel);
+            uvolni_skupinu(ciel);
+        }
+    }
+    return true;
+}
