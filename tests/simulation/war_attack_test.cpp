@@ -1,0 +1,130 @@
+// The enemy's attacks: when they come, the army raised and deployed, a walled town without a ram
+// to break its gate, and a defenceless open town plundered by a third.
+#include <gtest/gtest.h>
+
+#include <tuple>
+
+#include "../battle_town.h"
+#include "war_town.h"
+
+using namespace war_town;
+
+namespace {
+
+class Utok : public ::testing::Test {
+protected:
+    void SetUp() override { ::testing::internal::CaptureStdout(), nova_hra(); }
+    void TearDown() override { ::testing::internal::GetCapturedStdout(); }
+    static std::string text() {
+        std::string t = ::testing::internal::GetCapturedStdout();
+        ::testing::internal::CaptureStdout();
+        return t;
+    }
+    // The month's checks on day d of month m of year r, as far as the attack trigger.
+    static void diplomacia(int d, int m, int r) {
+        strategy.time = {d, m, r};
+        strategy.kontroluj_diplomaciu();
+    }
+};
+
+TEST_F(Utok, TheFirstAttackComesOnTheFirstOfDecemberOfYearFiveToALargeCityAndFiveYearsApart) {
+    S_owner& h = hrac();
+    h.privilegia_id = S_L::PRIV_mesto;
+    diplomacia(1, S_L::M_december, 5);
+    EXPECT_EQ(strategy.utok.pocet, 0);
+    h.privilegia_id = S_L::PRIV_velke_mesto;
+    for (auto [d, m, r] : {std::tuple{1, S_L::M_december, 4}, {2, S_L::M_december, 5}, {1, S_L::M_november, 5}})
+        diplomacia(d, m, r);
+    EXPECT_EQ(strategy.utok.pocet, 0);
+    strategy.bol_utok = true;
+    diplomacia(1, S_L::M_december, 5);
+    EXPECT_EQ(strategy.utok.pocet, 0);
+    strategy.bol_utok = false;
+    diplomacia(1, S_L::M_december, 5);
+    EXPECT_TRUE(strategy.utok.pocet == 1 && strategy.utok.rok == 5);
+    diplomacia(1, S_L::M_december, 9);
+    EXPECT_EQ(strategy.utok.pocet, 1);
+    h.privilegia_id = S_L::PRIV_kralovske_mesto;
+    diplomacia(1, S_L::M_december, 10);
+    EXPECT_TRUE(strategy.utok.pocet == 2 && strategy.utok.rok == 10);
+}
+
+TEST_F(Utok, ADefencelessOpenTownIsPlunderedByAThirdAtOnce) {
+    S_owner& h = hrac();
+    h.surovina[S_L::drevo].mam = 100;
+    h.surovina[S_L::kamen].mam = 2;
+    h.surovina[S_L::tehla].mam = 1;
+    h.surovina[S_L::mrtvola].mam = 9;
+    text();
+    EXPECT_TRUE(strategy.vytvor_utok());
+    const std::string t = text();
+    EXPECT_NE(t.find("armada prebudovana "), std::string::npos);
+    EXPECT_NE(t.find("obranca nema armadu a utocnik vie sa dostat k hlavnej budove UKONCOVANIE UTOKU "), std::string::npos) << t;
+    EXPECT_NE(t.find("NEPRIATEL VYHRAL"), std::string::npos);
+    EXPECT_TRUE(h.surovina[S_L::drevo].mam == 67 && h.surovina[S_L::kamen].mam == 2 && h.surovina[S_L::tehla].mam == 1);
+    EXPECT_EQ(h.surovina[S_L::mrtvola].mam, 9);
+    EXPECT_FALSE(strategy.je_vojna);
+    EXPECT_TRUE(strategy.time_slow);
+    EXPECT_EQ(prepocet(S_L::id_nepriatel), "");
+}
+
+TEST_F(Utok, TheArmyIsFiveGroupsOfTenDeployedFourTilesOutsideTheTown) {
+    const S_owner& h = hrac();
+    strategy.je_vojna = true;
+    ASSERT_TRUE(strategy.vytvor_utok_prebuduj_armadu());
+    const S_owner& n = strategy.id_owner[S_L::id_nepriatel];
+    ASSERT_EQ(n.skupina_last_id, 5);
+    const char* mena[] = {"sermiari", "kopijnici", "lukostrelci", "lukostrelci", "kopijnici"};
+    for (int i = 0; i < 5; ++i) {
+        EXPECT_STREQ(sk(n.skupina[i]).nazov, mena[i]) << i;
+        EXPECT_EQ(sk(n.skupina[i]).zoznam_vojakov_last_id, 10);
+        EXPECT_NE(sk(n.skupina[i]).objekt_id, -1);
+    }
+    EXPECT_TRUE(n.pocet_vojakov == 50 && n.bez_prace_last_id == 1 && n.pocet_ludi == 51);
+    EXPECT_FALSE(strategy.infinite_sources);
+    EXPECT_EQ(strategy.owner, S_L::id_player);
+    ASSERT_TRUE(strategy.deploy_troops());
+    const int x = h.obsadene_min.x + (h.obsadene_max.x - h.obsadene_min.x) / 2, y = h.obsadene_min.y - 4;
+    for (int i = 0; i < 5; ++i) {
+        const auto& s = sk(n.skupina[i]);
+        EXPECT_TRUE(s.xf == x && s.yf == y && s.rot == 180.0f) << i;
+        EXPECT_FLOAT_EQ(clen(n.skupina[i], 3).x, x + clen(n.skupina[i], 3).formation_x);
+        EXPECT_EQ(clen(n.skupina[i], 3).heading, 180.0f);
+    }
+    EXPECT_EQ(prepocet(S_L::id_nepriatel), "");
+    // A second army disbands the first and raises five groups in the same rows.
+    ASSERT_TRUE(strategy.vytvor_utok_prebuduj_armadu());
+    EXPECT_EQ(strategy.vojenska_skupina_last_id, 5);
+    EXPECT_EQ(n.pocet_vojakov, 50);
+    EXPECT_EQ(prepocet(S_L::id_nepriatel), "");
+    strategy.je_vojna = false;
+}
+
+TEST_F(Utok, ATownReachingRowThreeIsAttackedFromItsFarSide) {
+    postav(100, 3, S_L::dom, 1);
+    strategy.je_vojna = true;
+    ASSERT_TRUE(strategy.vytvor_utok_prebuduj_armadu() && strategy.deploy_troops());
+    const auto& s = sk(strategy.id_owner[S_L::id_nepriatel].skupina[0]);
+    EXPECT_EQ(s.yf, hrac().obsadene_max.y + 4);
+    EXPECT_EQ(s.rot, 0.0f);
+    strategy.je_vojna = false;
+}
+
+TEST_F(Utok, AWalledTownWithoutARamEndsTheAttackAtOnceInThePlayersFavour) {
+    battle_town::postav_bojove_mesto(battle_town::Armada::silna);
+    const int brana = strategy.point_id_of_objekt(battle_town::BRANA_X, battle_town::BRANA_Y);
+    strategy.close_open(brana);
+    const int drevo = hrac().surovina[S_L::drevo].mam;
+    text();
+    strategy.time = {1, S_L::M_december, 5};
+    strategy.kontroluj_diplomaciu();
+    const std::string t = text();
+    EXPECT_NE(t.find("nevie prelomit branu UKONCOVANIE UTOKU "), std::string::npos) << t;
+    EXPECT_NE(t.find("VYHRAL SI OBRANU"), std::string::npos);
+    EXPECT_TRUE(!strategy.je_vojna && strategy.utok.brany && strategy.utok.rok == 5);
+    EXPECT_EQ(hrac().surovina[S_L::drevo].mam, drevo);
+    EXPECT_EQ(prepocet(), "");
+    EXPECT_EQ(prepocet(S_L::id_nepriatel), "");
+}
+
+}  // namespace
