@@ -159,4 +159,29 @@ TEST_F(Boj, ATowerShootsTheFirstEnemyInItsWatchAndAgainElevenStepsLaterButNeverA
     for (int k = 0; k < 10; ++k) EXPECT_EQ(clen(ram, k).zdravie, 100);
 }
 
+TEST_F(Boj, TargetSearchDoesNotRepeatAPathSearchOnAnUnchangedMap) {
+    const int g = skupina(S_L::id_player, 10, S_L::luk, 50, 50);
+    const int e = skupina(S_L::id_nepriatel, 10, S_L::mec, 51, 51);
+    auto hladaj = [&](std::string& vystup) {
+        strategy.zrus_utok(g);
+        ::testing::internal::GetCapturedStdout();
+        ::testing::internal::CaptureStdout();
+        const int baza = strategy.find_way_baza;
+        EXPECT_EQ(strategy.vojna_hladaj_ciele_help(g, sk(g).xf, sk(g).yf), e);
+        vystup = ::testing::internal::GetCapturedStdout();
+        ::testing::internal::CaptureStdout();
+        return strategy.find_way_baza != baza;  // a path search ran
+    };
+    std::string prvy, druhy, treti;
+    EXPECT_TRUE(hladaj(prvy));
+    const int wx = sk(g).go_to_x, wy = sk(g).go_to_y;
+    EXPECT_FALSE(hladaj(druhy));
+    EXPECT_EQ(druhy, prvy);
+    EXPECT_TRUE(sk(g).go_to_x == wx && sk(g).go_to_y == wy && sk(g).utoci_na_objekt == sk(e).objekt_id);
+    // Anything that may change a path (here a new building) makes the next search run again.
+    postav(70, 70, S_L::dom, 1);
+    EXPECT_TRUE(hladaj(treti));
+    EXPECT_EQ(treti, prvy);
+}
+
 }  // namespace
