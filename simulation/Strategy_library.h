@@ -844,9 +844,14 @@ public:
     int return_pocet_vojakov_luk();
     int vrat_cislo_vojaka_bez_skupiny_zo_zoznamu(int id);
     int vrat_cislo_vojaka_bez_skupiny_max_on_page();
-    // Helper: person c gives up his workplace; the barracks (or any other building) counts one
-    // man fewer.
+    // Helpers. `opusti_kasaren`: person c gives up his workplace; the barracks (or any other
+    // building) counts one man fewer. `riadkov_skupin`: the rows of the group table in use (at
+    // most 32). `clenov`: the places listed in group g (0 … 100). `zivy_clen`: the person in
+    // place k of group g when he is alive (health 1 or more), else -1.
     void opusti_kasaren(int c);
+    int riadkov_skupin() const;
+    int clenov(int g) const;
+    int zivy_clen(int g, int k) const;
 
     // ============================================================ towers (towers.cpp)
     int add_veza(int o, int x, int y);
@@ -882,6 +887,8 @@ public:
     // true when he fell.
     static int poskodenie(int sila, int obrana);
     bool zran_vojaka(int c, int sila);
+    // Helper: the distance of two positions on the map, in tiles.
+    static float vzdialenost_bodov(float x1, float y1, float x2, float y2);
     // Helpers: whether group g has a living member; g stops attacking (target and hand-to-hand
     // combat cleared); g's centre becomes the mean position of its living members.
     bool ma_zivych(int g);
@@ -926,7 +933,7 @@ public:
     void vrat_bunku_budove(int g, int x, int y);
     void uvolni_skupinu(int g);
     void posli_skupinu(int g, int x, int y);
-    // Helper: `find_path` for the war, remembering its answers (see the path cache below).
+    // Helper: `find_path` for the war, remembering its answers in `cesty_v_pamati`.
     bool najdi_cestu(float xf, float yf, int& tx, int& ty);
 
     // ============================================================ recount of the books (recount.cpp)
@@ -972,6 +979,8 @@ inline bool platny_typ_a_level(int t, int l) {
 inline bool platny_clovek(int c) { return c >= 0 && c < S_L::MAX_CLOVEK; }
 // True for a cell on the map.
 inline bool na_mape(int x, int y) { return x >= 0 && x < S_L::A && y >= 0 && y < S_L::B; }
+// True for a row of the group table (0 … 31).
+inline bool platna_skupina(int g) { return g >= 0 && g <= S_L::MAX_VOJENSKA_SKUPINA; }
 
 }  // namespace Strategy_library
 

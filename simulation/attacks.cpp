@@ -3,7 +3,6 @@
 // battle with its plunder, and the retreat of every group to its anchor tile.
 #include <cstdio>
 
-#include "geometria.h"
 #include "Strategy_library.h"
 
 using namespace Strategy_library;
@@ -13,8 +12,6 @@ namespace {
 // The enemy's army: five groups of ten.
 constexpr int SKUPIN_V_ARMADE = 5;
 constexpr int VOJAKOV_V_SKUPINE = 10;
-
-float vzdialenost_bodov(float x1, float y1, float x2, float y2) { return vzdialenost(x1, 0.0f, y1, x2, 0.0f, y2); }
 
 }  // namespace
 
@@ -236,7 +233,7 @@ void S_L::AI_attack_urcuj_pohyb() {
 
     const S_owner& nep = id_owner[id_nepriatel];
     const int slotov = nep.skupina_last_id < MAX_SKUPIN_NA_VLASTNIKA ? nep.skupina_last_id : MAX_SKUPIN_NA_VLASTNIKA;
-    auto ziva = [&](int g) { return g >= 0 && g <= MAX_VOJENSKA_SKUPINA && !vojenska_skupina[g].dead_status; };
+    auto ziva = [&](int g) { return platna_skupina(g) && !vojenska_skupina[g].dead_status; };
     int vodca = -1;
     for (int i = 0; i < slotov && vodca == -1; ++i)
         if (ziva(nep.skupina[i]) && vojenska_skupina[nep.skupina[i]].vojensky_stroj == VS_baranidlo) vodca = nep.skupina[i];
@@ -282,7 +279,7 @@ void S_L::vojna_kontroluj_koniec() {
         const S_owner& o = id_owner[vl];
         for (int i = 0; i < o.skupina_last_id && i < MAX_SKUPIN_NA_VLASTNIKA; ++i) {
             const int g = o.skupina[i];
-            if (g < 0 || g > MAX_VOJENSKA_SKUPINA || vojenska_skupina[g].dead_status) continue;
+            if (!platna_skupina(g) || vojenska_skupina[g].dead_status) continue;
             ziva = true;
             baran = baran || vojenska_skupina[g].vojensky_stroj == VS_baranidlo;
         }
@@ -334,10 +331,11 @@ void S_L::ukonci_utok(int attacker_id, int deffender_id, bool attacker_won) {
     if (attacker_won) {
         std::printf("NEPRIATEL VYHRAL");
         // The victor carries off a third of every stock; the dead stay.
-        for (S_surovina* s = id_owner[deffender_id].surovina; s < id_owner[deffender_id].surovina + last_surovina_id; ++s) {
-            if (s == &id_owner[deffender_id].surovina[mrtvola]) continue;
-            s->mam -= s->mam / 3;
-            if (s->mam < 0) s->mam = 0;
+        for (int r = 0; r < last_surovina_id; ++r) {
+            int& mam = id_owner[deffender_id].surovina[r].mam;
+            if (r == mrtvola) continue;
+            mam -= mam / 3;
+            if (mam < 0) mam = 0;
         }
     } else {
         std::printf("VYHRAL SI OBRANU");
@@ -351,12 +349,11 @@ void S_L::request_end_of_battle(int attacker_id, int deffender_id, bool attacker
 }
 
 void S_L::vojenske_skupiny_retriete() {
-    const int n = vojenska_skupina_last_id < MAX_VOJENSKA_SKUPINA + 1 ? vojenska_skupina_last_id : MAX_VOJENSKA_SKUPINA + 1;
-    for (int g = 0; g < n; ++g) {
+    for (int g = 0, n = riadkov_skupin(); g < n; ++g) {
         S_vojenska_skupina& s = vojenska_skupina[g];
-        for (int k = 0; k < s.zoznam_vojakov_last_id && k < MAX_VOJACI_V_SKUPINE; ++k) {
-            const int c = s.zoznam_vojakov[k];
-            if (!platny_clovek(c) || clovek[c].zdravie < 1) continue;
+        for (int k = 0; k < clenov(g); ++k) {
+            const int c = zivy_clen(g, k);
+            if (c == -1) continue;
             clovek[c].x = s.x + clovek[c].formation_x;
             clovek[c].y = s.y + clovek[c].formation_y;
         }
@@ -367,5 +364,5 @@ void S_L::vojenske_skupiny_retriete() {
 }
 
 void S_L::vojenska_skupina_emergency_delete_attack(int s) {
-    if (s >= 0 && s <= MAX_VOJENSKA_SKUPINA) vojenska_skupina[s].utoci_na_objekt = -1;
+    if (platna_skupina(s)) vojenska_skupina[s].utoci_na_objekt = -1;
 }

@@ -9,9 +9,7 @@ using namespace Strategy_library;
 
 void S_L::unbound_attacks_to_target(int o) {
     if (o == -1) return;
-    const int n = vojenska_skupina_last_id < MAX_VOJENSKA_SKUPINA + 1 ? vojenska_skupina_last_id
-                                                                     : MAX_VOJENSKA_SKUPINA + 1;
-    for (int g = 0; g < n; ++g) {
+    for (int g = 0, n = riadkov_skupin(); g < n; ++g) {
         S_vojenska_skupina& s = vojenska_skupina[g];
         if (s.utoci_na_objekt != o) continue;
         std::printf("vojenska skupina %d prestala utocit na %d\n", g, o);
@@ -77,7 +75,7 @@ bool S_L::zran_vojaka(int c, int sila) {
     if (p.zdravie > 0) return false;
     p.zdravie = 0;
     const int g = p.skupina;
-    if (g >= 0 && g <= MAX_VOJENSKA_SKUPINA) {
+    if (platna_skupina(g)) {
         S_vojenska_skupina& s = vojenska_skupina[g];
         s.dead += 1;
         if (s.dead == s.zoznam_vojakov_last_id) set_dead_status(g);
@@ -103,7 +101,7 @@ bool S_L::fire_arrows(int a, int e) {
 }
 
 int S_L::find_target(int s, int v, int e) {
-    if (s < 0 || s > MAX_VOJENSKA_SKUPINA || e < 0 || e > MAX_VOJENSKA_SKUPINA) return -1;
+    if (!platna_skupina(s) || !platna_skupina(e)) return -1;
     if (v < 0 || v >= MAX_VOJACI_V_SKUPINE) return -1;
     const int ja = vojenska_skupina[s].zoznam_vojakov[v];
     auto zivy = [&](int c) { return platny_clovek(c) && clovek[c].zdravie > 0; };
@@ -115,8 +113,7 @@ int S_L::find_target(int s, int v, int e) {
         }
     }
     const S_vojenska_skupina& nepriatel = vojenska_skupina[e];
-    const int n = nepriatel.zoznam_vojakov_last_id < MAX_VOJACI_V_SKUPINE ? nepriatel.zoznam_vojakov_last_id
-                                                                         : MAX_VOJACI_V_SKUPINE;
+    const int n = clenov(e);
     // His opposite number first, then the enemies after him, wrapping round to those before.
     for (int i = v; i < n; ++i)
         if (zivy(nepriatel.zoznam_vojakov[i])) return nepriatel.zoznam_vojakov[i];
@@ -127,13 +124,7 @@ int S_L::find_target(int s, int v, int e) {
 
 // ---------------------------------------------------------------- the battle step
 
-namespace {
-
-bool platna(int g) { return g >= 0 && g <= S_L::MAX_VOJENSKA_SKUPINA; }
-
-float vzdialenost_bodov(float x1, float y1, float x2, float y2) { return vzdialenost(x1, 0.0f, y1, x2, 0.0f, y2); }
-
-}  // namespace
+float S_L::vzdialenost_bodov(float x1, float y1, float x2, float y2) { return vzdialenost(x1, 0.0f, y1, x2, 0.0f, y2); }
 
 bool S_L::ma_zivych(int g) {
     const S_vojenska_skupina& s = vojenska_skupina[g];
@@ -150,9 +141,9 @@ void S_L::prepocitaj_stred(int g) {
     S_vojenska_skupina& s = vojenska_skupina[g];
     float sx = 0.0f, sy = 0.0f;
     int n = 0;
-    for (int k = 0; k < s.zoznam_vojakov_last_id && k < MAX_VOJACI_V_SKUPINE; ++k) {
-        const int c = s.zoznam_vojakov[k];
-        if (!platny_clovek(c) || clovek[c].zdravie < 1) continue;
+    for (int k = 0; k < clenov(g); ++k) {
+        const int c = zivy_clen(g, k);
+        if (c == -1) continue;
         sx += clovek[c].x;
         sy += clovek[c].y;
         ++n;
@@ -163,8 +154,7 @@ void S_L::prepocitaj_stred(int g) {
 }
 
 void S_L::vojna_kontroluj_utok_na_nepriatela() {
-    const int n = vojenska_skupina_last_id < MAX_VOJENSKA_SKUPINA + 1 ? vojenska_skupina_last_id : MAX_VOJENSKA_SKUPINA + 1;
-    for (int g = 0; g < n; ++g) {
+    for (int g = 0, n = riadkov_skupin(); g < n; ++g) {
         S_vojenska_skupina& s = vojenska_skupina[g];
         if (!ma_zivych(g) || s.utoci_na_objekt == -1) continue;
         if (!na_mape(s.utoci_na_x, s.utoci_na_y)) {
@@ -175,7 +165,7 @@ void S_L::vojna_kontroluj_utok_na_nepriatela() {
         }
         const int o = s.utoci_na_objekt;
         if (!platny_objekt(o) || objekt[o].co_to_je != id_vojensky_objekt || objekt[o].vlastnik == s.vlastnik ||
-            !platna(objekt[o].id))
+            !platna_skupina(objekt[o].id))
             continue;
         const int e = objekt[o].id;
         S_vojenska_skupina& nep = vojenska_skupina[e];
@@ -185,9 +175,9 @@ void S_L::vojna_kontroluj_utok_na_nepriatela() {
             s.personal_fights = false;
             if (!s.range_attack || D - 1.0f > s.range_of_attack) continue;
             s.moved = false;
-            for (int k = 0; k < s.zoznam_vojakov_last_id && k < MAX_VOJACI_V_SKUPINE; ++k) {
-                const int c = s.zoznam_vojakov[k];
-                if (!platny_clovek(c) || clovek[c].zdravie < 1) continue;
+            for (int k = 0; k < clenov(g); ++k) {
+                const int c = zivy_clen(g, k);
+                if (c == -1) continue;
                 ++zivych;
                 S_clovek& p = clovek[c];
                 if (p.action_timer > 0) {
@@ -229,9 +219,9 @@ void S_L::vojna_kontroluj_utok_na_nepriatela() {
         // Contact: soldier against soldier.
         s.personal_fights = true;
         s.moved = false;
-        for (int k = 0; k < s.zoznam_vojakov_last_id && k < MAX_VOJACI_V_SKUPINE; ++k) {
-            const int c = s.zoznam_vojakov[k];
-            if (!platny_clovek(c) || clovek[c].zdravie < 1) continue;
+        for (int k = 0; k < clenov(g); ++k) {
+            const int c = zivy_clen(g, k);
+            if (c == -1) continue;
             ++zivych;
             if (s.utoci_na_objekt == -1) {
                 ++hotovych;
@@ -279,8 +269,7 @@ void S_L::vojna_kontroluj_utok_na_nepriatela() {
 }
 
 void S_L::vojna_kontroluj_utoky_na_budovy() {
-    const int n = vojenska_skupina_last_id < MAX_VOJENSKA_SKUPINA + 1 ? vojenska_skupina_last_id : MAX_VOJENSKA_SKUPINA + 1;
-    for (int g = 0; g < n; ++g) {
+    for (int g = 0, n = riadkov_skupin(); g < n; ++g) {
         S_vojenska_skupina& s = vojenska_skupina[g];
         const int ux = s.utoci_na_x, uy = s.utoci_na_y, o = s.utoci_na_objekt;
         // A group whose last man has fallen strikes no more.
@@ -336,15 +325,14 @@ void S_L::vojna_kontroluj_utoky_na_budovy() {
 }
 
 void S_L::vojna_hladaj_ciele() {
-    const int n = vojenska_skupina_last_id < MAX_VOJENSKA_SKUPINA + 1 ? vojenska_skupina_last_id : MAX_VOJENSKA_SKUPINA + 1;
-    for (int g = 0; g < n; ++g) {
+    for (int g = 0, n = riadkov_skupin(); g < n; ++g) {
         S_vojenska_skupina& s = vojenska_skupina[g];
         if (s.vojensky_stroj != -1 || s.dead_status || !ma_zivych(g)) continue;
         const int o = s.utoci_na_objekt;
         if (o != -1) {
             if (platny_objekt(o) && objekt[o].co_to_je == id_budova && objekt[o].id == drevenna_veza && s.range_attack)
                 continue;
-            if (!platny_objekt(o) || objekt[o].co_to_je != id_vojensky_objekt || !platna(objekt[o].id)) {
+            if (!platny_objekt(o) || objekt[o].co_to_je != id_vojensky_objekt || !platna_skupina(objekt[o].id)) {
                 std::printf("vojenska skupina %d utoci na objekt bez vojenskej skupiny %d\n", g, o);
                 zrus_utok(g);
                 continue;
@@ -365,7 +353,7 @@ void S_L::vojna_hladaj_ciele() {
 
 int S_L::vojna_hladaj_ciele_help(int skupina, float x, float y) {
     const int g = skupina;
-    if (!platna(g)) return -1;
+    if (!platna_skupina(g)) return -1;
     S_vojenska_skupina& s = vojenska_skupina[g];
     const float polomer = s.range_attack ? static_cast<float>(s.range_of_attack) : 2.0f;
     // The walk toward a target: its tile is the goal, the group heads for the first waypoint.
@@ -410,8 +398,7 @@ int S_L::vojna_hladaj_ciele_help(int skupina, float x, float y) {
         return true;
     };
     int stroj = -1;
-    const int n = vojenska_skupina_last_id < MAX_VOJENSKA_SKUPINA + 1 ? vojenska_skupina_last_id : MAX_VOJENSKA_SKUPINA + 1;
-    for (int e = 0; e < n; ++e) {
+    for (int e = 0, n = riadkov_skupin(); e < n; ++e) {
         const S_vojenska_skupina& nep = vojenska_skupina[e];
         if (e == g || !ma_zivych(e) || nep.vlastnik == s.vlastnik || nep.dead_status) continue;
         if (vzdialenost_bodov(x, y, nep.xf, nep.yf) > polomer) continue;

@@ -11,8 +11,6 @@ using namespace Strategy_library;
 
 namespace {
 
-bool platna_skupina(int g) { return g >= 0 && g <= S_L::MAX_VOJENSKA_SKUPINA; }
-
 // The owner's slots: one line each, or with `pozicia` a second line giving the group's tile.
 void vypis_skupiny(const S_L& s, const S_owner& ow, bool pozicia) {
     for (int i = 0; i < ow.skupina_last_id && i < S_L::MAX_SKUPIN_NA_VLASTNIKA; ++i) {
@@ -272,7 +270,7 @@ bool S_L::rozpust_vojensku_skupinu(int skupina_id, int vl) {
         return true;
     }
     S_owner& ow = id_owner[vl];
-    for (int k = 0; k < s.zoznam_vojakov_last_id && k < MAX_VOJACI_V_SKUPINE; ++k) {
+    for (int k = 0, n = clenov(g); k < n; ++k) {
         const int c = s.zoznam_vojakov[k];
         s.zoznam_vojakov[k] = -1;
         if (!platny_clovek(c) || clovek[c].zdravie <= 0) continue;
@@ -298,12 +296,9 @@ bool S_L::rozpust_vojensku_skupinu(int skupina_id, int vl) {
 }
 
 void S_L::uprac_vojenske_skupiny() {
-    const int n = vojenska_skupina_last_id < MAX_VOJENSKA_SKUPINA + 1 ? vojenska_skupina_last_id
-                                                                     : MAX_VOJENSKA_SKUPINA + 1;
-    for (int g = n - 1; g >= 0; --g) {
+    for (int g = riadkov_skupin() - 1; g >= 0; --g) {
         S_vojenska_skupina& s = vojenska_skupina[g];
-        const int dlzka = s.zoznam_vojakov_last_id < MAX_VOJACI_V_SKUPINE ? s.zoznam_vojakov_last_id
-                                                                         : MAX_VOJACI_V_SKUPINE;
+        const int dlzka = clenov(g);
         // The fallen are taken off the list before they die, so their death does not take them
         // off it a second time.
         auto pochovaj = [&](int k) {
@@ -326,7 +321,7 @@ void S_L::uprac_vojenske_skupiny() {
             s.objekt_id = -1;
         } else {
             for (int k = 0; k < dlzka; ++k)
-                if (platny_clovek(s.zoznam_vojakov[k]) && clovek[s.zoznam_vojakov[k]].zdravie < 1) pochovaj(k);
+                if (platny_clovek(s.zoznam_vojakov[k]) && zivy_clen(g, k) == -1) pochovaj(k);
         }
     }
 }
@@ -379,6 +374,24 @@ bool S_L::odober_vojaka_z_vojenskej_skupiny(int vojak, int skupina) {
         if (s.vlastnik == id_player) opusti_kasaren(vojak);
     }
     return nasiel;
+}
+
+int S_L::riadkov_skupin() const {
+    return vojenska_skupina_last_id < 0 ? 0
+           : vojenska_skupina_last_id > MAX_VOJENSKA_SKUPINA ? MAX_VOJENSKA_SKUPINA + 1
+                                                             : vojenska_skupina_last_id;
+}
+
+int S_L::clenov(int g) const {
+    if (!platna_skupina(g)) return 0;
+    const int n = vojenska_skupina[g].zoznam_vojakov_last_id;
+    return n < 0 ? 0 : (n > MAX_VOJACI_V_SKUPINE ? MAX_VOJACI_V_SKUPINE : n);
+}
+
+int S_L::zivy_clen(int g, int k) const {
+    if (!platna_skupina(g) || k < 0 || k > MAX_VOJACI_V_SKUPINE) return -1;
+    const int c = vojenska_skupina[g].zoznam_vojakov[k];
+    return platny_clovek(c) && clovek[c].zdravie >= 1 ? c : -1;
 }
 
 void S_L::opusti_kasaren(int c) {

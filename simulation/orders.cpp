@@ -9,7 +9,8 @@ using namespace Strategy_library;
 
 namespace {
 
-bool platna_skupina(int g) { return g >= 0 && g < S_L::MAX_VOJENSKA_SKUPINA; }
+// Orders take groups 0 … 30.
+bool v_rozsahu_rozkazu(int g) { return g >= 0 && g < S_L::MAX_VOJENSKA_SKUPINA; }
 
 }  // namespace
 
@@ -71,7 +72,7 @@ bool S_L::presun_vojensku_skupinu_na(int skupina, int x, int y, int skupina_own)
 
 bool S_L::presun_vojensku_skupinu_na(int skupina, int x, int y, int skupina_own, bool deploy, float rot) {
     const int g = skupina;
-    if (!platna_skupina(g)) {
+    if (!v_rozsahu_rozkazu(g)) {
         std::printf("Presun skupiny ERROR:  skupina mimo rozsah ");
         return false;
     }
@@ -86,9 +87,9 @@ bool S_L::presun_vojensku_skupinu_na(int skupina, int x, int y, int skupina_own,
     S_vojenska_skupina& s = vojenska_skupina[g];
     const int O = point_id_of_objekt(x, y);
     auto postav_clenov = [&](float heading, bool otoc) {
-        for (int k = 0; k < s.zoznam_vojakov_last_id && k < MAX_VOJACI_V_SKUPINE; ++k) {
-            const int c = s.zoznam_vojakov[k];
-            if (!platny_clovek(c) || clovek[c].zdravie < 1) continue;
+        for (int k = 0; k < clenov(g); ++k) {
+            const int c = zivy_clen(g, k);
+            if (c == -1) continue;
             clovek[c].x = x + clovek[c].formation_x;
             clovek[c].y = y + clovek[c].formation_y;
             if (otoc) clovek[c].heading = heading;
@@ -183,7 +184,7 @@ bool S_L::presun_vojensku_skupinu_na(int skupina, int x, int y, int skupina_own,
 
 namespace {
 
-bool platny_rozkaz(int g, int x, int y) { return platna_skupina(g) && na_mape(x, y); }
+bool platny_rozkaz(int g, int x, int y) { return v_rozsahu_rozkazu(g) && na_mape(x, y); }
 
 }  // namespace
 
@@ -292,7 +293,7 @@ bool S_L::najdi_cestu(float xf, float yf, int& tx, int& ty) {
 
 bool S_L::presun_vojensku_skupinu_na_bod(int skupina, int x, int y) {
     const int g = skupina;
-    if (g < 0 || g >= vojenska_skupina_last_id || !platna_skupina(g) || vojenska_skupina[g].vlastnik != owner)
+    if (g < 0 || g >= riadkov_skupin() || vojenska_skupina[g].vlastnik != owner)
         return false;
     S_vojenska_skupina& s = vojenska_skupina[g];
     int tx = x, ty = y;
@@ -308,8 +309,7 @@ bool S_L::presun_vojensku_skupinu_na_bod(int skupina, int x, int y) {
 }
 
 void S_L::vojna_pohyb() {
-    const int n = vojenska_skupina_last_id < MAX_VOJENSKA_SKUPINA ? vojenska_skupina_last_id : MAX_VOJENSKA_SKUPINA;
-    for (int g = 0; g < n; ++g) {
+    for (int g = 0, n = riadkov_skupin(); g < n; ++g) {
         S_vojenska_skupina& s = vojenska_skupina[g];
         if (!s.moved) continue;
         auto zastav = [&]() {
@@ -337,9 +337,9 @@ void S_L::vojna_pohyb() {
         }
         int zivych = 0, v_cieli = 0;
         float sx = 0.0f, sy = 0.0f;
-        for (int k = 0; k < s.zoznam_vojakov_last_id && k < MAX_VOJACI_V_SKUPINE; ++k) {
-            const int c = s.zoznam_vojakov[k];
-            if (!platny_clovek(c) || clovek[c].zdravie < 1) continue;
+        for (int k = 0; k < clenov(g); ++k) {
+            const int c = zivy_clen(g, k);
+            if (c == -1) continue;
             S_clovek& p = clovek[c];
             ++zivych;
             const float dx = s.go_to_x + p.formation_x - p.x, dy = s.go_to_y + p.formation_y - p.y;
@@ -371,8 +371,7 @@ void S_L::vojna_pohyb() {
 // ---------------------------------------------------------------- queries
 
 int S_L::vojenska_skupina_na_suradniciach(int x, int y, int vl) {
-    const int n = vojenska_skupina_last_id < MAX_VOJENSKA_SKUPINA ? vojenska_skupina_last_id : MAX_VOJENSKA_SKUPINA;
-    for (int g = 0; g < n; ++g) {
+    for (int g = 0, n = riadkov_skupin(); g < n; ++g) {
         const S_vojenska_skupina& s = vojenska_skupina[g];
         if (s.vlastnik == vl || s.dead_status || s.zoznam_vojakov_last_id == s.dead) continue;
         float cx = s.xf, cy = s.yf;

@@ -182,16 +182,16 @@ void S_L::uprac_veze(int vl) {
 }
 
 bool S_L::fire_arrows_tower(int pocet, int se) {
-    if (se < 0 || se > MAX_VOJENSKA_SKUPINA) return false;
+    if (!platna_skupina(se)) return false;
     S_vojenska_skupina& s = vojenska_skupina[se];
     if (s.vojensky_stroj >= 0 && s.vojensky_stroj < vojenske_stroje_last_id &&
         vojenske_stroje[s.vojensky_stroj].obrana > 0)
         return false;
     bool zabil = false;
     int sipy = pocet;
-    for (int k = 0; k < s.zoznam_vojakov_last_id && k < MAX_VOJACI_V_SKUPINE && sipy > 0; ++k) {
-        const int c = s.zoznam_vojakov[k];
-        if (!platny_clovek(c) || clovek[c].zdravie < 1) continue;
+    for (int k = 0; k < clenov(se) && sipy > 0; ++k) {
+        const int c = zivy_clen(se, k);
+        if (c == -1) continue;
         --sipy;
         if (random(0, 2) == 0 && zran_vojaka(c, SILA_LUK)) zabil = true;
     }
@@ -199,13 +199,13 @@ bool S_L::fire_arrows_tower(int pocet, int se) {
 }
 
 bool S_L::vojna_utok_na_vezu(int skupina_id, int vl, int veza_id) {
-    if (skupina_id < 0 || skupina_id > MAX_VOJENSKA_SKUPINA || !platny_vlastnik(vl)) return false;
+    if (!platna_skupina(skupina_id) || !platny_vlastnik(vl)) return false;
     S_vojenska_skupina& s = vojenska_skupina[skupina_id];
     S_owner& ow = id_owner[vl];
     if (veza_id < 0 || veza_id >= ow.veza_last_id || veza_id >= MAX_OBJECTS - 1) return false;
     if (s.dead_status) return false;
     int sipy = 0;
-    for (int k = 0; k < s.zoznam_vojakov_last_id && k < MAX_VOJACI_V_SKUPINE; ++k) {
+    for (int k = 0; k < clenov(skupina_id); ++k) {
         const int c = s.zoznam_vojakov[k];
         if (!platny_clovek(c)) continue;
         if (clovek[c].zdravie < 0) clovek[c].zdravie = 0;
