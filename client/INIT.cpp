@@ -10,6 +10,7 @@
 #include "Menu.h"
 #include "Mouse.h"
 #include "OpenGL3_3.h"
+#include "Ovladanie.h"
 #include "Strategy_library.h"
 #include "Vypocty.h"
 #include "shader.h"
@@ -71,4 +72,5 @@ void INIT_function() {
     Create_Call_graficky_objekt();
     Nastavenie_mys();
     Vytvor_Menu();
+    Default_Ovladanie();
 }

@@ -1,9 +1,15 @@
-// Menu model and the full-screen menus.
+// Menu model, the full-screen menus and the barracks menus.
 #include "Menu.h"
 
+#include <cstdio>
+
 #include "Hra_Ovladanie.h"
+#include "Strategy_library.h"
+
+using Strategy_library::S_L;
 
 C_Menu Menu, Herne_Menu, EndGameInfoMenu;
+C_Menu Menu_Kasaren, Menu_Kasaren_Skupiny, Menu_Kasaren_Skupiny_Dopln, Menu_Kasaren_Veze;
 
 C_Menu::C_Menu() : name(nullptr), active(false), last_button(0), default_choosed(0), choosed(0),
                    circulation(false) {}
@@ -96,6 +102,74 @@ void Vytvor_Menu_Herne() {
     Herne_Menu.add_button("Koniec Hry", Herne_Menu_do_Hlavne_Menu);
 }
 
+namespace {
+
+// Opens one barracks sub-menu and closes the other two.
+void otvor_podmenu(C_Menu& m) {
+    for (C_Menu* p : {&Menu_Kasaren_Skupiny, &Menu_Kasaren_Skupiny_Dopln, &Menu_Kasaren_Veze})
+        p->close();
+    m.open();
+}
+
+// A recruiting button: the world's recruiting command for one weapon with armour grade g
+// (0 none, 1 leather, 2 light, 3 heavy).
+template <bool (S_L::*regrutuj)(int), int g>
+void regrutuj_akcia() {
+    (strategy.*regrutuj)(g);
+}
+
+void regrutuj_do_veze() { strategy.regrutujLukostrelcovDoVeze(); }
+
+}  // namespace
+
+void Menu_Kasaren_skupiny_action() { otvor_podmenu(Menu_Kasaren_Skupiny); }
+void Menu_Kasaren_skupiny_dopln_action() { otvor_podmenu(Menu_Kasaren_Skupiny_Dopln); }
+void Menu_Kasaren_veze_action() { otvor_podmenu(Menu_Kasaren_Veze); }
+
+void doplnAction() {
+    const int id = strategy.vojenska_skupina_owned_id(Menu_Kasaren_Skupiny_Dopln.get_choosed());
+    if (id >= 0) strategy.vojenska_skupina_dopln(id);
+}
+
+void Vytvor_Menu_Kasaren() {
+    Menu_Kasaren_Skupiny.RESET_MENU();
+    struct S_regrut {
+        const char* text;
+        void (*akcia)();
+    };
+    const S_regrut regruti[] = {
+        {"kopijnici", regrutuj_akcia<&S_L::regrutujKopijnikov, 0>},
+        {"sermiari", regrutuj_akcia<&S_L::regrutujSermiarov, 0>},
+        {"lukostrelci", regrutuj_akcia<&S_L::regrutujLukostrelcov, 0>},
+        {"kopijnici kozenna zbroj", regrutuj_akcia<&S_L::regrutujKopijnikov, 1>},
+        {"sermiari kozenna zbroj", regrutuj_akcia<&S_L::regrutujSermiarov, 1>},
+        {"lukostrelci kozenna zbroj", regrutuj_akcia<&S_L::regrutujLukostrelcov, 1>},
+        {"kopijnici lahka zbroj", regrutuj_akcia<&S_L::regrutujKopijnikov, 2>},
+        {"sermiari lahka zbroj", regrutuj_akcia<&S_L::regrutujSermiarov, 2>},
+        {"lukostrelci lahka zbroj", regrutuj_akcia<&S_L::regrutujLukostrelcov, 2>},
+        {"kopijnici tazka zbroj", regrutuj_akcia<&S_L::regrutujKopijnikov, 3>},
+        {"sermiari tazka zbroj", regrutuj_akcia<&S_L::regrutujSermiarov, 3>},
+        {"lukostrelci tazka zbroj", regrutuj_akcia<&S_L::regrutujLukostrelcov, 3>},
+    };
+    for (const S_regrut& r : regruti) Menu_Kasaren_Skupiny.add_button(r.text, r.akcia);
+
+    Menu_Kasaren_Skupiny_Dopln.RESET_MENU();
+    for (int n = 1; n <= 10; ++n) {
+        char text[16];
+        std::snprintf(text, sizeof text, "skupina %d", n);
+        Menu_Kasaren_Skupiny_Dopln.add_button(text, doplnAction);
+    }
+
+    Menu_Kasaren_Veze.RESET_MENU();
+    Menu_Kasaren_Veze.add_button("lukostrelci", regrutuj_do_veze);
+
+    Menu_Kasaren.RESET_MENU();
+    Menu_Kasaren.CIRCULATE();
+    Menu_Kasaren.add_button("Skupiny", Menu_Kasaren_skupiny_action);
+    Menu_Kasaren.add_button("Dopln", Menu_Kasaren_skupiny_dopln_action);
+    Menu_Kasaren.add_button("Veze", Menu_Kasaren_veze_action);
+}
+
 void Vytvor_EndGameMenu() {
     EndGameInfoMenu.RESET_MENU();
     EndGameInfoMenu.add_button("Zatvorit", ZatvoritEndGameMenu);
@@ -104,5 +178,6 @@ void Vytvor_EndGameMenu() {
 void Vytvor_Menu() {
     Vytvor_Menu_Hlavne();
     Vytvor_Menu_Herne();
+    Vytvor_Menu_Kasaren();
     Vytvor_EndGameMenu();
 }

@@ -36,11 +36,20 @@ public:
 
 // The full-screen menus.
 extern C_Menu Menu, Herne_Menu, EndGameInfoMenu;
+// The barracks window: its tabs (wrapping) and the sub-menu of each tab.
+extern C_Menu Menu_Kasaren, Menu_Kasaren_Skupiny, Menu_Kasaren_Skupiny_Dopln, Menu_Kasaren_Veze;
 
 // Builds every menu once at start-up; only the main menu is left open.
 void Vytvor_Menu();
 void Vytvor_Menu_Hlavne();
 void Vytvor_Menu_Herne();
+void Vytvor_Menu_Kasaren();
 void Vytvor_EndGameMenu();
 // Shows the controls help.
 void Ovladanie_zobraz();
+// The barracks tabs: each opens its sub-menu and closes the other two.
+void Menu_Kasaren_skupiny_action();
+void Menu_Kasaren_skupiny_dopln_action();
+void Menu_Kasaren_veze_action();
+// Refills the player's group in the slot chosen on the "Dopln" page.
+void doplnAction();

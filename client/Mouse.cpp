@@ -1,6 +1,8 @@
 // The view centre and the mouse records.
 #include "Mouse.h"
 
+#include "Ovladanie_Mys.h"
+
 S_moja_vnutorna_mys moja_vnutorna_mys;
 C_mouse mouse;
 
@@ -14,4 +16,7 @@ void C_mouse::create(int hodnota) {
     for (S_tlacidla& b : Button) b = {false, false, false};
 }
 
-void Nastavenie_mys() { mouse.create(1520); }
+void Nastavenie_mys() {
+    mouse.create(1520);
+    Default_Ovladanie_Mys();
+}

@@ -1,0 +1,328 @@
+// The controls without a GL context: the key-binding table, the fire rule and the order in which
+// the dispatcher walks its groups, the window moves, the barracks menus and the group keys.
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "Camera.h"
+#include "Game.h"
+#include "Hra_Ovladanie.h"
+#include "Klavesnica.h"
+#include "Menu.h"
+#include "Mouse.h"
+#include "Ovladanie.h"
+#include "Strategy_library.h"
+#include "hra_pripravena.h"
+
+using Strategy_library::S_L;
+
+namespace {
+
+constexpr int ESC = 27, SPACE = 32, VLAVO = 37, HORE = 38;
+
+class Ovladanie_hry : public ::testing::Test {
+protected:
+    void SetUp() override {
+        hra_pripravena();
+        for (int k = 0; k < 256; ++k) keys[k] = pressed[k] = hold[k] = false;
+    }
+    void TearDown() override { Close_Window(); }
+
+    // One frame of input: exactly these keys are down, the dispatcher runs, released keys lose
+    // their marks. Returns what the frame printed.
+    static std::string snimka(std::initializer_list<int> dole) {
+        for (bool& k : keys) k = false;
+        for (int k : dole) keys[k] = true;
+        testing::internal::CaptureStdout();
+        Klavesnica_ovladanie();
+        Free_Keys();
+        return testing::internal::GetCapturedStdout();
+    }
+    static std::string stlac(int k) {
+        std::string out = snimka({k});
+        return out + snimka({});
+    }
+};
+
+TEST_F(Ovladanie_hry, TheTableHoldsEveryBindingWithItsKeyAndTheOffOnesDisabled) {
+    const C_Ovladanie& z = Ovladanie.Game[O_Game_zmena_rychlosti];
+    EXPECT_EQ(z.key, 'Z');
+    EXPECT_STREQ(z.nazov, "Zmena rychlosti");
+    EXPECT_TRUE(z.active);
+    EXPECT_TRUE(Ovladanie.Hrac[O_Hrac_dopredu].hold_accept);
+    EXPECT_EQ(Ovladanie.Hrac[O_Hrac_dopredu].key, HORE);
+    EXPECT_FALSE(Ovladanie.Hrac[O_Hrac_zoom_in].active);  // created, then switched off
+    EXPECT_STREQ(Ovladanie.Hrac[O_Hrac_zoom_in].nazov, "Priblizenie");
+    EXPECT_FALSE(Ovladanie.Vojna[O_Vojna_emergency_delete].active);
+    EXPECT_FALSE(Ovladanie.System[O_System_LIGHTS_W].active);  // never created
+    EXPECT_EQ(Ovladanie.System[O_System_LIGHTS_W].key, 0);
+    EXPECT_EQ(Ovladanie.Vojna[O_Vojna_oznac_vojensku_skupinu_10].key, '0');
+    EXPECT_EQ(Ovladanie.Vojna[O_Vojna_oznac_vojensku_skupinu_1 + 2].key, '3');
+    EXPECT_STREQ(Ovladanie.Vojna[O_Vojna_oznac_vojensku_skupinu_10].nazov, "oznac skupinu 10");
+
+    EXPECT_STREQ(return_key_text(ESC), "ESC");
+    EXPECT_STREQ(return_key_text(SPACE), "Medzernik");
+    EXPECT_STREQ(return_key_text(VLAVO), "Sipka Dolava");
+    EXPECT_STREQ(return_key_text('7'), "7");
+    EXPECT_STREQ(return_key_text('Q'), "Q");
+    EXPECT_STREQ(return_key_text(122), "F11");
+    EXPECT_STREQ(return_key_text(112), "(Nepoznam)");  // F1 has no name
+    EXPECT_STREQ(return_key_text(-5), "(Nepoznam)");
+}
+
+TEST_F(Ovladanie_hry, SpaceInTheBuildListChoosesTheBuildingNotTheObjectWindow) {
+    stlac('B');
+    ASSERT_TRUE(B_show_building_list);
+    stlac('S');
+    stlac('S');  // type 3, at the view centre (100, 103)
+    stlac(SPACE);
+    EXPECT_TRUE(B_setting_position);
+    EXPECT_FALSE(B_show_building_list);
+    EXPECT_FALSE(O_open_window);
+    EXPECT_EQ(strategy.typ_budovy, 3);
+    EXPECT_EQ(strategy.setting_position_x(), 100);
+    EXPECT_EQ(strategy.setting_position_y(), 103);
+
+    // D moves the building right on screen, which is toward smaller x; W away from the viewer.
+    stlac('D');
+    stlac('W');
+    EXPECT_EQ(strategy.setting_position_x(), 99);
+    EXPECT_EQ(strategy.setting_position_y(), 104);
+    // Esc closes the windows but placement goes on; X ends it.
+    stlac(ESC);
+    EXPECT_TRUE(B_setting_position);
+    EXPECT_FALSE(Herne_Menu.is_active());
+    EXPECT_EQ(stlac('X'), "canceled\n");
+    EXPECT_FALSE(B_setting_position);
+}
+
+TEST_F(Ovladanie_hry, ConfirmingPlacesTheBuildingOrStaysOnAnOccupiedSite) {
+    stlac('B');
+    for (int i = 0; i < 8; ++i) stlac('S');  // the well
+    ASSERT_EQ(B_showing_to_id, S_L::studna);
+    stlac(SPACE);
+    // Onto the main building: occupied, placement goes on with the error pending.
+    for (int i = 0; i < 3; ++i) stlac('S');
+    stlac(SPACE);
+    EXPECT_TRUE(B_setting_position);
+    EXPECT_EQ(strategy.last_error_active, S_L::E_neda_sa_tam_stavat);
+    stlac('W');
+    stlac(SPACE);
+    EXPECT_FALSE(B_setting_position);
+    EXPECT_EQ(strategy.budova_typ(100, 101), S_L::studna);
+    EXPECT_EQ(strategy.budova_percenta(100, 101), 1);
+}
+
+TEST_F(Ovladanie_hry, HoldingTheSpeedKeyFiresOnceAndKeepsTheCameraStill) {
+    const float y0 = Camera_y();
+    snimka({'Z'});
+    EXPECT_FLOAT_EQ(zrychlenie, 0.1f);
+    for (int i = 0; i < 3; ++i) snimka({'Z', HORE});  // Z held: the scan ends at Z every frame
+    EXPECT_FLOAT_EQ(zrychlenie, 0.1f);
+    EXPECT_FLOAT_EQ(Camera_y(), y0);
+    for (int i = 0; i < 3; ++i) snimka({HORE});  // released: the arrow moves 0.1 a frame
+    EXPECT_NEAR(Camera_y(), y0 + 0.3f, 1e-4);
+    EXPECT_NEAR(moja_vnutorna_mys.y, Camera_y() + Camera_z(), 1e-4);
+    stlac('Z');
+    stlac('Z');
+    EXPECT_FLOAT_EQ(zrychlenie, 1.0f);  // 0.1 -> 0.01 -> 1.0
+    stlac('M');
+    EXPECT_TRUE(cas_mesiace);
+    stlac('M');
+    EXPECT_FALSE(cas_mesiace);
+}
+
+TEST_F(Ovladanie_hry, HoldingEscOpensTheInGameMenuOnceAndItsKeysThenDriveIt) {
+    snimka({ESC});
+    snimka({ESC});
+    snimka({ESC});
+    EXPECT_TRUE(Herne_Menu.is_active());
+    EXPECT_FALSE(Game.is_running());
+    snimka({});
+    stlac('S');
+    stlac('S');
+    stlac('S');  // no wrapping past "Koniec Hry"
+    EXPECT_EQ(Herne_Menu.get_choosed(), 2);
+    stlac('W');
+    stlac('W');
+    stlac(SPACE);  // "Pokracuj"
+    EXPECT_FALSE(Herne_Menu.is_active());
+    EXPECT_TRUE(Game.is_running());
+}
+
+TEST_F(Ovladanie_hry, ControlsHelpTakesOnlyItsOwnEsc) {
+    Menu.open();
+    Game.Stop();
+    stlac('S');
+    stlac('S');
+    stlac('S');  // "Ovladanie"
+    stlac(SPACE);
+    ASSERT_TRUE(Ovladanie_Info_Window);
+    const int vybrane = Menu.get_choosed();
+    stlac('S');  // the menu does not move under the help
+    EXPECT_EQ(Menu.get_choosed(), vybrane);
+    stlac(ESC);
+    EXPECT_FALSE(Ovladanie_Info_Window);
+    EXPECT_TRUE(Menu.is_active());
+    stlac('S');
+    EXPECT_EQ(Menu.get_choosed(), vybrane + 1);
+}
+
+TEST_F(Ovladanie_hry, BuildListAndOverviewTabsWrap) {
+    stlac('B');
+    stlac('W');
+    EXPECT_EQ(B_showing_to_id, strategy.get_last_building() - 1);
+    stlac('S');
+    EXPECT_EQ(B_showing_to_id, 1);
+    stlac(ESC);
+    EXPECT_FALSE(B_show_building_list);
+
+    stlac('H');
+    EXPECT_TRUE(H_hlavna_budova && H_suroviny && !H_budovy && !H_ludia);
+    stlac('A');
+    EXPECT_EQ(HB_list, 2);
+    EXPECT_TRUE(H_ludia && !H_suroviny);
+    stlac('D');
+    EXPECT_EQ(HB_list, 0);
+    EXPECT_TRUE(H_suroviny);
+    stlac('W');
+    EXPECT_EQ(H_showing_list, 0);  // not below the first page
+    stlac('S');
+    stlac('S');
+    EXPECT_EQ(H_showing_list, 2);
+
+    // Reopened after leaving it on the people tab: resources shown, the tab number kept.
+    stlac('A');
+    stlac(ESC);
+    stlac('H');
+    EXPECT_TRUE(H_suroviny && !H_ludia);
+    EXPECT_EQ(HB_list, 2);
+    stlac('D');
+    EXPECT_EQ(HB_list, 0);
+    EXPECT_EQ(H_showing_list, 2);  // the page survives tabs and closing
+}
+
+TEST_F(Ovladanie_hry, SpaceOpensTheObjectUnderTheViewCentreOrClosesEverything) {
+    Camera.Position.y = 95.0f;
+    Camera_forward();  // view centre (100, 100.1): the main building
+    EXPECT_EQ(stlac(SPACE), "winow opened\n");
+    EXPECT_TRUE(O_open_window && I_Informacie_O_Budove);
+    EXPECT_EQ(O_open_window_object_id, strategy.point_id_of_objekt(100, 100));
+
+    // U upgrades the building of the open window (the main building has one level only).
+    stlac('U');
+    EXPECT_EQ(strategy.budova_level(O_open_window_object_id), 1);
+    stlac(ESC);
+    EXPECT_FALSE(O_open_window || I_Informacie_O_Budove);
+    EXPECT_EQ(O_open_window_object_id, -1);
+
+    Camera_forward();
+    Camera_forward();
+    Camera_forward();
+    Camera_forward();
+    Camera_forward();
+    Camera_forward();  // (100, 100.7) rounds to the empty tile 101
+    B_show_building_list = true;
+    Open_Window_of_object(-1);
+    EXPECT_FALSE(B_show_building_list);
+    EXPECT_EQ(stlac(SPACE), "window closed\n");
+    EXPECT_FALSE(O_open_window);
+}
+
+TEST_F(Ovladanie_hry, DuringAWarEscClearsTheSelectionBeforeAnyWindow) {
+    je_vojna = true;
+    O_open_window = I_Informacie_O_Budove = true;
+    O_open_window_object_id = 0;
+    V_oznacena_skupina_object_id = 4;
+    stlac(ESC);
+    EXPECT_EQ(V_oznacena_skupina_object_id, -1);
+    EXPECT_TRUE(O_open_window);
+    EXPECT_FALSE(Herne_Menu.is_active());
+    stlac('B');  // the game keys are off during a war
+    EXPECT_FALSE(B_show_building_list);
+    stlac(ESC);  // the window's own Esc comes after the war keys
+    EXPECT_TRUE(O_open_window);
+}
+
+TEST_F(Ovladanie_hry, GroupKeysSelectTheLivingGroupOfTheirSlot) {
+    je_vojna = true;
+    S_L& w = strategy;
+    auto& hrac = w.id_owner[S_L::id_player];
+    // Slot 0 holds group 5 alive, slot 1 group 6 destroyed, slot 2 nothing.
+    hrac.skupina[0] = 5;
+    hrac.skupina[1] = 6;
+    hrac.skupina[2] = -1;
+    hrac.skupina_last_id = 3;
+    w.vojenska_skupina_last_id = 7;
+    w.vojenska_skupina[5].dead_status = false;
+    w.vojenska_skupina[6].dead_status = true;
+    w.owner = S_L::id_nepriatel;  // the keys act for the player whoever was current
+    stlac('1');
+    EXPECT_EQ(V_oznacena_skupina_object_id, 5);
+    EXPECT_EQ(w.owner, S_L::id_player);
+    stlac('2');
+    EXPECT_EQ(V_oznacena_skupina_object_id, -1);
+    stlac('3');
+    EXPECT_EQ(V_oznacena_skupina_object_id, -1);
+    stlac(SPACE);  // nothing selected: no order
+    EXPECT_EQ(V_oznacena_skupina_object_id, -1);
+
+    // A selected group that has died since loses the selection on Space.
+    stlac('1');
+    w.vojenska_skupina[5].dead_status = true;
+    stlac(SPACE);
+    EXPECT_EQ(V_oznacena_skupina_object_id, -1);
+}
+
+TEST_F(Ovladanie_hry, BarracksWindowOpensOnlyWithABarracksAndItsTabsWrap) {
+    stlac('K');
+    EXPECT_FALSE(K_kasaren);  // no barracks: nothing opens
+    strategy.KASAREN_ID = strategy.point_id_of_objekt(100, 100);
+    stlac('K');
+    ASSERT_TRUE(K_kasaren && Menu_Kasaren.is_active());
+    EXPECT_EQ(Menu_Kasaren.get_choosed(), 0);
+    EXPECT_TRUE(Menu_Kasaren_Skupiny.is_active());
+    stlac('A');  // from "Skupiny" back to "Veze": the tabs wrap
+    EXPECT_EQ(Menu_Kasaren.get_choosed(), 2);
+    EXPECT_TRUE(Menu_Kasaren_Veze.is_active());
+    EXPECT_FALSE(Menu_Kasaren_Skupiny.is_active() || Menu_Kasaren_Skupiny_Dopln.is_active());
+    stlac('D');
+    stlac('D');
+    EXPECT_TRUE(Menu_Kasaren_Skupiny_Dopln.is_active());
+    // The sub-menu keys move the "Dopln" list, which does not wrap.
+    stlac('W');
+    EXPECT_EQ(Menu_Kasaren_Skupiny_Dopln.get_choosed(), 0);
+    stlac('S');
+    stlac('S');
+    stlac('S');
+    EXPECT_EQ(Menu_Kasaren_Skupiny_Dopln.get_choosed(), 3);
+    // Esc closes the barracks window only (the game keys are off while it is open).
+    stlac(ESC);
+    EXPECT_FALSE(K_kasaren || Menu_Kasaren.is_active());
+    EXPECT_FALSE(Herne_Menu.is_active());
+    // Reopened, it shows the tab chosen before.
+    stlac('K');
+    EXPECT_EQ(Menu_Kasaren.get_choosed(), 1);
+    EXPECT_TRUE(Menu_Kasaren_Skupiny_Dopln.is_active());
+}
+
+TEST(BarracksMenus, LabelsAndWrapping) {
+    testing::internal::CaptureStdout();
+    Vytvor_Menu();
+    testing::internal::GetCapturedStdout();
+    EXPECT_EQ(Menu_Kasaren_Skupiny.return_count_of_buttons(), 12);
+    EXPECT_STREQ(Menu_Kasaren_Skupiny.return_Button_Text(4), "sermiari kozenna zbroj");
+    EXPECT_STREQ(Menu_Kasaren_Skupiny.return_Button_Text(11), "lukostrelci tazka zbroj");
+    EXPECT_STREQ(Menu_Kasaren_Skupiny_Dopln.return_Button_Text(9), "skupina 10");
+    EXPECT_STREQ(Menu_Kasaren_Veze.return_Button_Text(0), "lukostrelci");
+    EXPECT_FALSE(Menu_Kasaren.is_active());
+    Menu_Kasaren.next_Button();
+    Menu_Kasaren.next_Button();
+    EXPECT_TRUE(Menu_Kasaren.next_Button());  // "Veze" -> "Skupiny"
+    EXPECT_EQ(Menu_Kasaren.get_choosed(), 0);
+    for (int i = 0; i < 12; ++i) Menu_Kasaren_Skupiny.next_Button();
+    EXPECT_EQ(Menu_Kasaren_Skupiny.get_choosed(), 11);  // stops at the last
+}
+
+}  // namespace
