@@ -15,7 +15,9 @@
 #include "INIT.h"
 #include "Klavesnica.h"
 #include "Menu.h"
+#include "Ovladanie.h"
 #include "Strategy_library.h"
+#include "Write_to_screen.h"
 #include "functions.h"
 #include "logo.h"
 #include "objloader.h"
@@ -95,6 +97,7 @@ bool InitGL() {
     strategy.nacitaj_mesh = nacitaj_mesh_do_registra;
     game_hooks.hodiny_ms = hodiny_od_startu;
     game_hooks.otvor_koniec_hry = otvor_koniec_hry;
+    game_hooks.klavesnica = Klavesnica_ovladanie;
     strategy.Set_all();
 
     if (!initTexture()) {
@@ -115,6 +118,11 @@ void Start_shaderov() {
 }
 
 void DrawScene() {
+    Kresli_svet();
+    Write_to_out_screen();
+}
+
+void Kresli_svet() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     SettingMatrix();
     if ((Menu.is_active() || Herne_Menu.is_active() || EndGameInfoMenu.is_active()) &&
@@ -125,7 +133,6 @@ void DrawScene() {
     glUseProgram(programID);
     SendMatrixToGLSL();
     Draw_points();
-    // The screen texts (status line, menus, windows) come after the world.
 }
 
 void Hlavna_slucka() {

@@ -38,7 +38,10 @@ void Start_shaderov();
 // Runs frames until Exit.
 void Hlavna_slucka();
 
+// The frame's drawing: the scene, then the text layer (Write_to_out_screen).
 void DrawScene();
+// The scene without the text layer: clear, camera matrices, the logos over the menus, the world.
+void Kresli_svet();
 void kill_and_clear();
 
 // True once the window's context and the scene program exist: uniform uploads and buffers need

@@ -1,0 +1,335 @@
+// The information screens without a GL context: every glyph the text layer draws is recorded with
+// its position and colour, and the tests read the screen back line by line.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <string>
+#include <vector>
+
+#include "Camera.h"
+#include "Color.h"
+#include "Font3.h"
+#include "Game.h"
+#include "Hra_Ovladanie.h"
+#include "Menu.h"
+#include "OpenGL3_3.h"
+#include "Ovladanie.h"
+#include "Strategy_library.h"
+#include "Write_to_screen.h"
+#include "hra_pripravena.h"
+
+using Strategy_library::S_L;
+
+namespace {
+
+struct Znak {
+    char c;
+    float x, y;
+    char farba;  // w l c g b r G y, '?' for anything else
+};
+std::vector<Znak> obrazovka;
+char znak_glyfu[256];
+
+char farba_teraz() {
+    const S_override& f = aktualna_farba;
+    struct {
+        float r, g, b;
+        char k;
+    } const mena[] = {{1, 1, 1, 'w'}, {1, 0, 1, 'l'}, {0, 1, 1, 'c'}, {0.1f, 0.1f, 0.1f, 'g'},
+                      {0, 0, 1, 'b'}, {1, 0, 0, 'r'}, {0, 1, 0, 'G'}, {1, 1, 0, 'y'}};
+    for (const auto& m : mena)
+        if (f.zapnuty && f.r == m.r && f.g == m.g && f.b == m.b) return m.k;
+    return '?';
+}
+
+void zaznam(int i) {
+    const glm::vec4 o = Font::Model * glm::vec4(0, 0, 0, 1);
+    obrazovka.push_back({znak_glyfu[i], o.x, o.y, farba_teraz()});
+}
+
+class Obrazovky : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        Window.X = 1920, Window.Y = 1080;
+        testing::internal::CaptureStdout();
+        BuildFont();
+        testing::internal::GetCapturedStdout();
+        for (int c = 0; c < 256; ++c)
+            if (c == ' ' || Return_Font(c) || c == 'Q') znak_glyfu[Return_Font(c)] = static_cast<char>(c);
+    }
+    void SetUp() override {
+        for (int i = 0; i <= Font::LAST_FONT; ++i) Font::font_loaded[i] = true;
+        kresli_glyf = zaznam;
+        hra_pripravena();
+    }
+    void TearDown() override { kresli_glyf = kresli_glyf_gl; }
+
+    static void nakresli() {
+        obrazovka.clear();
+        testing::internal::CaptureStdout();
+        Write_to_out_screen();
+        testing::internal::GetCapturedStdout();
+    }
+    // The text of the line at height y between x_od and x_do, blanks where cells are empty; with
+    // `farby` the colour letter of each cell instead.
+    static std::string riadok(float y, float x_od = 0, float x_do = 1e9f, bool farby = false) {
+        std::vector<Znak> z;
+        for (const Znak& g : obrazovka)
+            if (g.y == y && g.x >= x_od && g.x < x_do) z.push_back(g);
+        std::sort(z.begin(), z.end(), [](const Znak& a, const Znak& b) { return a.x < b.x; });
+        std::string s;
+        for (size_t i = 0; i < z.size(); ++i) {
+            if (i > 0) s.append(static_cast<size_t>((z[i].x - z[i - 1].x) / scalef + 0.5f) - 1, ' ');
+            s += farby ? z[i].farba : z[i].c;
+        }
+        return s;
+    }
+    // Every line of the screen from the bottom up (lines of several windows at one height merge).
+    static std::vector<std::string> riadky() {
+        std::map<float, bool> vysky;
+        for (const Znak& g : obrazovka) vysky[g.y] = true;
+        std::vector<std::string> v;
+        for (const auto& [y, _] : vysky) v.push_back(riadok(y));
+        return v;
+    }
+    static bool ukazuje(const std::string& text) {
+        for (const std::string& r : riadky())
+            if (r.find(text) != std::string::npos) return true;
+        return false;
+    }
+    // Height of the lowest line holding `text` between x_od and x_do; -1 when none.
+    static float vyska(const std::string& text, float x_od = 0, float x_do = 1e9f) {
+        std::map<float, bool> vysky;
+        for (const Znak& g : obrazovka) vysky[g.y] = true;
+        for (const auto& [y, _] : vysky)
+            if (riadok(y, x_od, x_do).find(text) != std::string::npos) return y;
+        return -1;
+    }
+    static const float s;
+};
+const float Obrazovky::s = 19.0f;
+
+TEST_F(Obrazovky, TitleMenuAndButtonColours) {
+    Game.running = false;
+    Menu.open();
+    nakresli();
+    // Lines go up from the bottom: the title two lines up, then "Menu" and its buttons.
+    EXPECT_EQ(riadok(2 * s), "VARNHOLD");
+    EXPECT_EQ(riadok(2 * s, 0, 1e9f, true), "GGGGGGGG");
+    EXPECT_EQ(riadok(5 * s), "MENU");
+    EXPECT_EQ(riadok(6 * s), "");
+    EXPECT_EQ(riadok(7 * s), "NOVA HRA");
+    EXPECT_EQ(riadok(7 * s, 0, 1e9f, true), "cccc ccc");  // chosen
+    EXPECT_EQ(riadok(8 * s, 0, 1e9f, true), "ggggggg ggg");  // "Nacitaj Hru" is unavailable
+    EXPECT_EQ(riadok(11 * s), "UKONCI HRU");
+    Menu.next_Button();  // chosen and unavailable: blue
+    nakresli();
+    EXPECT_EQ(riadok(8 * s, 0, 1e9f, true), "bbbbbbb bbb");
+    EXPECT_EQ(riadok(7 * s, 0, 1e9f, true), "wwww www");
+}
+
+TEST_F(Obrazovky, StatusLineShowsRankBuildingUnderThePointerAndDate) {
+    strategy.set_owner(S_L::id_player);
+    strategy.nastav_typ_budovy(S_L::studna);
+    strategy.nastav_poziciu_stavanej_budovy(100, 103);
+    ASSERT_FALSE(strategy.postav());
+    nakresli();
+    EXPECT_EQ(riadok(2 * s), "PRIVILEGIA ZIADNE");
+    EXPECT_EQ(riadok(2 * s, 0, 1e9f, true), "wwwwwwwwww llllll");
+    EXPECT_EQ(riadok(4 * s), "STUDNA  1.LVL 1");  // the percent sign has no glyph
+    EXPECT_EQ(riadok(6 * s), "1. FEBRUAR (2) 1");
+    strategy.objekt[strategy.point_id_of_objekt(100, 103)].percenta = 100;
+    nakresli();
+    EXPECT_EQ(riadok(4 * s), "STUDNA  1.LVL");
+}
+
+TEST_F(Obrazovky, ResourcesTabPagesAndUnits) {
+    Otvor_Okno_Hlavna_budova();
+    auto& hrac = strategy.id_owner[S_L::id_player];
+    hrac.surovina[S_L::drevo].mam = 25000;
+    hrac.surovina[S_L::kamen].mam = 10000;
+    hrac.surovina[S_L::hlina].bilancia = -3;
+    nakresli();
+    const float x = 1920 / 4;
+    EXPECT_EQ(riadok(vyska("KAPACITA"), x), "KAPACITA 5000");
+    const float y_drevo = vyska("DREVO");
+    EXPECT_EQ(riadok(y_drevo, x), "DREVO" + std::string(10, ' ') + "POCET 2 T" + std::string(6, ' ') +
+                                      "VYROBENE 0" + std::string(5, ' ') + "POUZITE 0" +
+                                      std::string(6, ' ') + "BILANCIA  0");
+    EXPECT_TRUE(ukazuje("KAMEN" + std::string(10, ' ') + "POCET 10000"));
+    // A negative balance colours the four labels red; the values stay lila.
+    const std::string farby = riadok(vyska("HLINA"), x, 1e9f, true);
+    EXPECT_EQ(farby, "wwwww" + std::string(10, ' ') + "rrrrr lll" + std::string(6, ' ') + "rrrrrrrr l" +
+                         std::string(5, ' ') + "rrrrrrr l" + std::string(6, ' ') + "rrrrrrrr  ll");
+    EXPECT_TRUE(ukazuje("TEPLE OBLECENIE"));
+    EXPECT_FALSE(ukazuje("JABLKO"));
+
+    Okno_HB_dalsia_strana_action();  // page 1: only the apples
+    nakresli();
+    EXPECT_TRUE(ukazuje("JABLKO"));
+    EXPECT_FALSE(ukazuje("DREVO"));
+    Okno_HB_dalsia_strana_action();  // page 2 does not exist: back to page 0 in the same frame
+    nakresli();
+    EXPECT_EQ(H_showing_list, 0);
+    EXPECT_TRUE(ukazuje("DREVO"));
+}
+
+TEST_F(Obrazovky, BuildingAndPeopleTabs) {
+    Otvor_Okno_Hlavna_budova();
+    Okno_HB_doprava_action();
+    nakresli();
+    EXPECT_TRUE(ukazuje("HLAVNA BUDOVA 1"));
+    EXPECT_TRUE(ukazuje("ZBERAC DREVA 0"));
+    EXPECT_FALSE(ukazuje("PALISADA"));  // type 25 is on the second page
+    Okno_HB_doprava_action();
+    nakresli();
+    // '=' has no glyph and takes no cell.
+    EXPECT_TRUE(ukazuje("LUDIA 30  MUZ 15 + ZENA 15 + DETI 0"));
+    EXPECT_TRUE(ukazuje("DETI 0 CHLAPEC 0 + DIEVCATA0"));
+    EXPECT_TRUE(ukazuje("STAVBARI 5"));
+    EXPECT_TRUE(ukazuje("MRTVOLA 0"));
+    // The last line of the tab stands highest.
+    EXPECT_GT(vyska("ZOMRELO MUZOV"), vyska("ZOMRELO ZIEN"));
+}
+
+TEST_F(Obrazovky, EndOfGameReportCountsTheYearsOfRule) {
+    Game.running = false;
+    EndGameInfoMenu.open();
+    const struct {
+        int rok;
+        const char* text;
+    } pripady[] = {{3, "TVOJA VLADA TRVALA 2 ROKY"}, {1, "TVOJA VLADA TRVALA 0 ROKOV"},
+                   {2, "TVOJA VLADA TRVALA 1 ROK"}, {7, "TVOJA VLADA TRVALA 6 ROKOV"}};
+    for (const auto& p : pripady) {
+        strategy.time.rok = p.rok;
+        nakresli();
+        EXPECT_TRUE(ukazuje(p.text)) << p.rok;
+    }
+    EXPECT_TRUE(ukazuje("ZISKAL SI PRIVILEGIA ZIADNE"));
+    EXPECT_TRUE(ukazuje("ZATVORIT"));
+    EXPECT_LT(vyska("KONIEC HRY"), vyska("ZATVORIT"));
+}
+
+TEST_F(Obrazovky, ObjectWindowWithoutAnObjectClosesEverything) {
+    O_open_window = true;
+    O_open_window_object_id = -1;
+    B_show_building_list = H_hlavna_budova = K_kasaren = true;
+    nakresli();
+    EXPECT_FALSE(O_open_window || B_show_building_list || H_hlavna_budova || K_kasaren);
+    EXPECT_FALSE(ukazuje("TREBA NA POSTAVENIE"));
+    EXPECT_FALSE(ukazuje("KAPACITA"));
+    EXPECT_TRUE(ukazuje("FEBRUAR"));  // what came before is drawn
+}
+
+TEST_F(Obrazovky, BuildingWindowListsOutputsInputsAndTheNextLevel) {
+    strategy.set_owner(S_L::id_player);
+    strategy.pridaj_budovu(100, 103, 0.0f, S_L::pekaren, 1);
+    Open_Window_of_object(strategy.point_id_of_objekt(100, 103));
+    nakresli();
+    EXPECT_TRUE(ukazuje("PEKAREN - BUDOVA"));
+    EXPECT_TRUE(ukazuje("1. LEVEL 100. PERCENT"));
+    EXPECT_TRUE(ukazuje("0  / 1 LUDI (4)"));
+    EXPECT_TRUE(ukazuje("CHLIEB 30"));
+    EXPECT_GT(vyska("POTREBUJE"), vyska("CHLIEB 30"));
+    EXPECT_TRUE(ukazuje("VODA 3"));
+    EXPECT_TRUE(ukazuje("DALSI LEVEL (U)"));
+    EXPECT_TRUE(ukazuje("TEHLA 70"));
+
+    strategy.pridaj_budovu(101, 103, 0.0f, S_L::drevena_brana, 1);
+    Open_Window_of_object(strategy.point_id_of_objekt(101, 103));
+    nakresli();
+    EXPECT_TRUE(ukazuje("DALSI LEVEL  MAXIMALNY LEVEL"));
+    EXPECT_TRUE(ukazuje("ZATVORENA (O)"));
+    EXPECT_TRUE(ukazuje("0  / 0 LUDI"));
+    EXPECT_FALSE(ukazuje("LUDI ("));
+}
+
+TEST_F(Obrazovky, BuildListShowsThePageOfTheListedTypeAndItsCost) {
+    B_show_building_list = true;
+    B_showing_to_id = S_L::drevena_palisada;
+    nakresli();
+    EXPECT_EQ(H_showing_list, 1);
+    EXPECT_TRUE(ukazuje("PALISADA"));
+    EXPECT_FALSE(ukazuje("ZBERAC DREVA"));
+    EXPECT_TRUE(ukazuje("NEMAS DOSTATOCNE PRIVILEGIA"));
+    // Listed and not allowed: blue (the list stands left of the type's own column).
+    const float zoznam = 1920 / 3;
+    EXPECT_EQ(riadok(vyska("PALISADA", 0, zoznam), 0, zoznam, true), "bbbbbbbb");
+
+    B_showing_to_id = S_L::studna;
+    nakresli();
+    EXPECT_EQ(H_showing_list, 0);
+    EXPECT_TRUE(ukazuje("TREBA NA POSTAVENIE"));
+    EXPECT_TRUE(ukazuje("DREVO 2"));
+    EXPECT_EQ(riadok(vyska("STUDNA", 0, zoznam), 0, zoznam, true), "cccccc");
+    EXPECT_EQ(riadok(vyska("KASAREN", 0, zoznam), 0, zoznam, true), "ggggggg");
+    EXPECT_EQ(riadok(vyska("DOM", 0, zoznam), 0, zoznam, true), "www");
+}
+
+TEST_F(Obrazovky, ControlsHelpListsTheActiveBindingsBySection) {
+    Game.running = false;
+    Ovladanie_Info_Window = true;
+    nakresli();
+    EXPECT_TRUE(ukazuje("OVLADANIE"));
+    EXPECT_TRUE(ukazuje("ZATVOR NAPOVEDU OVLADANIA  ESC"));
+    EXPECT_TRUE(ukazuje("POHYB DOPREDU  SIPKA HORE"));
+    EXPECT_FALSE(ukazuje("PRIBLIZENIE"));  // switched off
+    EXPECT_TRUE(ukazuje("OZNAC VLASTNU VOJENSKU SKUPINU  CISLO SKUPINY (PRE SKUPINU 10 JE CISLO 0)"));
+    EXPECT_FALSE(ukazuje("OZNAC SKUPINU 2"));
+    EXPECT_FALSE(ukazuje("DELETE ATTACK"));
+    EXPECT_TRUE(ukazuje("OTVOR/ZATVOR BRANU NA KTORU UKAZUJES  G"));
+    EXPECT_LT(vyska("HRA"), vyska("UMIESTNOVANIE BUDOVY"));
+    Ovladanie_Info_Window = false;
+}
+
+TEST_F(Obrazovky, NoticesFoldTheLastDayNewestFirstAtTheTopOfTheScreen) {
+    EXPECT_STREQ(text_oznamu(S_L::I_nie_je_dost_ludi), "nie je dost ludi");
+    EXPECT_STREQ(text_oznamu(S_L::I_nema_pristup_k_hlavnej_budove), "nema pristup k hlavnej budove");
+    EXPECT_STREQ(text_oznamu(99), "");
+
+    // Three bakeries without workers, a mill without grain (its input), and a palisade that has
+    // no zone of its own but produces nothing.
+    strategy.set_owner(S_L::id_player);
+    auto& hrac = strategy.id_owner[S_L::id_player];
+    for (int i = 0; i < 3; ++i) strategy.pridaj_budovu(90 + i, 90, 0.0f, S_L::pekaren, 1);
+    strategy.pridaj_budovu(95, 90, 0.0f, S_L::drevena_palisada, 1);
+    const int mlyn = [&] {
+        strategy.pridaj_budovu(96, 90, 0.0f, S_L::mlyn, 1);
+        return strategy.point_id_of_objekt(96, 90);
+    }();
+    strategy.objekt[mlyn].je_ludi = 1;
+    hrac.surovina[S_L::obilie].mam = 0;
+    strategy.objekt[strategy.point_id_of_objekt(95, 90)].zona = -1;
+    strategy.kontroluj_prijem_denne();
+    S_oznam o[MAX_OZNAMOV];
+    ASSERT_EQ(zhrn_oznamy(o), 2);
+    EXPECT_STREQ(o[0].meno, "mlyn");
+    EXPECT_EQ(o[0].kod, S_L::I_nema_dost_surovin);
+    EXPECT_EQ(o[1].pocet, 3);
+
+    // Each day starts an empty list: yesterday's notices do not pile up.
+    strategy.kontroluj_prijem_denne();
+    EXPECT_EQ(strategy.informacie_last_integer, 3);
+
+    nakresli();
+    const float hore = oznamy_y();
+    EXPECT_EQ(riadok(hore), "MLYN - NEMA DOST SUROVIN");
+    EXPECT_EQ(riadok(hore - s), "PEKAREN - NIE JE DOST LUDI (3)");
+    // Above every other text of the busiest windows.
+    Otvor_Okno_Hlavna_budova();
+    Okno_HB_doprava_action();
+    Okno_HB_doprava_action();
+    nakresli();
+    float najvyssie = 0;
+    for (const Znak& z : obrazovka)
+        if (z.y < hore - s) najvyssie = std::max(najvyssie, z.y);
+    EXPECT_LT(najvyssie + s, hore - s);
+
+    // Seven kinds of notices: five lines.
+    for (int i = 0; i < 7; ++i) strategy.add_information(S_L::I_sklady_su_plne, strategy.budova_meno(1 + i));
+    EXPECT_EQ(zhrn_oznamy(o), MAX_OZNAMOV);
+    EXPECT_STREQ(o[0].meno, strategy.budova_meno(7));
+}
+
+}  // namespace
