@@ -1,7 +1,10 @@
-// Cost of the graphics: loading every model and glyph (budget: median at most 150 ms), and the
-// frame cost of the world pass over a full window of tiles against an empty clear-and-swap frame
-// in the same run. The frame benchmarks need a display (run through tests/e2e/with_xvfb.sh);
-// without one they are skipped with a message and only the loading is measured.
+// Cost of the graphics: loading every model and glyph (budget: median at most 150 ms), and in one
+// run the frame cost of an empty clear-and-swap frame, the world pass over a full window of tiles
+// without text, a town, and the country overview's people tab (the longest screen of text) over
+// the world. The text layer must allocate nothing per frame: every malloc of the process is
+// counted, and the people-tab frame reports the allocations and GPU buffers of its text layer.
+// The frame benchmarks need a display (run through tests/e2e/with_xvfb.sh); without one they are
+// skipped with a message and only the loading is measured.
 #include <benchmark/benchmark.h>
 
 #define GLFW_INCLUDE_NONE
@@ -20,11 +23,31 @@
 #include "Menu.h"
 #include "OpenGL3_3.h"
 #include "Strategy_library.h"
+#include "Write_to_screen.h"
+#include "Ovladanie.h"
 #include "objloader.h"
 #include "shader.h"
 
 // The one GL call needed here, declared alone: the game's headers take other GL 1.1 names.
 extern "C" void glFinish();
+
+// Every heap allocation of the process goes through these (operator new included).
+static long alokacie = 0;
+extern "C" void* __libc_malloc(std::size_t);
+extern "C" void* __libc_calloc(std::size_t, std::size_t);
+extern "C" void* __libc_realloc(void*, std::size_t);
+extern "C" void* malloc(std::size_t n) {
+    ++alokacie;
+    return __libc_malloc(n);
+}
+extern "C" void* calloc(std::size_t n, std::size_t m) {
+    ++alokacie;
+    return __libc_calloc(n, m);
+}
+extern "C" void* realloc(void* p, std::size_t n) {
+    ++alokacie;
+    return __libc_realloc(p, n);
+}
 
 using Strategy_library::S_L;
 
@@ -74,8 +97,9 @@ void BM_nacitanie_modelov_a_pisma(benchmark::State& state) {
     if (modely != 56 || glyfy != 42) state.SkipWithError("not every model and glyph loaded");
 }
 
+// One frame of the scene without its text layer.
 void snimka() {
-    DrawScene();
+    Kresli_svet();
     glfwSwapBuffers(window);
     glFinish();
 }
@@ -84,6 +108,47 @@ void snimka() {
 void BM_prazdna_snimka(benchmark::State& state) {
     Game.running = false;
     for (auto _ : state) snimka();
+}
+
+// The whole frame of a running game with the country overview on its people tab: the world, then
+// the status line, the date and the tab's twenty lines. The GL driver allocates inside its own
+// draw calls (for meshes as for glyphs); the text layer's own allocations are counted in one more
+// pass with the glyph draw call left out.
+void BM_snimka_prehladu_ludia(benchmark::State& state) {
+    Game.running = true;
+    Nastav_Camera();
+    Otvor_Okno_Hlavna_budova();
+    HB_list = 2;
+    H_suroviny = false;
+    H_ludia = true;
+    long snimky = 0, alokacie_ovladaca = 0, buffre_textu = 0, kreslenia_textu = 0;
+    for (auto _ : state) {
+        Kresli_svet();
+        const long a = alokacie;
+        const S_gl_statistika g = gl_statistika;
+        Write_to_out_screen();
+        alokacie_ovladaca += alokacie - a;
+        buffre_textu += gl_statistika.vytvorene_buffre - g.vytvorene_buffre;
+        kreslenia_textu += gl_statistika.kreslenia - g.kreslenia;
+        glfwSwapBuffers(window);
+        glFinish();
+        ++snimky;
+    }
+    kresli_glyf = [](int) {};
+    const long a = alokacie;
+    Write_to_out_screen();
+    const long alokacie_textu = alokacie - a;
+    kresli_glyf = kresli_glyf_gl;
+    Close_Window();
+    Game.running = false;
+    if (snimky > 0) {
+        state.counters["text_allocations_per_frame"] = static_cast<double>(alokacie_textu);
+        state.counters["text_buffers_per_frame"] = static_cast<double>(buffre_textu) / snimky;
+        state.counters["text_draws_per_frame"] = static_cast<double>(kreslenia_textu) / snimky;
+        state.counters["driver_allocations_per_frame"] =
+            static_cast<double>(alokacie_ovladaca) / snimky;
+    }
+    if (alokacie_textu != 0 || buffre_textu != 0) state.SkipWithError("the text layer allocates");
 }
 
 // A running game looking at its main building: the whole window of tiles is on the map. With
@@ -162,6 +227,10 @@ int main(int argc, char** argv) {
             ->Repetitions(5)
             ->ReportAggregatesOnly(true);
         benchmark::RegisterBenchmark("snimka_sveta_18x18", BM_snimka_sveta)
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(5)
+            ->ReportAggregatesOnly(true);
+        benchmark::RegisterBenchmark("snimka_prehladu_ludia", BM_snimka_prehladu_ludia)
             ->Unit(benchmark::kMillisecond)
             ->Repetitions(5)
             ->ReportAggregatesOnly(true);
