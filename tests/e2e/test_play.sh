@@ -1,0 +1,208 @@
+#!/bin/bash
+# A new player's first minutes with the real game under Xvfb, keys only: the main menu, a new
+# game, the status line and date, the country overview with its tabs and pages, the build list,
+# a well placed near the main building and built at speed, its notice, its information window and
+# upgrade, the in-game menu, the controls help, and leaving through "Ukonci Hru" with status 0.
+# Every screen is saved and its text is read back from the pixels (citaj_text); the console
+# lines are checked too.
+# Arguments: the varnhold binary, the data folder, a folder for screenshots, the empty-window
+# baseline binary (citaj_text is built beside it).
+set -u
+GAME="$(realpath "$1")"; DATA="$(realpath "$2")"; SHOTS="$3"; EMPTY="$(realpath "$4")"
+CITAJ="$(dirname "$EMPTY")/citaj_text"
+source "$(dirname "$0")/xvfb_lib.sh"
+mkdir -p "$SHOTS"
+WORK=$(mktemp -d)
+GPID=""
+cleanup() {
+    [ -n "$GPID" ] && { kill "$GPID" 2>/dev/null; wait "$GPID" 2>/dev/null; }
+    stop_xvfb
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+FAILED=0
+fail() { echo "FAIL: $*"; FAILED=1; }
+
+# 1280 x 1024: text cells of min(1024 / 50, 1280 / 100) = 12 pixels.
+W=1280; H=1024; S=12
+start_xvfb "${W}x${H}x24" || exit 1
+(cd "$DATA" && exec "$GAME") >"$WORK/game.out" 2>"$WORK/game.err" &
+GPID=$!
+
+# Waits until the console holds a line equal to TEXT that was not there before (at least COUNT
+# such lines); 0 when it came.
+wait_for_line() {
+    local text="$1" count="${2:-1}"
+    for _ in $(seq 1 300); do
+        [ "$(grep -cxF -- "$text" "$WORK/game.out")" -ge "$count" ] && return 0
+        kill -0 "$GPID" 2>/dev/null || return 1
+        sleep 0.1
+    done
+    return 1
+}
+key() {
+    for k in "$@"; do
+        xdotool key "$k"
+        sleep 0.35
+    done
+}
+shot() {
+    sleep 0.4
+    import -window root "$SHOTS/play_$1.png"
+    CURRENT="$SHOTS/play_$1.png"
+}
+# Reads N cells at window pixel (X, Y) (lower-left origin) of the current shot: "TEXT<TAB>COLOURS".
+read_at() { "$CITAJ" "$CURRENT" "$DATA" "$S" "$1" "$2" "$3"; }
+# Expects the text at (X, Y) to match the extended regular expression RE (anchored), and with a
+# fourth argument its colours to match that one.
+expect_at() {
+    local x="$1" y="$2" re="$3" colours="${4:-}" got
+    got="$(read_at "$x" "$y" $(((W - x) / S)))"
+    local text="${got%%$'\t'*}" farby="${got#*$'\t'}"
+    farby="${farby//./ }"  # an empty cell reads as '.'; the patterns write it as a blank
+    text="$(sed 's/ *$//' <<<"$text")"
+    if ! grep -qE "^${re}\$" <<<"$text"; then
+        fail "$(basename "$CURRENT") at ($x,$y): read '$text', expected /$re/"
+        return
+    fi
+    if [ -n "$colours" ] && ! grep -qE "^${colours}" <<<"$farby"; then
+        fail "$(basename "$CURRENT") at ($x,$y): colours '$farby', expected /$colours/"
+    fi
+}
+line() { echo $(($1 * S)); }  # height of the k-th line of the text layer
+
+wait_for_line "setting Fonts END " || { fail "the game did not reach its main menu"; exit 1; }
+sleep 1.5
+
+# --- the main menu: the title, "Menu" and the buttons, the first one chosen
+shot main_menu
+expect_at 100 "$(line 2)" "VARNHOLD" "GGGGGGGG"
+expect_at 100 "$(line 5)" "MENU"
+expect_at 100 "$(line 7)" "NOVA HRA" "cccc ccc"
+expect_at 100 "$(line 10)" "OVLADANIE" "wwwwwwwww"
+expect_at 100 "$(line 11)" "UKONCI HRU"
+key w  # no wrapping: still "Nova Hra"
+key space
+wait_for_line "Hra bezi " || fail "Nova Hra did not start the game"
+
+# --- the running game: rank, date
+shot new_game
+expect_at 100 "$(line 2)" "PRIVILEGIA ZIADNE" "wwwwwwwwww llllll"
+expect_at 100 "$(line 6)" " [0-9]{1,2}\. FEBRUAR \(2\) 1" " r+ r{7} r{3} r"
+
+# --- the country overview: three tabs, pages
+OX=$((W / 4)); OY=$((H / 20))
+key h
+shot overview_resources
+expect_at "$OX" $((OY + 3 * S)) "KAPACITA 5000" "wwwwwwww wwww"
+expect_at "$OX" $((OY + 4 * S)) "DREVO +POCET 100 +VYROBENE [0-9]+ +POUZITE [0-9]+ +BILANCIA +-?[0-9]+"
+key s
+shot overview_resources_page2
+expect_at "$OX" $((OY + 4 * S)) "JABLKO +POCET 100 .*"
+key s  # past the last page: back to the first
+shot overview_resources_page3
+expect_at "$OX" $((OY + 4 * S)) "DREVO +POCET 100 .*"
+key d
+shot overview_buildings
+expect_at "$OX" $((OY + 2 * S)) " ZBERAC DREVA 0"
+expect_at "$OX" $((OY + 22 * S)) " HLAVNA BUDOVA 1"
+key s
+shot overview_buildings_page2
+expect_at "$OX" $((OY + 2 * S)) " PALISADA 0"
+key d
+shot overview_people
+expect_at "$OX" $((OY + 2 * S)) "LUDIA 30  MUZ 15 \+ ZENA 15 \+ DETI 0" "wwwww ll  www ll w wwww ll w wwww l"
+expect_at "$OX" $((OY + 4 * S)) "STAVBARI 5"
+key d  # from the people tab back to resources
+shot overview_wrap
+expect_at "$OX" $((OY + 3 * S)) "KAPACITA 5000"
+key w w Escape
+
+# --- the build list: step to the well, choose it, place it at the view centre, confirm
+BX=$((W / 3)); BY=$((H / 4))
+key b
+shot build_list
+expect_at "$BX" $((BY + 2 * S)) "ZBERAC DREVA"
+expect_at 25 $((BY + 3 * S)) "ZBERAC DREVA" "cccccc ccccc"
+key s s s s s s s s
+shot build_list_well
+expect_at "$BX" $((BY + 2 * S)) "STUDNA"
+expect_at "$BX" $((BY + 4 * S)) "TREBA NA POSTAVENIE"
+expect_at "$BX" $((BY + 5 * S)) "DREVO 2" "wwwww l"
+expect_at 25 $((BY + 11 * S)) "STUDNA" "cccccc"
+key space
+shot placing_well
+key space
+shot well_started
+# Under construction: 1 % and 40 more each day (a day may pass before the shot).
+expect_at 100 "$(line 4)" "STUDNA  1\.LVL (1|41|81)" "rrrrrr  rrrrr r+"
+
+# --- speed 0.1 (days of half a second) until the well (40 % a day) stands, then 0.01 and back
+# to 1.0; the status line is read until the percent is gone.
+key z
+for _ in $(seq 1 40); do
+    shot well_building
+    [ "$(read_at 100 "$(line 4)" 20 | cut -f1 | sed 's/ *$//')" = "STUDNA  1.LVL" ] && break
+    sleep 0.2
+done
+key z z
+shot well_finished
+expect_at 100 "$(line 4)" "STUDNA  1\.LVL"
+# The well's water has nowhere to go until the month's store count: the notice at the top.
+expect_at 100 $((H - 2 * S)) "STUDNA - SKLADY SU PLNE" "yyyyyy y yyyyyy yy yyyy"
+
+# --- its information window, the upgrade
+key space
+wait_for_line "winow opened" || fail "Space on the well opened no window"
+shot well_window
+expect_at 100 "$(line 8)" "STUDNA - BUDOVA"
+expect_at 100 "$(line 9)" " 1\. LEVEL 100\. PERCENT"
+expect_at 100 "$(line 12)" "VODA 100" "wwww lll"
+expect_at 100 "$(line 14)" "DALSI LEVEL \(U\)"
+expect_at 100 "$(line 15)" "LOMOVYKAMEN 10"
+key u
+shot well_upgraded
+expect_at 100 "$(line 9)" " 2\. LEVEL (1|31)\. PERCENT"
+expect_at 100 "$(line 4)" "STUDNA  2\.LVL (1|31)"
+key Escape
+
+# --- the in-game menu: continue, then back to the main menu
+key Escape
+wait_for_line "Hra zastavena " 2 || fail "Esc did not stop the game"
+shot ingame_menu
+expect_at 100 "$(line 5)" "HERNE MENU"
+expect_at 100 "$(line 7)" "POKRACUJ" "cccccccc"
+expect_at 100 "$(line 9)" "KONIEC HRY"
+key space
+wait_for_line "Hra bezi " 2 || fail "Pokracuj did not resume the game"
+key Escape s s space
+shot back_in_main_menu
+expect_at 100 "$(line 5)" "MENU"
+
+# --- the controls help and back
+key s s s space
+shot controls_help
+expect_at 100 "$(line 5)" "OVLADANIE" "GGGGGGGGG"
+expect_at 100 "$(line 6)" "ZATVOR NAPOVEDU OVLADANIA  ESC"
+expect_at 100 "$(line 7)" "HRA" "ccc"
+expect_at 100 "$(line 8)" "AKTIVUJ HERNE MENU  ESC" "wwwwwww wwwww wwww  lll"
+key Escape
+shot help_closed
+expect_at 100 "$(line 10)" "OVLADANIE" "ccccccccc"
+
+# --- "Ukonci Hru" ends the process with status 0
+key s space
+for _ in $(seq 1 50); do kill -0 "$GPID" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$GPID" 2>/dev/null; then
+    fail "Ukonci Hru did not end the game"
+else
+    wait "$GPID"; rc=$?
+    [ "$rc" -eq 0 ] || fail "the game ended with status $rc"
+fi
+GPID=""
+
+for expected in "choosed Button : Pokracuj" "choosed Button : Koniec Hry" "choosed Button : Ukonci Hru"; do
+    grep -qxF "$expected" "$WORK/game.out" || fail "no console line '$expected'"
+done
+[ -s "$WORK/game.err" ] && { echo "stderr:"; cat "$WORK/game.err"; }
+exit $FAILED
