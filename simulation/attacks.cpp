@@ -13,6 +13,14 @@ namespace {
 constexpr int SKUPIN_V_ARMADE = 5;
 constexpr int VOJAKOV_V_SKUPINE = 10;
 
+// Makes the enemy the current owner; on failure prints `chyba` and gives the owner back.
+bool za_nepriatela(S_L& w, int povodny, const char* chyba) {
+    if (w.set_owner(S_L::id_nepriatel)) return true;
+    std::printf("%s", chyba);
+    w.set_owner(povodny);
+    return false;
+}
+
 }  // namespace
 
 void S_L::kontroluj_diplomaciu() {
@@ -66,11 +74,7 @@ bool S_L::vytvor_utok_prebuduj_armadu() {
             }
     }
     const int povodny = owner;
-    if (!set_owner(id_nepriatel)) {
-        std::printf("ERORR : prebuduj armadu : nemozne nastavit id vlastnika");
-        set_owner(povodny);
-        return false;
-    }
+    if (!za_nepriatela(*this, povodny, "ERORR : prebuduj armadu : nemozne nastavit id vlastnika")) return false;
     const bool povodne_zdroje = infinite_sources;
     infinite_sources = true;
     vojenska_skupina_vytvor_pocet = VOJAKOV_V_SKUPINE;
@@ -145,11 +149,7 @@ bool S_L::deploy_troops() {
         return false;
     }
     const int povodny = owner;
-    if (!set_owner(id_nepriatel)) {
-        std::printf("ERORR : deploy_troops : nemozne nastavit utocnika");
-        set_owner(povodny);
-        return false;
-    }
+    if (!za_nepriatela(*this, povodny, "ERORR : deploy_troops : nemozne nastavit utocnika")) return false;
     const S_owner& nep = id_owner[id_nepriatel];
     for (int i = 0; i < nep.skupina_last_id && i < MAX_SKUPIN_NA_VLASTNIKA; ++i) {
         const int g = nep.skupina[i];
@@ -184,11 +184,7 @@ void S_L::vojna_kontroluj_script() {
 
 void S_L::AI_attack_urcuj_pohyb_hladaj_branu() {
     if (!SYNCH_ZONING_CHANGE && AI_brana_x != -1) return;
-    if (!set_owner(id_nepriatel)) {
-        std::printf("HLADANIE BRANY OWNER SETTING FAIL ");
-        set_owner(id_player);
-        return;
-    }
+    if (!za_nepriatela(*this, id_player, "HLADANIE BRANY OWNER SETTING FAIL ")) return;
     const S_owner& hrac = id_owner[id_player];
     if (hrac.brana_last_id == 0) AI_neni_brana = true;
     if (hrac.hlavna_budova_last_id > 0) {

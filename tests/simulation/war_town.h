@@ -32,6 +32,18 @@ inline Strategy_library::S_clovek& clen(int g, int k) { return strategy.clovek[s
 // The group the player raised last, by its slot.
 inline int posledna_skupina() { return hrac().skupina[hrac().skupina_last_id - 1]; }
 
+// A new group of n new men of owner vl with the given weapon (and machine), placed on tile
+// (x, y) by its first order; its id.
+inline int skupina(int vl, int n, int zbran, int x, int y, int stroj = -1) {
+    strategy.set_owner(vl);
+    for (int i = 0; i < n; ++i) strategy.vytvor_clovek(vl, S_L::muz, 20, 100);
+    strategy.vojenska_skupina_vytvor_pocet = n;
+    const int g = strategy.vytvor_vojensku_skupinu(zbran, -1, stroj);
+    strategy.presun_vojensku_skupinu_na(g, x, y, -1);
+    strategy.set_owner(S_L::id_player);
+    return g;
+}
+
 // Number of times `co` occurs in `text`.
 inline int vyskyty(const std::string& text, const std::string& co) {
     int n = 0;

@@ -1,0 +1,190 @@
+// The player's army at the barracks: recruiting with its checks and armour grades, the new group
+// standing at its point at once, refilling, disbanding, the limits on groups and the burial of
+// the fallen after a battle, with the barracks count and the recount of the books.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "war_town.h"
+
+using namespace war_town;
+
+namespace {
+
+class Armada : public ::testing::Test {
+protected:
+    int kasaren = -1;
+    void SetUp() override {
+        ::testing::internal::CaptureStdout();
+        kasaren = vojnova_hra(120, 500);
+    }
+    void TearDown() override { ::testing::internal::GetCapturedStdout(); }
+    // Runs f and returns what it printed.
+    template <class F>
+    static std::string vystup(F f) {
+        ::testing::internal::GetCapturedStdout();
+        ::testing::internal::CaptureStdout();
+        f();
+        std::string text = ::testing::internal::GetCapturedStdout();
+        ::testing::internal::CaptureStdout();
+        return text;
+    }
+};
+
+TEST_F(Armada, RecruitingTakesExactlyTheArmsOrNothingAndTheGroupStandsAtItsPointAtOnce) {
+    S_owner& h = hrac();
+    const int volni = h.bez_prace_last_id;
+    h.surovina[S_L::kopija].mam = 19;
+    h.surovina[S_L::kozenne_brnenie].mam = 20;
+    EXPECT_FALSE(strategy.regrutuj(20, S_L::kopija, S_L::kozenne_brnenie, -1, true));
+    EXPECT_FALSE(strategy.regrutuj(volni + 1, S_L::mec, -1, -1, true));
+    EXPECT_TRUE(h.bez_prace_last_id == volni && h.skupina_last_id == 0 && h.surovina[S_L::kopija].mam == 19);
+
+    h.surovina[S_L::kopija].mam = 20;
+    ASSERT_TRUE(strategy.regrutuj(20, S_L::kopija, S_L::kozenne_brnenie, -1, true));
+    EXPECT_TRUE(h.surovina[S_L::kopija].mam == 0 && h.surovina[S_L::kozenne_brnenie].mam == 0);
+    h.surovina[S_L::kozenne_brnenie].mam = 100;
+    const int g = posledna_skupina();
+    // Slot 0's point lies inside the barracks: the group's object stands there, its men round it.
+    EXPECT_TRUE(sk(g).x == KX - 2 && sk(g).y == KY - 2 && !sk(g).moved && sk(g).xf == sk(g).x);
+    EXPECT_EQ(strategy.point_id_of_objekt(sk(g).x, sk(g).y), sk(g).objekt_id);
+    for (int k = 0; k < 20; ++k) EXPECT_FLOAT_EQ(clen(g, k).x, sk(g).x + clen(g, k).formation_x) << k;
+    EXPECT_EQ(strategy.objekt[kasaren].je_ludi, 20);
+
+    // The barracks buttons: its level times ten men, the armour by the grade (none for others).
+    const int brnenie[] = {-1, S_L::kozenne_brnenie, S_L::lahke_brnenie, S_L::tazke_brnenie, -1};
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_TRUE(strategy.regrutujSermiarov(i == 4 ? 7 : i)) << i;
+        const int s = posledna_skupina();
+        EXPECT_TRUE(sk(s).zoznam_vojakov_last_id == 10 && clen(s, 9).brnenie == brnenie[i]) << i;
+        EXPECT_TRUE(sk(s).x == h.vojenska_skupina[i + 1].x && sk(s).y == h.vojenska_skupina[i + 1].y) << i;
+    }
+    EXPECT_EQ(prepocet(), "");
+    // Health in percent of the listed men; a group listing nobody has none.
+    sk(g).dead = 5;
+    EXPECT_EQ(strategy.return_vojenska_skupina_percenta_zdravie(g), 75);
+    sk(g).zoznam_vojakov_last_id = sk(g).dead = 0;
+    EXPECT_EQ(strategy.return_vojenska_skupina_percenta_zdravie(g), 0);
+    // Without a barracks nobody is recruited, and no empty group is raised.
+    strategy.KASAREN_ID = -1;
+    EXPECT_FALSE(strategy.regrutujKopijnikov(0) || strategy.regrutujBaranidlo());
+    EXPECT_EQ(h.skupina_last_id, 6);
+}
+
+TEST_F(Armada, RefillFillsPlacesBeyondTheListAndHolesWithArmedMenWithoutArmour) {
+    S_owner& h = hrac();
+    // Raised with 20 places when only 15 men were free.
+    while (h.bez_prace_last_id > 15) {
+        strategy.vojenska_skupina_vytvor_pocet = std::min(100, h.bez_prace_last_id - 15);
+        strategy.vytvor_vojensku_skupinu(S_L::luk, -1, -1);
+    }
+    const int n = 20;
+    strategy.vojenska_skupina_vytvor_pocet = n;
+    const int g = strategy.vytvor_vojensku_skupinu(S_L::mec, S_L::tazke_brnenie, -1);
+    strategy.presun_vojensku_skupinu_na(g, h.vojenska_skupina[1].x, h.vojenska_skupina[1].y, 1);
+    EXPECT_EQ(vystup([&] { strategy.vojenska_skupina_dopln(g); }), "doplnovanie chyba 5 \ndoplnovanie nedostatokludi");
+    for (int i = 0; i < 6; ++i) strategy.vytvor_clovek(S_L::id_player, S_L::muz, 20, 100);
+    const int tazke = h.surovina[S_L::tazke_brnenie].mam;
+    std::string text = vystup([&] { strategy.vojenska_skupina_dopln(g); });
+    EXPECT_EQ(vyskyty(text, "pridany clovek "), 5);
+    EXPECT_NE(text.find("koncim doplnovanie last clen " + std::to_string(n) + "\n"), std::string::npos);
+    EXPECT_TRUE(sk(g).zoznam_vojakov_last_id == n && sk(g).dead == 0 && h.surovina[S_L::tazke_brnenie].mam == tazke);
+    EXPECT_TRUE(clen(g, n - 1).zbran == S_L::mec && clen(g, n - 1).brnenie == -1);
+    EXPECT_FLOAT_EQ(clen(g, n - 1).x, sk(g).x + clen(g, n - 1).formation_x);
+    EXPECT_EQ(strategy.objekt[kasaren].je_ludi, hrac().pocet_vojakov);
+    EXPECT_EQ(prepocet(), "");
+    EXPECT_EQ(vystup([&] { strategy.vojenska_skupina_dopln(g); }), "doplnovanie chyba 0 FALSE\n");
+
+    // A fallen man buried after a battle leaves a hole counted in `dead`; the refill fills it.
+    const int padly = sk(g).zoznam_vojakov[3];
+    sk(g).zoznam_vojakov[3] = -1;
+    sk(g).dead = 1;
+    strategy.clovek[padly].skupina = -1;
+    strategy.clovek_DIE(padly);
+    text = vystup([&] { strategy.vojenska_skupina_dopln(g); });
+    EXPECT_EQ(vyskyty(text, "pridany clovek "), 1);
+    EXPECT_TRUE(sk(g).zoznam_vojakov[3] != -1 && sk(g).dead == 0);
+    EXPECT_EQ(prepocet(), "");
+    // A destroyed group still listing its fallen takes nobody: the burial would kill them.
+    sk(g).dead_status = true;
+    sk(g).max += 1;
+    EXPECT_EQ(vystup([&] { strategy.vojenska_skupina_dopln(g); }), "doplnovanie zla skupina " + std::to_string(g) + "\n");
+}
+
+TEST_F(Armada, DisbandedMenReturnToTheJoblessUnarmedAndTheBarracksGetsItsCellBack) {
+    S_owner& h = hrac();
+    const int volni = h.bez_prace_last_id, mece = h.surovina[S_L::mec].mam;
+    ASSERT_TRUE(strategy.regrutujSermiarov(3));
+    const int g = posledna_skupina();
+    const int x = sk(g).x, y = sk(g).y, o = sk(g).objekt_id;
+    // A soldier dying in peace leaves his group and the barracks once.
+    strategy.clovek_DIE(sk(g).zoznam_vojakov[4]);
+    EXPECT_TRUE(sk(g).zoznam_vojakov_last_id == 9 && strategy.objekt[kasaren].je_ludi == 9);
+    EXPECT_EQ(prepocet(), "");
+    const int muz = sk(g).zoznam_vojakov[0];
+
+    EXPECT_TRUE(strategy.rozpust_vojensku_skupinu(g, S_L::id_player));
+    EXPECT_TRUE(sk(g).dead_status && sk(g).zoznam_vojakov_last_id == 0 && sk(g).objekt_id == -1);
+    EXPECT_TRUE(h.bez_prace_last_id == volni - 1 && h.pocet_vojakov == 0 && h.pocet_skupin == 0);
+    EXPECT_EQ(h.surovina[S_L::mec].mam, mece - 10);  // arms stay out of the stores
+    const auto& c = strategy.clovek[muz];
+    EXPECT_TRUE(!c.vojak && c.skupina == -1 && c.objekt_v_ktorom_pracuje == -1 && c.zbran == S_L::mec);
+    EXPECT_EQ(strategy.objekt[kasaren].je_ludi, 0);
+    // The recruitment point is a barracks cell again, not a hole.
+    EXPECT_EQ(strategy.point_id_of_objekt(x, y), kasaren);
+    EXPECT_EQ(strategy.objekt[o].co_to_je, -1);
+    EXPECT_EQ(prepocet(), "");
+    EXPECT_TRUE(strategy.rozpust_vojensku_skupinu(g, S_L::id_player));  // nothing more to do
+    EXPECT_FALSE(strategy.rozpust_vojensku_skupinu(g, S_L::id_nepriatel));
+    EXPECT_EQ(strategy.owner, S_L::id_player);
+}
+
+TEST_F(Armada, TenGroupsAtMostAndFreedRowsAndSlotsComeBackFirst) {
+    S_owner& h = hrac();
+    for (int i = 0; i < 10; ++i) ASSERT_TRUE(strategy.regrutujKopijnikov(0)) << i;
+    EXPECT_NE(vystup([&] { EXPECT_FALSE(strategy.regrutujKopijnikov(0)); })
+                  .find("vytvaranie vojenskej skupiny : pocet skupin == MAX"),
+              std::string::npos);
+    const int tretia = h.skupina[2];
+    ASSERT_TRUE(strategy.rozpust_vojensku_skupinu(tretia, S_L::id_player));
+    ASSERT_TRUE(strategy.regrutujLukostrelcov(0));
+    EXPECT_TRUE(strategy.vojenska_skupina_last_id == 10 && h.skupina[2] == tretia);
+    // The revived group stands on its own slot's point; the last slot's group keeps its tile.
+    EXPECT_TRUE(sk(tretia).x == h.vojenska_skupina[2].x && sk(tretia).y == h.vojenska_skupina[2].y);
+    EXPECT_EQ(strategy.point_id_of_objekt(h.vojenska_skupina[9].x, h.vojenska_skupina[9].y), sk(h.skupina[9]).objekt_id);
+    EXPECT_EQ(prepocet(), "");
+}
+
+TEST_F(Armada, AfterABattleTheFallenAreBuriedAndDestroyedGroupsDeleted) {
+    S_owner& h = hrac();
+    ASSERT_TRUE(strategy.regrutujSermiarov(0) && strategy.regrutujKopijnikov(0));
+    const int a = h.skupina[0], b = h.skupina[1];
+    const int bx = sk(b).x, by = sk(b).y;
+    strategy.je_vojna = true;
+    // Group a lost two men, group b all ten.
+    for (int k : {2, 5}) clen(a, k).zdravie = 0;
+    sk(a).dead = 2;
+    for (int k = 0; k < 10; ++k) clen(b, k).zdravie = 0;
+    sk(b).dead = 10;
+    strategy.set_dead_status(b);
+    // A destroyed group still listing its fallen is not revived before the burial.
+    ASSERT_TRUE(strategy.regrutujLukostrelcov(0));
+    EXPECT_TRUE(h.skupina[2] == 2 && sk(b).zoznam_vojakov_last_id == 10);
+    ASSERT_EQ(prepocet(), "");
+    const int smrti = h.pocet_smrti;
+    strategy.uprac_vojenske_skupiny();
+    strategy.je_vojna = false;
+    EXPECT_EQ(h.pocet_smrti, smrti + 12);
+    EXPECT_TRUE(sk(a).zoznam_vojakov[2] == -1 && sk(a).dead == 2 && strategy.vojenska_skupina_volne_miesta(a) == 2);
+    EXPECT_TRUE(sk(b).zoznam_vojakov_last_id == 0 && sk(b).max == 0 && sk(b).objekt_id == -1 && sk(b).x == -1);
+    EXPECT_EQ(strategy.point_id_of_objekt(bx, by), strategy.KASAREN_ID);
+    EXPECT_TRUE(strategy.objekt[strategy.KASAREN_ID].je_ludi == 18 && h.pocet_skupin == 2);
+    EXPECT_EQ(prepocet(), "");
+    // A group whose men all died in peace is released by the next clean-up, and counted out.
+    for (int k = 0; k < 10; ++k) strategy.clovek_DIE(sk(2).zoznam_vojakov[0]);
+    strategy.uprac_vojenske_skupiny();
+    EXPECT_TRUE(sk(2).dead_status && h.pocet_skupin == 1);
+    EXPECT_EQ(prepocet(), "");
+}
+
+}  // namespace

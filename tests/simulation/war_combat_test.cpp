@@ -1,0 +1,171 @@
+// Combat: a duel's damage table and hit chances, an archer's arrow timer in a duel and in the
+// battle step, a ram beating a gate down and the zones opening behind it, and target search that
+// does not search an unchanged map twice.
+#include <gtest/gtest.h>
+
+#include "hradby.h"
+#include "war_town.h"
+
+using namespace war_town;
+
+namespace {
+
+class Boj : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ::testing::internal::CaptureStdout();
+        vojnova_hra(20);
+    }
+    void TearDown() override {
+        ::testing::internal::GetCapturedStdout();
+        strategy.je_vojna = false;
+    }
+    // Two single men, a of the player and e of the enemy, armed and with the given health.
+    static void duel(int& a, int& e, int zbran_a, int brnenie_a, int zdravie_a, int zbran_e, int brnenie_e,
+                     int zdravie_e) {
+        a = sk(skupina(S_L::id_player, 1, zbran_a, 40, 40)).zoznam_vojakov[0];
+        e = sk(skupina(S_L::id_nepriatel, 1, zbran_e, 40, 41)).zoznam_vojakov[0];
+        cl(a).brnenie = brnenie_a, cl(a).zdravie = zdravie_a;
+        cl(e).brnenie = brnenie_e, cl(e).zdravie = zdravie_e;
+    }
+};
+
+TEST_F(Boj, DamageIsTheDifferenceOneWhenEqualNothingWhenWeaker) {
+    const int zbrane[] = {S_L::mec, S_L::kopija, S_L::luk, -1};
+    const int brnenia[] = {S_L::tazke_brnenie, S_L::lahke_brnenie, S_L::kozenne_brnenie, -1};
+    // Rows: sword 35, spear 30, bow 25, none 0; columns: heavy 30, light 20, leather 10, none 0.
+    const int tabulka[4][4] = {{5, 15, 25, 35}, {1, 10, 20, 30}, {0, 5, 15, 25}, {0, 0, 0, 1}};
+    for (int i = 0; i < 4; ++i)
+        for (int j = 0; j < 4; ++j)
+            EXPECT_EQ(S_L::poskodenie(strategy.zbran_sila(zbrane[i]), strategy.zbroj_sila(brnenia[j])), tabulka[i][j])
+                << i << " " << j;
+}
+
+TEST_F(Boj, HitChanceFallsWithTheStrikersHealthAndTheStruckHitsBack) {
+    // e cannot hurt a (no weapon against heavy armour) and has health to spare, so every blow of
+    // a shows as 5 points lost by e.
+    const int pokusov = 30000;
+    for (int zdravie : {100, 59, 25}) {
+        int a, e;
+        duel(a, e, S_L::mec, S_L::tazke_brnenie, zdravie, -1, S_L::tazke_brnenie, 1000000);
+        for (int i = 0; i < pokusov; ++i) ASSERT_FALSE(strategy.personal_fight(a, e));
+        EXPECT_EQ(cl(a).zdravie, zdravie);
+        const int sanca = zdravie >= 60 ? 3 : zdravie >= 30 ? 4 : 5;
+        EXPECT_NEAR((1000000 - cl(e).zdravie) / 5, pokusov / sanca, pokusov / 60) << zdravie;
+    }
+    // The one struck hits back with his own chance: a spear against heavy armour takes 1.
+    int a, e;
+    duel(a, e, -1, S_L::tazke_brnenie, 1000000, S_L::kopija, S_L::tazke_brnenie, 20);
+    for (int i = 0; i < pokusov; ++i) ASSERT_FALSE(strategy.personal_fight(a, e));
+    EXPECT_EQ(cl(e).zdravie, 20);
+    EXPECT_NEAR(1000000 - cl(a).zdravie, pokusov / 5, pokusov / 60);
+}
+
+TEST_F(Boj, AnArcherShootsOnceEveryElevenStepsAndAnswersABlowOnlyWhileHisTimerIsDown) {
+    int a, e;
+    duel(a, e, S_L::luk, -1, 100, -1, -1, 1000000);
+    strategy.fire_arrows(a, e);
+    EXPECT_EQ(cl(a).action_timer, 10);
+    // With the timer up nothing is drawn and nothing happens.
+    const unsigned stav = strategy.rand_stav;
+    EXPECT_FALSE(strategy.fire_arrows(a, e));
+    EXPECT_EQ(strategy.rand_stav, stav);
+    // In the battle step the timer counts down once a step: a shot every eleventh step.
+    const int g = cl(a).skupina, n = cl(e).skupina;
+    sk(g).utoci_na_objekt = sk(n).objekt_id, sk(g).utoci_na_x = sk(n).x, sk(g).utoci_na_y = sk(n).y;
+    sk(n).yf = 42.0f;  // two tiles away
+    cl(e).y = 42.0f;
+    cl(a).action_timer = 0;
+    strategy.je_vojna = true;
+    std::vector<int> vystrely;
+    for (int krok = 1; krok <= 34; ++krok) {
+        strategy.vojna_kontroluj_utok_na_nepriatela();
+        if (cl(a).action_timer == 10) vystrely.push_back(krok);
+    }
+    EXPECT_EQ(vystrely, (std::vector<int>{1, 12, 23, 34}));
+    EXPECT_TRUE(sk(g).utoci_na_objekt == sk(n).objekt_id && !sk(g).personal_fights);
+
+    // Struck in melee, an archer answers with an arrow while his timer is down, then not at all.
+    cl(a).zbran = -1, cl(a).zdravie = 1000000, cl(e).zbran = S_L::luk, cl(e).action_timer = 0;
+    strategy.personal_fight(a, e);
+    EXPECT_EQ(cl(e).action_timer, 10);
+    const int zdravie = cl(a).zdravie;
+    for (int i = 0; i < 1000; ++i) strategy.personal_fight(a, e);
+    EXPECT_EQ(cl(a).zdravie, zdravie);
+}
+
+TEST_F(Boj, ARamBeatsAGateDownInFiveBlowsElevenStepsApartAndTheZonesOpen) {
+    // A small walled yard, 21 … 23 on both axes, with a closed gate at (22, 20).
+    const int brana = kruh(20, 20, 24, 24, 22);
+    strategy.zoning(0, 0, false);
+    ASSERT_NE(strategy.point[22][22].zona, 0);
+    const int brany = hrac().brana_last_id, mam = hrac().budova[S_L::drevena_brana].mam;
+    const int ram = skupina(S_L::id_nepriatel, 10, S_L::kopija, 22, 18, S_L::VS_baranidlo);
+    strategy.set_owner(S_L::id_nepriatel);
+    EXPECT_TRUE(strategy.presun_vojensku_skupinu_na(ram, 22, 20, -1));
+    strategy.set_owner(S_L::id_player);
+    EXPECT_EQ(sk(ram).utoci_na_objekt, brana);
+    // Out of reach it does nothing; one tile from the gate it strikes.
+    strategy.vojna_kontroluj_utoky_na_budovy();
+    EXPECT_EQ(strategy.objekt[brana].percenta, 100);
+    sk(ram).yf = 19.0f;
+    std::vector<int> uder;
+    for (int krok = 1; krok <= 60 && strategy.point_id_of_objekt(22, 20) == brana; ++krok) {
+        const int pred = strategy.objekt[brana].percenta;
+        strategy.vojna_kontroluj_utoky_na_budovy();
+        if (strategy.point_id_of_objekt(22, 20) != brana) {
+            uder.push_back(krok);
+        } else if (strategy.objekt[brana].percenta != pred) {
+            uder.push_back(krok);
+            EXPECT_TRUE(strategy.objekt[brana].percenta == pred - 20 && sk(ram).action_timer == 10);
+        }
+    }
+    EXPECT_EQ(uder, (std::vector<int>{1, 12, 23, 34, 45}));
+    EXPECT_TRUE(strategy.point_id_of_objekt(22, 20) == -1 && sk(ram).utoci_na_objekt == -1);
+    EXPECT_TRUE(hrac().brana_last_id == brany - 1 && hrac().budova[S_L::drevena_brana].mam == mam - 1);
+    EXPECT_EQ(strategy.point[22][22].zona, 0);  // the yard is open country now
+
+    // A palisade loses 2 a blow; an ordinary building nothing at all.
+    const int palisada = strategy.point_id_of_objekt(21, 20);
+    sk(ram).utoci_na_objekt = palisada, sk(ram).utoci_na_x = 21, sk(ram).utoci_na_y = 20, sk(ram).xf = 21.0f;
+    sk(ram).action_timer = 0;
+    strategy.vojna_kontroluj_utoky_na_budovy();
+    EXPECT_EQ(strategy.objekt[palisada].percenta, 98);
+    // A ram whose crew has fallen strikes no more.
+    sk(ram).dead = 10, sk(ram).action_timer = 0;
+    strategy.vojna_kontroluj_utoky_na_budovy();
+    EXPECT_EQ(strategy.objekt[palisada].percenta, 98);
+    sk(ram).dead = 0;
+    const int dom = postav(30, 30, S_L::dom, 1);
+    sk(ram).utoci_na_objekt = dom, sk(ram).utoci_na_x = sk(ram).utoci_na_y = 30, sk(ram).action_timer = 0;
+    sk(ram).xf = 30.0f, sk(ram).yf = 29.0f;
+    for (int i = 0; i < 30; ++i) strategy.vojna_kontroluj_utoky_na_budovy();
+    EXPECT_TRUE(strategy.objekt[dom].percenta == 100 && sk(ram).action_timer == 0);
+}
+
+TEST_F(Boj, TargetSearchDoesNotRepeatAPathSearchOnAnUnchangedMap) {
+    const int g = skupina(S_L::id_player, 10, S_L::luk, 50, 50);
+    const int e = skupina(S_L::id_nepriatel, 10, S_L::mec, 51, 51);
+    auto hladaj = [&](std::string& vystup) {
+        strategy.zrus_utok(g);
+        ::testing::internal::GetCapturedStdout();
+        ::testing::internal::CaptureStdout();
+        const int baza = strategy.find_way_baza;
+        EXPECT_EQ(strategy.vojna_hladaj_ciele_help(g, sk(g).xf, sk(g).yf), e);
+        vystup = ::testing::internal::GetCapturedStdout();
+        ::testing::internal::CaptureStdout();
+        return strategy.find_way_baza != baza;  // a path search ran
+    };
+    std::string prvy, druhy, treti;
+    EXPECT_TRUE(hladaj(prvy));
+    const int wx = sk(g).go_to_x, wy = sk(g).go_to_y;
+    EXPECT_FALSE(hladaj(druhy));
+    EXPECT_EQ(druhy, prvy);
+    EXPECT_TRUE(sk(g).go_to_x == wx && sk(g).go_to_y == wy && sk(g).utoci_na_objekt == sk(e).objekt_id);
+    // Anything that may change a path (here a new building) makes the next search run again.
+    postav(70, 70, S_L::dom, 1);
+    EXPECT_TRUE(hladaj(treti));
+    EXPECT_EQ(treti, prvy);
+}
+
+}  // namespace
