@@ -19,10 +19,12 @@ int HB_list = 0;
 int H_showing_list = 0;
 bool K_kasaren = false;
 int V_oznacena_skupina_object_id = -1;
+void (*po_novej_hre)() = nullptr;
 
 void Nova_Hra() {
     Menu.close();
     strategy.New_Game();
+    if (po_novej_hre) po_novej_hre();
     Game.Start();
     Game.Run();
 }

@@ -19,6 +19,10 @@ extern bool K_kasaren;
 // Selection state: the selected military group's id, -1 when none.
 extern int V_oznacena_skupina_object_id;
 
+// What a test build prepares right after "Nova Hra" has set up the new world (the game itself
+// prepares nothing; the end-to-end battle run prepares its town here).
+extern void (*po_novej_hre)();
+
 void Nova_Hra();
 void Hra_aktivuj_Herne_Menu();
 void Herne_Menu_Hra_Pokracuj();
