@@ -28,14 +28,17 @@ bool nacitaj_bmp(const char* path, S_bmp& obrazok) {
         sirka = static_cast<std::int32_t>(cislo32(hlavicka + 18));
         vyska = static_cast<std::int32_t>(cislo32(hlavicka + 22));
         velkost = cislo32(hlavicka + 34);
-        const long long riadok = (sirka * 3 + 3) / 4 * 4;
-        potrebne = riadok * vyska;
-        if (velkost == 0) velkost = potrebne;
-        std::fseek(f, 0, SEEK_END);
-        const long long zvysok = std::ftell(f) - 54;
-        std::fseek(f, 54, SEEK_SET);
-        rozmery_ok = sirka > 0 && vyska > 0 && sirka <= 16384 && vyska <= 16384 &&
-                     velkost >= potrebne && velkost <= zvysok;
+        // The dimensions are checked before they are multiplied: the product of two arbitrary
+        // 32-bit values does not fit a long long.
+        if (sirka > 0 && vyska > 0 && sirka <= 16384 && vyska <= 16384) {
+            const long long riadok = (sirka * 3 + 3) / 4 * 4;
+            potrebne = riadok * vyska;
+            if (velkost == 0) velkost = potrebne;
+            std::fseek(f, 0, SEEK_END);
+            const long long zvysok = std::ftell(f) - 54;
+            std::fseek(f, 54, SEEK_SET);
+            rozmery_ok = velkost >= potrebne && velkost <= zvysok;
+        }
     }
     if (!hlavicka_ok || !rozmery_ok) {
         std::printf("Not a correct BMP file\n");
