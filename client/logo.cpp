@@ -3,7 +3,6 @@
 
 #include <GL/glew.h>
 
-#include <cstdint>
 #include <cstdio>
 #include <glm/gtc/matrix_transform.hpp>
 
@@ -12,56 +11,6 @@
 unsigned int LogoPelworth = 0, LogoOrvek = 0;
 unsigned int Text2DTextureID = 0, Text2DVertexBufferID = 0, Text2DUVBufferID = 0,
              Text2DShaderID = 0, Text2DUniformID = 0, TextMatrixID = 0;
-
-static std::uint32_t cislo32(const unsigned char* p) {
-    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
-}
-
-bool nacitaj_bmp(const char* path, S_bmp& obrazok) {
-    std::printf("Reading image %s\n", path);
-    std::FILE* f = std::fopen(path, "rb");
-    if (!f) {
-        std::printf("%s sa nenasiel\n", path);
-        return false;
-    }
-    unsigned char hlavicka[54];
-    const bool hlavicka_ok = std::fread(hlavicka, 1, 54, f) == 54 && hlavicka[0] == 'B' &&
-                             hlavicka[1] == 'M' && cislo32(hlavicka + 30) == 0 &&
-                             (hlavicka[28] | (hlavicka[29] << 8)) == 24;
-    // The declared size and dimensions must fit the bytes that really follow the header, so that
-    // nothing beyond what was read ever reaches the texture upload.
-    bool rozmery_ok = false;
-    long long sirka = 0, vyska = 0, velkost = 0, potrebne = 0;
-    if (hlavicka_ok) {
-        sirka = static_cast<std::int32_t>(cislo32(hlavicka + 18));
-        vyska = static_cast<std::int32_t>(cislo32(hlavicka + 22));
-        velkost = cislo32(hlavicka + 34);
-        const long long riadok = (sirka * 3 + 3) / 4 * 4;
-        potrebne = riadok * vyska;
-        if (velkost == 0) velkost = potrebne;
-        std::fseek(f, 0, SEEK_END);
-        const long long zvysok = std::ftell(f) - 54;
-        std::fseek(f, 54, SEEK_SET);
-        rozmery_ok = sirka > 0 && vyska > 0 && sirka <= 16384 && vyska <= 16384 &&
-                     velkost >= potrebne && velkost <= zvysok;
-    }
-    if (!hlavicka_ok || !rozmery_ok) {
-        std::printf("Not a correct BMP file\n");
-        std::fclose(f);
-        return false;
-    }
-    obrazok.sirka = static_cast<int>(sirka);
-    obrazok.vyska = static_cast<int>(vyska);
-    obrazok.data.assign(static_cast<std::size_t>(velkost), 0);
-    const bool precitane =
-        std::fread(obrazok.data.data(), 1, obrazok.data.size(), f) == obrazok.data.size();
-    std::fclose(f);
-    if (!precitane) {
-        std::printf("Not a correct BMP file\n");
-        return false;
-    }
-    return true;
-}
 
 unsigned int loadBMP_custom(const char* path) {
     S_bmp obrazok;

@@ -1,13 +1,18 @@
 #!/bin/bash
 # Builds everything and runs every test: the unit tests (and the asset check) under
-# AddressSanitizer and UndefinedBehaviorSanitizer, then the display tests under Xvfb with Mesa's
-# software OpenGL against an optimised build.
+# AddressSanitizer and UndefinedBehaviorSanitizer, the mesh and logo readers under libFuzzer for
+# about 30 s each, then the display tests under Xvfb with Mesa's software OpenGL against an
+# optimised build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install_packages.sh test
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNHOLD_SANITIZE=ON -DVARNHOLD_BENCH=OFF
 cmake --build build/asan
 (cd build/asan && ctest -L unit --output-on-failure -j2)
+cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNHOLD_FUZZ=ON \
+    -DCMAKE_CXX_COMPILER=clang++ -DFUZZ_SECONDS=30
+cmake --build build/fuzz
+(cd build/fuzz && ctest -L fuzz --output-on-failure)
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
 cmake --build build/release
 (cd build/release && ctest -L gl --output-on-failure)

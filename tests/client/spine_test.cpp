@@ -214,6 +214,9 @@ TEST(LogoImages, AcceptOnlyImagesWhoseBytesAreReallyThere) {
     const std::vector<std::string> zle = {
         bmp("short_data.bmp", 64, 64, 24, 0, 64 * 64 * 3, 100),  // declares more than follows
         bmp("huge.bmp", 1 << 30, 1 << 30, 24, 0, 0, 48),          // dimensions beyond the file
+        // Rows times height beyond a long long: refused before they are multiplied.
+        bmp("widest.bmp", INT32_MAX, INT32_MAX, 24, 0, 0, 48),
+        bmp("most_negative.bmp", INT32_MIN, INT32_MIN, 24, 0, 48, 48),
         bmp("negative.bmp", -4, 4, 24, 0, 48, 48),
         bmp("unpadded.bmp", 3, 2, 24, 0, 18, 24),                 // size without the row padding
         bmp("bpp.bmp", 2, 2, 32, 0, 16, 16),
