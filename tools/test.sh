@@ -1,6 +1,7 @@
 #!/bin/bash
 # Builds everything and runs every test: the unit tests (and the asset check) under
-# AddressSanitizer and UndefinedBehaviorSanitizer, the mesh and logo readers under libFuzzer for
+# AddressSanitizer and UndefinedBehaviorSanitizer, the sanitized game mashed with random keys under
+# Xvfb, the mesh and logo readers under libFuzzer for
 # about 30 s each, then the display tests under Xvfb with Mesa's software OpenGL against an
 # optimised build.
 set -euo pipefail
@@ -9,6 +10,7 @@ bash tools/install_packages.sh test
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNHOLD_SANITIZE=ON -DVARNHOLD_BENCH=OFF
 cmake --build build/asan
 (cd build/asan && ctest -L unit --output-on-failure -j2)
+(cd build/asan && ctest -L mash --output-on-failure)
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNHOLD_FUZZ=ON \
     -DCMAKE_CXX_COMPILER=clang++ -DFUZZ_SECONDS=30
 cmake --build build/fuzz

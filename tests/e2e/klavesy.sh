@@ -1,0 +1,144 @@
+#!/bin/bash
+# Key mashing: the real game built with AddressSanitizer and UndefinedBehaviorSanitizer gets
+# thousands of seeded random presses and holds from its key set (and a few keys it does not read)
+# under Xvfb: in the main menu and the in-game menu, the windows, placement, fast-forward, and a
+# battle in the test build's prepared town. A game that leaves through "Ukonci Hru" on its own is
+# started again. Nothing may crash, no sanitizer may report, and every run ends with status 0,
+# the last through "Ukonci Hru" reached with keys.
+# Leaks are not checked: the GL driver, unloaded at exit, leaves allocations LeakSanitizer cannot
+# attribute to anyone.
+# Arguments: the sanitized varnhold binary, the data folder, a folder for screenshots, the
+# empty-window binary (the sanitized test build varnhold_bojisko and citaj_text stand beside it).
+set -u
+GAME="$(realpath "$1")"; DATA="$(realpath "$2")"; SHOTS="$3"; EMPTY="$(realpath "$4")"
+BOJISKO="$(dirname "$EMPTY")/varnhold_bojisko"
+CITAJ="$(dirname "$EMPTY")/citaj_text"
+PRESSES="${KLAVESY_PRESSES:-900}"  # per run; two runs
+source "$(dirname "$0")/xvfb_lib.sh"
+mkdir -p "$SHOTS"
+WORK=$(mktemp -d)
+GPID=""
+cleanup() {
+    [ -n "$GPID" ] && { kill "$GPID" 2>/dev/null; wait "$GPID" 2>/dev/null; }
+    stop_xvfb
+    rm -rf "$WORK"
+}
+trap cleanup EXIT
+FAILED=0
+fail() { echo "FAIL: $*"; FAILED=1; }
+export ASAN_OPTIONS="detect_leaks=0:abort_on_error=0"
+export UBSAN_OPTIONS="print_stacktrace=1"
+
+W=1280; H=1024; S=12
+start_xvfb "${W}x${H}x24" || exit 1
+RANDOM=20261207
+RUNS=0; KEYS=0; HOLDS=0
+
+# Starts BINARY and waits for its main menu.
+start() {
+    RUNS=$((RUNS + 1))
+    OUT="$WORK/run$RUNS.out"; ERR="$WORK/run$RUNS.err"
+    (cd "$DATA" && exec "$1") >"$OUT" 2>"$ERR" &
+    GPID=$!
+    for _ in $(seq 1 600); do
+        grep -qxF "setting Fonts END " "$OUT" && { sleep 1; return 0; }
+        kill -0 "$GPID" 2>/dev/null || break
+        sleep 0.1
+    done
+    fail "run $RUNS did not reach its main menu"
+    return 1
+}
+# After a run has ended: its status and what the sanitizers said.
+ended() {
+    wait "$GPID"; local rc=$?
+    GPID=""
+    [ "$rc" -eq 0 ] || fail "run $RUNS ended with status $rc"
+    if grep -qE "ERROR: AddressSanitizer|runtime error|ERROR: LeakSanitizer" "$ERR"; then
+        fail "run $RUNS: a sanitizer reported"
+        head -60 "$ERR"
+    fi
+}
+# One random key of the given set: a press, or now and then a hold of up to half a second.
+mash_key() {
+    local set=("$@") k
+    k="${set[$((RANDOM % ${#set[@]}))]}"
+    if [ $((RANDOM % 8)) -eq 0 ]; then
+        xdotool keydown "$k"; sleep "0.$((RANDOM % 5 + 1))"; xdotool keyup "$k"
+        HOLDS=$((HOLDS + 1))
+    else
+        xdotool key "$k"
+        sleep "0.0$((RANDOM % 9 + 1))"
+    fi
+    KEYS=$((KEYS + 1))
+}
+# Mashes N keys of the set, starting BINARY again whenever a run leaves through "Ukonci Hru".
+mash() {
+    local n="$1" binary="$2"; shift 2
+    for _ in $(seq 1 "$n"); do
+        if ! kill -0 "$GPID" 2>/dev/null; then
+            ended
+            grep -qF "choosed Button : Ukonci Hru" "$OUT" || fail "run $RUNS ended without Ukonci Hru"
+            start "$binary" || return 1
+        fi
+        mash_key "$@"
+    done
+}
+# What the text layer shows on line K from the bottom.
+line_text() {
+    import -window root "$WORK/now.png"
+    "$CITAJ" "$WORK/now.png" "$DATA" "$S" 100 $(($1 * S)) 30 | cut -f1 | sed 's/ *$//'
+}
+# Leaves the game from wherever it is, with keys: out of placement and windows, through the
+# in-game menu's "Koniec Hry" (after a battle has ended) and the main menu's "Ukonci Hru".
+leave() {
+    for _ in $(seq 1 80); do
+        kill -0 "$GPID" 2>/dev/null || return 0
+        case "$(line_text 5)" in
+            "MENU") xdotool key --delay 150 s s s s s space ;;
+            "HERNE MENU") xdotool key --delay 150 s s space ;;
+            "OVLADANIE") xdotool key Escape ;;
+            "KONIEC HRY") xdotool key space ;;
+            *) xdotool key --delay 150 x Escape Escape ;;
+        esac
+        sleep 0.8
+    done
+    fail "the game could not be left with keys"
+    import -window root "$SHOTS/klavesy_stuck.png"
+}
+
+ALL=(a b c d e f g h i j k l m n o p q r s t u v w x y z 0 1 2 3 4 5 6 7 8 9
+     Escape space Left Right Up Down F1 F11 F2 Return Tab)
+# Keys of the game's own windows and the war, without Esc and the menu keys that could leave
+# the battle town before its attack.
+BATTLE=(1 2 3 4 5 6 7 8 9 0 g i space Left Right Up Down h d a b k u o r x)
+
+# --- the game: menus, windows, placement, speed and fast-forward
+start "$GAME" || exit 1
+xdotool key space
+mash "$PRESSES" "$GAME" "${ALL[@]}"
+import -window root "$SHOTS/klavesy_game.png"
+leave
+kill -0 "$GPID" 2>/dev/null || ended
+
+# --- the test build's town and its battle, then everything again
+start "$BOJISKO" || exit 1
+xdotool key space
+sleep 1
+xdotool key z
+for _ in $(seq 1 40); do
+    grep -qF "utok vytvoreny" "$OUT" && break
+    mash_key "${BATTLE[@]}"
+    sleep 0.2
+done
+grep -qF "utok vytvoreny" "$OUT" || fail "no battle came in the test build's town"
+while ! grep -qF "UKONCOVANIE UTOKU" "$OUT" && kill -0 "$GPID" 2>/dev/null; do
+    mash_key "${BATTLE[@]}"
+done
+import -window root "$SHOTS/klavesy_after_battle.png"
+mash "$PRESSES" "$BOJISKO" "${ALL[@]}"
+leave
+kill -0 "$GPID" 2>/dev/null || ended
+grep -qF "choosed Button : Ukonci Hru" "$OUT" || fail "the last run did not leave through Ukonci Hru"
+
+echo "$KEYS keys ($HOLDS held) in $RUNS runs"
+exit $FAILED
