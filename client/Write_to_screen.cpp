@@ -453,15 +453,7 @@ void zoznam_budov() {
         glPrint("nemas dostatocne privilegia");
     } else {
         glPrint("treba na postavenie");
-        for (int s = 1; s < S_L::last_surovina_id; ++s) {
-            const int n = strategy.treba_na_postavenie(t, s);
-            if (n <= 0) continue;
-            novy_riadok();
-            white();
-            glPrint("%s ", strategy.surovina_meno(s));
-            lila();
-            glPrint("%d", n);
-        }
+        zoznam_surovin([t](int s) { return strategy.treba_na_postavenie(t, s); });
         novy_riadok();
     }
 

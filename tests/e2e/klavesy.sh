@@ -12,24 +12,11 @@
 set -u
 GAME="$(realpath "$1")"; DATA="$(realpath "$2")"; SHOTS="$3"; EMPTY="$(realpath "$4")"
 BOJISKO="$(dirname "$EMPTY")/varnhold_bojisko"
-CITAJ="$(dirname "$EMPTY")/citaj_text"
 PRESSES="${KLAVESY_PRESSES:-900}"  # per run; two runs
-source "$(dirname "$0")/xvfb_lib.sh"
-mkdir -p "$SHOTS"
-WORK=$(mktemp -d)
-GPID=""
-cleanup() {
-    [ -n "$GPID" ] && { kill "$GPID" 2>/dev/null; wait "$GPID" 2>/dev/null; }
-    stop_xvfb
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-FAILED=0
-fail() { echo "FAIL: $*"; FAILED=1; }
+SHOT_PREFIX=klavesy
+source "$(dirname "$0")/hra_lib.sh"
 export ASAN_OPTIONS="detect_leaks=0:abort_on_error=0"
 export UBSAN_OPTIONS="print_stacktrace=1"
-
-W=1280; H=1024; S=12
 start_xvfb "${W}x${H}x24" || exit 1
 RANDOM=20261207
 RUNS=0; KEYS=0; HOLDS=0
@@ -37,14 +24,8 @@ RUNS=0; KEYS=0; HOLDS=0
 # Starts BINARY and waits for its main menu.
 start() {
     RUNS=$((RUNS + 1))
-    OUT="$WORK/run$RUNS.out"; ERR="$WORK/run$RUNS.err"
-    (cd "$DATA" && exec "$1") >"$OUT" 2>"$ERR" &
-    GPID=$!
-    for _ in $(seq 1 600); do
-        grep -qxF "setting Fonts END " "$OUT" && { sleep 1; return 0; }
-        kill -0 "$GPID" 2>/dev/null || break
-        sleep 0.1
-    done
+    start_game "$1" "$RUNS"
+    wait_for_line "setting Fonts END " && { sleep 1; return 0; }
     fail "run $RUNS did not reach its main menu"
     return 1
 }
@@ -83,10 +64,11 @@ mash() {
         mash_key "$@"
     done
 }
-# What the text layer shows on line K from the bottom.
+# What the text layer shows on line K from the bottom, in a fresh shot.
 line_text() {
-    import -window root "$WORK/now.png"
-    "$CITAJ" "$WORK/now.png" "$DATA" "$S" 100 $(($1 * S)) 30 | cut -f1 | sed 's/ *$//'
+    CURRENT="$WORK/now.png"
+    import -window root "$CURRENT"
+    read_at 100 "$(line "$1")" 30
 }
 # Leaves the game from wherever it is, with keys: out of placement and windows, through the
 # in-game menu's "Koniec Hry" (after a battle has ended) and the main menu's "Ukonci Hru".
@@ -103,7 +85,7 @@ leave() {
         sleep 0.8
     done
     fail "the game could not be left with keys"
-    import -window root "$SHOTS/klavesy_stuck.png"
+    shot stuck
 }
 
 ALL=(a b c d e f g h i j k l m n o p q r s t u v w x y z 0 1 2 3 4 5 6 7 8 9
@@ -116,7 +98,7 @@ BATTLE=(1 2 3 4 5 6 7 8 9 0 g i space Left Right Up Down h d a b k u o r x)
 start "$GAME" || exit 1
 xdotool key space
 mash "$PRESSES" "$GAME" "${ALL[@]}"
-import -window root "$SHOTS/klavesy_game.png"
+shot game
 leave
 kill -0 "$GPID" 2>/dev/null || ended
 
@@ -134,7 +116,7 @@ grep -qF "utok vytvoreny" "$OUT" || fail "no battle came in the test build's tow
 while ! grep -qF "UKONCOVANIE UTOKU" "$OUT" && kill -0 "$GPID" 2>/dev/null; do
     mash_key "${BATTLE[@]}"
 done
-import -window root "$SHOTS/klavesy_after_battle.png"
+shot after_battle
 mash "$PRESSES" "$BOJISKO" "${ALL[@]}"
 leave
 kill -0 "$GPID" 2>/dev/null || ended

@@ -10,55 +10,11 @@
 set -u
 DATA="$(realpath "$2")"; SHOTS="$3"; EMPTY="$(realpath "$4")"
 GAME="$(dirname "$EMPTY")/varnhold_bojisko"
-CITAJ="$(dirname "$EMPTY")/citaj_text"
-source "$(dirname "$0")/xvfb_lib.sh"
-mkdir -p "$SHOTS"
-WORK=$(mktemp -d)
-GPID=""
-cleanup() {
-    [ -n "$GPID" ] && { kill "$GPID" 2>/dev/null; wait "$GPID" 2>/dev/null; }
-    stop_xvfb
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-FAILED=0
-fail() { echo "FAIL: $*"; FAILED=1; }
-
-W=1280; H=1024; S=12
+SHOT_PREFIX=battle
+source "$(dirname "$0")/hra_lib.sh"
 start_xvfb "${W}x${H}x24" || exit 1
-(cd "$DATA" && exec "$GAME") >"$WORK/game.out" 2>"$WORK/game.err" &
-GPID=$!
+start_game "$GAME"
 
-# Waits up to SECONDS for the console to hold TEXT anywhere in a line (battle lines run into
-# each other: several are printed without a line end).
-wait_for() {
-    local text="$1" seconds="${2:-30}"
-    for _ in $(seq 1 $((seconds * 10))); do
-        grep -qF -- "$text" "$WORK/game.out" && return 0
-        kill -0 "$GPID" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
-}
-key() {
-    for k in "$@"; do
-        xdotool key "$k"
-        sleep 0.35
-    done
-}
-shot() {
-    sleep 0.3
-    import -window root "$SHOTS/battle_$1.png"
-    CURRENT="$SHOTS/battle_$1.png"
-}
-read_at() { "$CITAJ" "$CURRENT" "$DATA" "$S" "$1" "$2" "$3" | cut -f1 | sed 's/ *$//'; }
-colours_at() { "$CITAJ" "$CURRENT" "$DATA" "$S" "$1" "$2" "$3" | cut -f2; }
-expect_at() {
-    local got
-    got="$(read_at "$1" "$2" $(((W - $1) / S)))"
-    grep -qE "^$3\$" <<<"$got" || fail "$(basename "$CURRENT") at ($1,$2): read '$got', expected /$3/"
-}
-line() { echo $(($1 * S)); }
 # What the status line says stands under the pointer (line 4), in a fresh shot.
 under_pointer() {
     import -window root "$WORK/now.png"
@@ -130,18 +86,18 @@ shot group_selected
 SELECTED="$CURRENT"
 # Sent to what stands under the pointer, its own barracks or group: it defends or supports it.
 key space
-grep -qF "FALSE " "$WORK/game.out" && fail "the order was refused"
+grep -qF "FALSE " "$OUT" && fail "the order was refused"
 
 # --- back to the gate as quickly as the camera came (frames may be slower now), and close it
 xdotool keydown Down; sleep "$BACK"; xdotool keyup Down
 walk_until Down "^DREVENA BRANA" 0.06 || fail "the camera never reached the gate"
-if grep -qF "UKONCOVANIE UTOKU" "$WORK/game.out"; then
+if grep -qF "UKONCOVANIE UTOKU" "$OUT"; then
     fail "the battle ended before the gate was reached"
 else
     import -window root "$SHOTS/battle_at_the_gate.png"
     key g
     wait_for "STAV BRANY ZMENENY" 5 || fail "G did not close the gate"
-    grep -qF "OVLADANIE BRANY ZONING CHANGE REQ" "$WORK/game.out" || fail "closing the gate recomputed no zones"
+    grep -qF "OVLADANIE BRANY ZONING CHANGE REQ" "$OUT" || fail "closing the gate recomputed no zones"
     shot gate_closed
 fi
 
@@ -149,7 +105,7 @@ fi
 # line lists the living groups from the seventh line up (the pointer's line is 4, where the
 # selected group's name follows what stands under the pointer).
 CURRENT="$SELECTED"
-"$CITAJ" "$CURRENT" "$DATA" "$S" 100 "$(line 4)" 30 10 | cut -f1 | sed 's/ *$//' >"$WORK/status.txt"
+read_raw 100 "$(line 4)" 30 10 | cut -f1 | sed 's/ *$//' >"$WORK/status.txt"
 sed -n 1p "$WORK/status.txt" | grep -qE "^(KASAREN  1\.LVL)?SERMIARI$" || fail "the selected group is not named on the status line"
 sed -n 4p "$WORK/status.txt" | grep -qE "^1\. SERMIARI ZDRAVIE\([0-9]+\)$" || fail "group 1 is not listed"
 sed -n 9p "$WORK/status.txt" | grep -qE "^6\. BARANIDLO ZDRAVIE\([0-9]+\)$" || fail "the ram's group is not listed"
@@ -157,12 +113,12 @@ sed -n 10p "$WORK/status.txt" | grep -qE "^7\. KOPIJNICI ZDRAVIE\([0-9]+\)$" || 
 [ "$(colours_at 100 "$(line 7)" 11)" = "cc.cccccccc" ] || fail "the selected group's line is not cyan"
 before=$(green_pixels "$BEGINS"); after=$(green_pixels "$SELECTED")
 [ "$after" -gt $((before + 30)) ] || fail "no marker of the selected group appeared ($before -> $after green pixels)"
-grep -qE "vojenska skupina 0 (obranuje budovu|podporuje)" "$WORK/game.out" || fail "the group's order took nothing under the pointer"
+grep -qE "vojenska skupina 0 (obranuje budovu|podporuje)" "$OUT" || fail "the group's order took nothing under the pointer"
 
 # --- the end of the battle: the fallen buried, every group back on its anchor, days again
 wait_for "UKONCOVANIE UTOKU" 120 || fail "the battle did not end"
-grep -qE "VYHRAL SI OBRANU|NEPRIATEL VYHRAL" "$WORK/game.out" || fail "no outcome was printed"
-grep -qF "retreate to" "$WORK/game.out" || fail "no group retreated to its anchor"
+grep -qE "VYHRAL SI OBRANU|NEPRIATEL VYHRAL" "$OUT" || fail "no outcome was printed"
+grep -qF "retreate to" "$OUT" || fail "no group retreated to its anchor"
 shot after_the_battle
 den=$(read_at 100 "$(line 6)" 20 | sed -E 's/^ *([0-9]+)\..*/\1/')
 sleep 6  # speed 1.0 again: a day takes five seconds
@@ -174,13 +130,7 @@ dni=$((dalsi - den))
 
 # --- leave: the in-game menu, "Koniec Hry", "Ukonci Hru"
 key Escape s s space s s s s space
-for _ in $(seq 1 50); do kill -0 "$GPID" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$GPID" 2>/dev/null; then
-    fail "Ukonci Hru did not end the game"
-else
-    wait "$GPID"; rc=$?
-    [ "$rc" -eq 0 ] || fail "the game ended with status $rc"
-fi
-GPID=""
-[ -s "$WORK/game.err" ] && { echo "stderr:"; cat "$WORK/game.err"; }
+expect_exit_0 "Ukonci Hru"
+[ -s "$ERR" ] && { echo "stderr:"; cat "$ERR"; }
+[ "$FAILED" -ne 0 ] && grep -aE "utok vytvoreny|UKONCOVANIE|VYHRAL|Hra bezi|Hra zastavena|nevie|obranca" "$OUT" | cut -c1-200 | head -20
 exit $FAILED

@@ -9,67 +9,10 @@
 # baseline binary (citaj_text is built beside it).
 set -u
 GAME="$(realpath "$1")"; DATA="$(realpath "$2")"; SHOTS="$3"; EMPTY="$(realpath "$4")"
-CITAJ="$(dirname "$EMPTY")/citaj_text"
-source "$(dirname "$0")/xvfb_lib.sh"
-mkdir -p "$SHOTS"
-WORK=$(mktemp -d)
-GPID=""
-cleanup() {
-    [ -n "$GPID" ] && { kill "$GPID" 2>/dev/null; wait "$GPID" 2>/dev/null; }
-    stop_xvfb
-    rm -rf "$WORK"
-}
-trap cleanup EXIT
-FAILED=0
-fail() { echo "FAIL: $*"; FAILED=1; }
-
-# 1280 x 1024: text cells of min(1024 / 50, 1280 / 100) = 12 pixels.
-W=1280; H=1024; S=12
+SHOT_PREFIX=play
+source "$(dirname "$0")/hra_lib.sh"
 start_xvfb "${W}x${H}x24" || exit 1
-(cd "$DATA" && exec "$GAME") >"$WORK/game.out" 2>"$WORK/game.err" &
-GPID=$!
-
-# Waits until the console holds a line equal to TEXT that was not there before (at least COUNT
-# such lines); 0 when it came.
-wait_for_line() {
-    local text="$1" count="${2:-1}"
-    for _ in $(seq 1 300); do
-        [ "$(grep -cxF -- "$text" "$WORK/game.out")" -ge "$count" ] && return 0
-        kill -0 "$GPID" 2>/dev/null || return 1
-        sleep 0.1
-    done
-    return 1
-}
-key() {
-    for k in "$@"; do
-        xdotool key "$k"
-        sleep 0.35
-    done
-}
-shot() {
-    sleep 0.4
-    import -window root "$SHOTS/play_$1.png"
-    CURRENT="$SHOTS/play_$1.png"
-}
-# Reads N cells at window pixel (X, Y) (lower-left origin) of the current shot: "TEXT<TAB>COLOURS".
-read_at() { "$CITAJ" "$CURRENT" "$DATA" "$S" "$1" "$2" "$3"; }
-# Expects the text at (X, Y) to match the extended regular expression RE (anchored), and with a
-# fourth argument its colours to match that one.
-expect_at() {
-    local x="$1" y="$2" re="$3" colours="${4:-}" got
-    got="$(read_at "$x" "$y" $(((W - x) / S)))"
-    local text="${got%%$'\t'*}" farby="${got#*$'\t'}"
-    farby="${farby//./ }"  # an empty cell reads as '.'; the patterns write it as a blank
-    text="$(sed 's/ *$//' <<<"$text")"
-    if ! grep -qE "^${re}\$" <<<"$text"; then
-        fail "$(basename "$CURRENT") at ($x,$y): read '$text', expected /$re/"
-        return
-    fi
-    if [ -n "$colours" ] && ! grep -qE "^${colours}" <<<"$farby"; then
-        fail "$(basename "$CURRENT") at ($x,$y): colours '$farby', expected /$colours/"
-    fi
-}
-line() { echo $(($1 * S)); }  # height of the k-th line of the text layer
+start_game "$GAME"
 
 wait_for_line "setting Fonts END " || { fail "the game did not reach its main menu"; exit 1; }
 sleep 1.5
@@ -142,7 +85,7 @@ expect_at 100 "$(line 4)" "STUDNA  1\.LVL (1|41|81)" "rrrrrr  rrrrr r+"
 key z
 for _ in $(seq 1 40); do
     shot well_building
-    [ "$(read_at 100 "$(line 4)" 20 | cut -f1 | sed 's/ *$//')" = "STUDNA  1.LVL" ] && break
+    [ "$(read_at 100 "$(line 4)" 20)" = "STUDNA  1.LVL" ] && break
     sleep 0.2
 done
 key z z
@@ -192,17 +135,10 @@ expect_at 100 "$(line 10)" "OVLADANIE" "ccccccccc"
 
 # --- "Ukonci Hru" ends the process with status 0
 key s space
-for _ in $(seq 1 50); do kill -0 "$GPID" 2>/dev/null || break; sleep 0.1; done
-if kill -0 "$GPID" 2>/dev/null; then
-    fail "Ukonci Hru did not end the game"
-else
-    wait "$GPID"; rc=$?
-    [ "$rc" -eq 0 ] || fail "the game ended with status $rc"
-fi
-GPID=""
+expect_exit_0 "Ukonci Hru"
 
 for expected in "choosed Button : Pokracuj" "choosed Button : Koniec Hry" "choosed Button : Ukonci Hru"; do
-    grep -qxF "$expected" "$WORK/game.out" || fail "no console line '$expected'"
+    grep -qxF "$expected" "$OUT" || fail "no console line '$expected'"
 done
-[ -s "$WORK/game.err" ] && { echo "stderr:"; cat "$WORK/game.err"; }
+[ -s "$ERR" ] && { echo "stderr:"; cat "$ERR"; }
 exit $FAILED
