@@ -18,15 +18,6 @@ namespace {
 
 S_surovina g_zasoby[W::MAX_SUROVIN];
 
-void naplnene_katalogy() {
-    static const bool hotovo = [] {
-        Ticho ticho;
-        strategy.Set_all();
-        return true;
-    }();
-    (void)hotovo;
-}
-
 void novy_hrad() {
     naplnene_katalogy();
     Ticho ticho;

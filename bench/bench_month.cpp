@@ -34,12 +34,8 @@ void postav(int i, int typ, int level) {
 // One month end has housed, employed and married them. Stocks are ample and restored before
 // every measured month, so the town neither starves nor fills its stores.
 void mesto_1000() {
-    static bool katalogy = false;
+    naplnene_katalogy();
     Ticho ticho;
-    if (!katalogy) {
-        strategy.Set_all();
-        katalogy = true;
-    }
     strategy.New_Game();
     int n = 0;
     for (int i = 0; i < 400; ++i) postav(n++, W::dom, 1);

@@ -34,12 +34,7 @@ void operator delete[](void* p, std::size_t) noexcept { operator delete[](p); }
 namespace {
 
 void nova_hra() {
-    static const bool naplnene = [] {
-        Ticho ticho;
-        strategy.Set_all();
-        return true;
-    }();
-    (void)naplnene;
+    naplnene_katalogy();
     Ticho ticho;
     strategy.New_Game();
     strategy.set_owner(W::id_player);

@@ -1,11 +1,14 @@
 // Silences the console for the set-up of a benchmark: standard output goes to /dev/null while
-// the object lives (meshes that cannot load without the client, jobs handed out, deaths).
+// the object lives (meshes that cannot load without the client, jobs handed out, deaths); and the
+// benchmarks' once-per-process fill of the world.
 #pragma once
 
 #include <fcntl.h>
 #include <unistd.h>
 
 #include <cstdio>
+
+#include "Strategy_library.h"
 
 struct Ticho {
     int povodny;
@@ -24,3 +27,13 @@ struct Ticho {
     Ticho(const Ticho&) = delete;
     Ticho& operator=(const Ticho&) = delete;
 };
+
+// Fills the catalogues and tables as start-up does, once per process, without its console lines.
+inline void naplnene_katalogy() {
+    static const bool hotovo = [] {
+        Ticho ticho;
+        strategy.Set_all();
+        return true;
+    }();
+    (void)hotovo;
+}
