@@ -52,7 +52,8 @@ inline int dieta(int otec, int matka, int pohlavie, int vek) {
     return id;
 }
 
-// The world's recount of the books for an owner: one line per disagreement, "" when they balance.
-inline std::string prepocet(int vl = S_L::id_player) { return strategy.prepocitaj_knihy(vl); }
+// The world's recount of the books for an owner and of what belongs to nobody: one line per
+// disagreement, "" when they balance.
+inline std::string prepocet(int vl = S_L::id_player) { return strategy.prepocitaj_knihy(vl) + strategy.prepocitaj_svet(); }
 
 }  // namespace people_town
