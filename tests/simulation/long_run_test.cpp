@@ -30,36 +30,6 @@ struct S_beh {
     int najviac_ludi = 0;  // the player's largest population
 };
 
-// The player's part in a battle, as the battle keys do it: open the closed gates and send every
-// group that stands idle against the nearest enemy group still alive.
-void bojuj() {
-    S_L& w = strategy;
-    w.set_owner(S_L::id_player);
-    const S_owner& h = hrac();
-    for (int i = 0; i < h.brana_last_id; ++i)
-        if (w.budova_zatvorena(h.brana[i].objekt_id)) w.close_open_gate(h.brana[i].x, h.brana[i].y);
-    for (int g = 0; g < w.vojenska_skupina_last_id; ++g) {
-        const auto& s = w.vojenska_skupina[g];
-        if (s.vlastnik != S_L::id_player || s.dead_status || s.moved || s.utoci_na_objekt != -1 || !w.ma_zivych(g))
-            continue;
-        int ciel = -1;
-        float najblizsie = 1e9f;
-        for (int e = 0; e < w.vojenska_skupina_last_id; ++e) {
-            const auto& n = w.vojenska_skupina[e];
-            if (n.vlastnik != S_L::id_nepriatel || n.dead_status || !w.ma_zivych(e)) continue;
-            const float d = S_L::vzdialenost_bodov(s.xf, s.yf, n.xf, n.yf);
-            if (d < najblizsie) {
-                najblizsie = d;
-                ciel = e;
-            }
-        }
-        if (ciel == -1) return;
-        float x = w.vojenska_skupina[ciel].xf, y = w.vojenska_skupina[ciel].yf;
-        w.find_point(x, y);
-        w.presun_vojensku_skupinu_na_bod(g, static_cast<int>(x), static_cast<int>(y));
-    }
-}
-
 // Plays up to `mesiacov` months with the console silenced, giving the player's orders before
 // each one; a month whose checks start an attack goes on with every battle step until the
 // battle ends, the player fighting it. The books are recounted after every month end, every
@@ -98,7 +68,7 @@ S_beh hraj(int mesiacov, Rozkazy rozkazy, bool po_kazdom_kroku, int trpezlivost 
                 b.chyba = "a battle did not end";
                 break;
             }
-            if (krokov % 10 == 0) bojuj();
+            if (krokov % 10 == 0) krokovanie::bojuj();
             krokovanie::krok();
             if ((po_kazdom_kroku || !strategy.je_vojna) && !knihy_sedia("battle step")) break;
         }
