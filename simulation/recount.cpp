@@ -352,6 +352,9 @@ std::string S_L::prepocitaj_svet() const {
         if (s.objekt_id != -1 && (!zivy_objekt(*this, s.objekt_id) || objekt[s.objekt_id].co_to_je != id_vojensky_objekt ||
                                   objekt[s.objekt_id].id != g))
             out << "group " << g << " names object " << s.objekt_id << ", which is not its\n";
+        // Disbanding and the burial after a battle empty a destroyed group and delete its object.
+        if (s.dead_status && s.zoznam_vojakov_last_id == 0 && s.objekt_id != -1)
+            out << "group " << g << " is empty and destroyed, yet holds object " << s.objekt_id << "\n";
         if (!platny_vlastnik(s.vlastnik)) {
             out << "group " << g << " has owner " << s.vlastnik << "\n";
             continue;
@@ -428,6 +431,10 @@ std::string S_L::prepocitaj_svet() const {
             out << "building " << i << " has " << kotiev[i] << " anchor cells\n";
         else if (bunky[i] != plocha)
             out << "building " << i << " holds " << bunky[i] << " cells of its " << plocha << "\n";
+        // The zone the stores and homes are reached by is the zone of the anchor cell.
+        if (kotiev[i] == 1 && ob.zona != point[kotva[i] / B][kotva[i] % B].zona)
+            out << "building " << i << " is in zone " << ob.zona << ", its anchor cell in zone "
+                << point[kotva[i] / B][kotva[i] % B].zona << "\n";
     }
     return out.str();
 }

@@ -102,6 +102,7 @@ TEST_F(Prepocet, ObjectsPeopleGroupsAndMapCellsPointBackToEachOther) {
     EXPECT_TRUE(hlasi(pri(w.point[5][5], S_points{S_L::sekundarne_id_hlavne, 0, 0, 0}), "building 0 has 2 anchor cells"));
     EXPECT_TRUE(hlasi(pri(w.point[100][100], S_points{-1, -1, 0, 0}), "building 0 has 0 anchor cells"));
     EXPECT_TRUE(hlasi(pri(w.objekt[m.brana].level, 0), "building " + std::to_string(m.brana) + ": type 26, level 0"));
+    EXPECT_TRUE(hlasi(pri(w.objekt[m.hlavna_budova].zona, 7), "building 0 is in zone 7, its anchor cell in zone 0"));
 
     // A group on its recruitment point inside the barracks, its object and its owner's slots.
     const int g = m.skupiny[0], o = w.vojenska_skupina[g].objekt_id;
@@ -109,6 +110,11 @@ TEST_F(Prepocet, ObjectsPeopleGroupsAndMapCellsPointBackToEachOther) {
     EXPECT_TRUE(hlasi(pri(w.objekt[o].id, m.skupiny[1]), "group object " + std::to_string(o) + " names group"));
     EXPECT_TRUE(hlasi(pri(w.vojenska_skupina[g].objekt_id, m.hlavna_budova), "group " + std::to_string(g) + " names object 0"));
     EXPECT_TRUE(hlasi(pri(h.skupina[1], h.skupina[0]), "group " + std::to_string(h.skupina[1]) + " is in 0 slots of its owner"));
+    Strategy_library::S_vojenska_skupina prazdna = w.vojenska_skupina[g];
+    prazdna.dead_status = true;
+    prazdna.zoznam_vojakov_last_id = 0;
+    EXPECT_TRUE(hlasi(pri(w.vojenska_skupina[g], prazdna),
+                      "group " + std::to_string(g) + " is empty and destroyed, yet holds object " + std::to_string(o)));
 
     // A man living in a freed house, a person of no owner.
     int c = 0;
