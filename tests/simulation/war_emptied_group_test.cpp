@@ -1,6 +1,6 @@
-// A group emptied while it walks (destroyed in battle and buried, or disbanded) walks no more: a
-// later movement step must not order the empty row on and give it a new map object, which the
-// row's next recruit would drop for good.
+// A group emptied while it walks (destroyed in battle and buried, or disbanded) walks no more, and
+// an empty row takes no orders: neither a later movement step nor an order may give the row a new
+// map object, which the row's next recruit would drop for good.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -88,6 +88,23 @@ TEST_F(PrazdnaSkupina, AGroupDisbandedOnItsWayStopsWalking) {
     }
     ASSERT_TRUE(ide && rozpustena);
     EXPECT_FALSE(strategy.vojenska_skupina[g].moved);
+    dalsia_bitka(g);
+}
+
+TEST_F(PrazdnaSkupina, AnOrderForADisbandedGroupIsRefused) {
+    int g;
+    bool rozpustena, rozkaz, pochod;
+    {
+        Ticho ticho;
+        g = postav_bojove_mesto(Armada::silna).skupiny[0];
+        strategy.set_owner(S_L::id_player);
+        rozpustena = strategy.rozpust_vojensku_skupinu(g, S_L::id_player);
+        rozkaz = strategy.presun_vojensku_skupinu_na(g, BRANA_X, BRANA_Y - 10, -1);
+        pochod = strategy.presun_vojensku_skupinu_na_bod(g, BRANA_X, BRANA_Y - 10);
+    }
+    ASSERT_TRUE(rozpustena);
+    EXPECT_FALSE(rozkaz || pochod);
+    EXPECT_EQ(strategy.vojenska_skupina[g].objekt_id, -1);
     dalsia_bitka(g);
 }
 
