@@ -282,8 +282,16 @@ bool S_L::rozpust_vojensku_skupinu(int skupina_id, int vl) {
     for (int k = 0, n = clenov(g); k < n; ++k) {
         const int c = s.zoznam_vojakov[k];
         s.zoznam_vojakov[k] = -1;
-        if (!platny_clovek(c) || clovek[c].zdravie <= 0) continue;
+        if (!platny_clovek(c) || clovek[c].pohlavie == -1) continue;
         S_clovek& p = clovek[c];
+        if (p.zdravie <= 0) {
+            // A fallen man still listed (a destroyed group disbanded before the burial after the
+            // battle) is buried now: taken off the list unburied, he would stay a dead soldier of
+            // no group, counted among the living for good.
+            p.skupina = -1;
+            clovek_DIE(c);
+            continue;
+        }
         p.vojak = false;
         p.skupina = -1;
         if (p.zbran == mec) ow.pocet_sermiarov -= 1;

@@ -1,6 +1,7 @@
 // A group emptied while it walks (destroyed in battle and buried, or disbanded) walks no more, and
 // an empty row takes no orders: neither a later movement step nor an order may give the row a new
-// map object, which the row's next recruit would drop for good.
+// map object, which the row's next recruit would drop for good. A destroyed group disbanded
+// before the burial buries its fallen.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -106,6 +107,29 @@ TEST_F(PrazdnaSkupina, AnOrderForADisbandedGroupIsRefused) {
     EXPECT_FALSE(rozkaz || pochod);
     EXPECT_EQ(strategy.vojenska_skupina[g].objekt_id, -1);
     dalsia_bitka(g);
+}
+
+TEST_F(PrazdnaSkupina, ADestroyedGroupDisbandedBeforeTheBurialBuriesItsFallen) {
+    int g, ludi = 0, vojakov = 0;
+    bool rozpustena;
+    const S_owner& h = strategy.id_owner[S_L::id_player];
+    {
+        Ticho ticho;
+        g = postav_bojove_mesto(Armada::silna).skupiny[0];
+        ludi = h.pocet_ludi;
+        vojakov = h.pocet_vojakov;
+        strategy.je_vojna = true;
+        for (int k = 0; k < strategy.clenov(g); ++k)
+            strategy.zran_vojaka(strategy.vojenska_skupina[g].zoznam_vojakov[k], 1000);
+        strategy.set_owner(S_L::id_player);
+        rozpustena = strategy.rozpust_vojensku_skupinu(g, S_L::id_player);
+    }
+    ASSERT_TRUE(rozpustena);
+    EXPECT_EQ(h.pocet_ludi, ludi - 10);
+    EXPECT_EQ(h.pocet_vojakov, vojakov - 10);
+    EXPECT_EQ(strategy.prepocitaj_vsetko(), "");
+    strategy.je_vojna = false;
+    EXPECT_EQ(strategy.prepocitaj_vsetko(), "");
 }
 
 }  // namespace
