@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <random>
 #include <string>
 #include <vector>
@@ -37,8 +38,10 @@ struct S_beh {
 // when the game is over. A battle can stall for good (soldiers a wall holds back count as
 // arrived, so their group plans the same leg again each step, and an enemy without a ram waits
 // at the main building); with `trpezlivost` the system ends a battle after that many steps.
+// `v_bitke`, when given, adds orders of the player's own every seventh battle step.
 template <class Rozkazy>
-S_beh hraj(int mesiacov, Rozkazy rozkazy, bool po_kazdom_kroku, int trpezlivost = 0) {
+S_beh hraj(int mesiacov, Rozkazy rozkazy, bool po_kazdom_kroku, int trpezlivost = 0,
+           const std::function<void()>& v_bitke = nullptr) {
     S_beh b;
     Ticho ticho;
     krokovanie::spusti();
@@ -69,6 +72,7 @@ S_beh hraj(int mesiacov, Rozkazy rozkazy, bool po_kazdom_kroku, int trpezlivost 
                 break;
             }
             if (krokov % 10 == 0) krokovanie::bojuj();
+            if (v_bitke && krokov % 7 == 3) v_bitke();
             krokovanie::krok();
             if ((po_kazdom_kroku || !strategy.je_vojna) && !knihy_sedia("battle step")) break;
         }
@@ -219,7 +223,32 @@ TEST(DlhaHra, ATownGivenRandomOrdersForFiftyYears) {
             }
             strategy.set_owner(S_L::id_player);
         }
-    }, false, 2000);
+    }, false, 2000, [&] {
+        // In battle: a group sent somewhere, a gate opened or shut, a building opened or closed,
+        // a recruit, a refill, a disbanded group, a cancelled attack.
+        S_owner& h = hrac();
+        const int g = h.skupina_last_id > 0 ? h.skupina[pod(h.skupina_last_id)] : -1;
+        switch (pod(8)) {
+            case 0: if (g >= 0) strategy.presun_vojensku_skupinu_na(g, 71 + pod(59), 71 + pod(59), -1); break;
+            case 1: if (g >= 0) strategy.presun_vojensku_skupinu_na_bod(g, 71 + pod(59), 71 + pod(59)); break;
+            case 2:
+                if (h.brana_last_id > 0) {
+                    const auto& b = h.brana[pod(h.brana_last_id)];
+                    strategy.close_open_gate(b.x, b.y);
+                }
+                break;
+            case 3: {
+                const std::vector<int> v = budovy_hraca();
+                strategy.close_open(v[pod(static_cast<int>(v.size()))]);
+                break;
+            }
+            case 4: strategy.regrutujSermiarov(pod(4)); break;
+            case 5: if (g >= 0) strategy.vojenska_skupina_dopln(g); break;
+            case 6: if (g >= 0) strategy.rozpust_vojensku_skupinu(g, S_L::id_player); break;
+            default: if (g >= 0) strategy.vojenska_skupina_emergency_delete_attack(g); break;
+        }
+        strategy.set_owner(S_L::id_player);
+    });
     ASSERT_EQ(b.chyba, "");
     EXPECT_EQ(b.mesiacov, 600);
     EXPECT_GE(strategy.utok.pocet, 5);
