@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
+#include <iterator>
 #include <string>
 #include <type_traits>
 #include <vector>
@@ -188,19 +189,13 @@ void dom(bool hotovy) {
 void rozkazy() {
     const int rok = w.time.rok, mesiac = w.time.mesiac;
     if (rok == 1 && mesiac == S_L::M_februar) {
-        // The first day: wells, stores, bread, fields, meat and fish, wood, a cemetery, houses.
-        poloz(S_L::studna, 96, 104, 4);
-        poloz(S_L::studna, 98, 104, 4);
-        poloz(S_L::sklad, 100, 104, 5);
-        poloz(S_L::sklad, 102, 104, 5);
-        poloz(S_L::mlyn, 104, 104, 1);
-        poloz(S_L::pekaren, 106, 104, 1);
-        poloz(S_L::farma, 108, 104, 1);
-        poloz(S_L::farma, 110, 104, 1);
-        poloz(S_L::zberac_dreva, 112, 104, 2);
-        poloz(S_L::lovec, 114, 104, 1);
-        poloz(S_L::rybar, 116, 104, 1);
-        poloz(S_L::cintorin, 118, 104, 1);
+        // The first day: wells, stores, bread, fields, wood, meat and fish and a cemetery in a row
+        // south of the main building (type and level), and houses.
+        const int prvy_den[][2] = {{S_L::studna, 4},       {S_L::studna, 4}, {S_L::sklad, 5}, {S_L::sklad, 5},
+                                   {S_L::mlyn, 1},         {S_L::pekaren, 1}, {S_L::farma, 1}, {S_L::farma, 1},
+                                   {S_L::zberac_dreva, 2}, {S_L::lovec, 1},   {S_L::rybar, 1}, {S_L::cintorin, 1}};
+        for (int i = 0; i < static_cast<int>(std::size(prvy_den)); ++i)
+            poloz(prvy_den[i][0], 96 + 2 * i, 104, prvy_den[i][1]);
         for (int i = 0; i < 8; ++i) dom(true);
         objednaj(S_L::jablkovy_sad, 96, 96);
         objednaj(S_L::zberac_kamena, 98, 96);
