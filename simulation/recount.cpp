@@ -52,7 +52,8 @@ S_vrstva vrstva_budov(const S_L& w, int x, int y) {
 // The anchor cell (x * B + y) of every object below the high-water mark as the building layer of
 // the map shows it, -1 for an object without one; `kotiev` counts the anchor cells naming each.
 // With `obsadene`, the occupied cells are listed there too.
-void najdi_kotvy(const S_L& w, std::vector<int>& kotva, std::vector<int>& kotiev, std::vector<int>* obsadene = nullptr) {
+void najdi_kotvy(const S_L& w, std::vector<int>& kotva, std::vector<int>& kotiev,
+                 std::vector<int>* obsadene = nullptr) {
     kotva.assign(objektov(w), -1);
     kotiev.assign(objektov(w), 0);
     for (int x = 0; x < S_L::A; ++x)
@@ -320,7 +321,8 @@ std::string S_L::prepocitaj_svet() const {
         for (int id = 0; id < velkost; ++id) {
             const bool ziva = zije(id);
             if (ziva ? v_poole[id] != 0 : v_poole[id] != 1)
-                out << co << " " << id << (ziva ? " is live" : " is free") << " and " << int(v_poole[id]) << " times in the pool\n";
+                out << co << " " << id << (ziva ? " is live" : " is free") << " and " << int(v_poole[id])
+                    << " times in the pool\n";
             if (ziva && id >= hwm) out << co << " " << id << " is live above the high-water mark " << hwm << "\n";
         }
     };
@@ -336,8 +338,8 @@ std::string S_L::prepocitaj_svet() const {
         if (ob.co_to_je == -1) continue;
         if (!platny_vlastnik(ob.vlastnik)) out << "object " << i << " has owner " << ob.vlastnik << "\n";
         if (ob.co_to_je == id_budova) {
-            if (ob.id < 1 || ob.id >= last_building_integer || ob.level < 1 || ob.level > budova[ob.id].maximalny_level ||
-                ob.percenta < 1 || ob.percenta > 100)
+            if (ob.id < 1 || ob.id >= last_building_integer || ob.level < 1 ||
+                ob.level > budova[ob.id].maximalny_level || ob.percenta < 1 || ob.percenta > 100)
                 out << "building " << i << ": type " << ob.id << ", level " << ob.level << ", " << ob.percenta << " %\n";
         } else if (ob.co_to_je == id_vojensky_objekt) {
             if (ob.id < 0 || ob.id >= riadkov || vojenska_skupina[ob.id].objekt_id != i ||
@@ -349,8 +351,8 @@ std::string S_L::prepocitaj_svet() const {
     }
     for (int g = 0; g < riadkov; ++g) {
         const S_vojenska_skupina& s = vojenska_skupina[g];
-        if (s.objekt_id != -1 && (!zivy_objekt(*this, s.objekt_id) || objekt[s.objekt_id].co_to_je != id_vojensky_objekt ||
-                                  objekt[s.objekt_id].id != g))
+        if (s.objekt_id != -1 && (!zivy_objekt(*this, s.objekt_id) ||
+                                  objekt[s.objekt_id].co_to_je != id_vojensky_objekt || objekt[s.objekt_id].id != g))
             out << "group " << g << " names object " << s.objekt_id << ", which is not its\n";
         // Disbanding and the burial after a battle empty a destroyed group and delete its object.
         if (s.dead_status && s.zoznam_vojakov_last_id == 0 && s.objekt_id != -1)
@@ -416,7 +418,8 @@ std::string S_L::prepocitaj_svet() const {
         const int ax = kotva[b] / B, ay = kotva[b] % B;
         const bool v_obryse = (x == ax && y == ay) || (x >= ax + t.x_lava && x < ax + t.x_prava &&
                                                         y >= ay + t.y_dole && y < ay + t.y_hore);
-        if (!v_obryse) out << "cell " << x << " x " << y << " belongs to building " << b << " at " << ax << " x " << ay << "\n";
+        if (!v_obryse)
+            out << "cell " << x << " x " << y << " belongs to building " << b << " at " << ax << " x " << ay << "\n";
     }
     for (int i = 0; i < objektov(*this); ++i) {
         const S_objekt& ob = objekt[i];
