@@ -940,8 +940,16 @@ public:
     // Recomputes owner vl's population counters, the three lists, the people in houses and
     // workplaces (the barracks and towers too), the soldiers per kind, the group rows with their
     // members and fallen, the owner's living groups and the tower garrisons with the free places,
-    // from the tables themselves. One line per disagreement; "" when the books balance.
+    // from the tables themselves, and the owner's building counts per type, main building record,
+    // built-up area, gate list and tower list against the buildings on the map. One line per
+    // disagreement; "" when the books balance.
     std::string prepocitaj_knihy(int vl) const;
+    // The same for what belongs to no owner: both free-id pools against the object and people
+    // tables and their high-water marks, the object records and group rows, every person's owner,
+    // home and workplace, and the map cells of every object, footprints included.
+    std::string prepocitaj_svet() const;
+    // Both: the world's lines, then each owner's, prefixed "owner N: ".
+    std::string prepocitaj_vsetko() const;
 
     // ============================================================ mesh registry (graphics_registry.cpp)
     int Nacitaj_graficky_objekt(const char* folder, const char* path);

@@ -24,6 +24,15 @@ void vypis_skupiny(const S_L& s, const S_owner& ow, bool pozicia) {
     }
 }
 
+// A disbanded row has nobody left to walk or fight: its walk and its target end with it, so no
+// later movement step orders it on (which would give the empty row a new map object that its
+// next recruit drops for good).
+void ukonci_pochod(S_vojenska_skupina& s) {
+    s.moved = s.personal_fights = false;
+    s.go_to_x = s.go_to_y = s.final_x = s.final_y = -1;
+    s.utoci_na_objekt = s.utoci_na_x = s.utoci_na_y = -1;
+}
+
 }  // namespace
 
 int S_L::vytvor_vojensku_skupinu(int zbran, int zbroj, int vojensky_stroj) {
@@ -273,8 +282,16 @@ bool S_L::rozpust_vojensku_skupinu(int skupina_id, int vl) {
     for (int k = 0, n = clenov(g); k < n; ++k) {
         const int c = s.zoznam_vojakov[k];
         s.zoznam_vojakov[k] = -1;
-        if (!platny_clovek(c) || clovek[c].zdravie <= 0) continue;
+        if (!platny_clovek(c) || clovek[c].pohlavie == -1) continue;
         S_clovek& p = clovek[c];
+        if (p.zdravie <= 0) {
+            // A fallen man still listed (a destroyed group disbanded before the burial after the
+            // battle) is buried now: taken off the list unburied, he would stay a dead soldier of
+            // no group, counted among the living for good.
+            p.skupina = -1;
+            clovek_DIE(c);
+            continue;
+        }
         p.vojak = false;
         p.skupina = -1;
         if (p.zbran == mec) ow.pocet_sermiarov -= 1;
@@ -291,6 +308,7 @@ bool S_L::rozpust_vojensku_skupinu(int skupina_id, int vl) {
     uvolni_skupinu(g);
     if (platny_objekt(s.objekt_id)) odstran_objekt(s.objekt_id);
     s.objekt_id = -1;
+    ukonci_pochod(s);
     spat();
     return true;
 }

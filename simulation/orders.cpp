@@ -85,6 +85,12 @@ bool S_L::presun_vojensku_skupinu_na(int skupina, int x, int y, int skupina_own,
         return false;
     }
     S_vojenska_skupina& s = vojenska_skupina[g];
+    // A disbanded or buried group has nobody to move: an order must not give its empty row a new
+    // map object, which the row's next recruit would drop for good.
+    if (s.dead_status && s.zoznam_vojakov_last_id == 0) {
+        std::printf("Presun skupiny ERROR:  skupina %d je rozpustena ", g);
+        return false;
+    }
     const int O = point_id_of_objekt(x, y);
     auto postav_clenov = [&](float heading, bool otoc) {
         for (int k = 0; k < clenov(g); ++k) {

@@ -8,34 +8,16 @@
 #include <string>
 
 #include "../battle_town.h"
-#include "Game.h"
+#include "../krokovanie.h"
 
 using namespace battle_town;
+using krokovanie::krok;
+using krokovanie::spusti;
 
 namespace {
 
-float hodiny = 0.0f;
-float falosne_hodiny() { return hodiny; }
-
-// Both owners' books.
-std::string knihy() { return strategy.prepocitaj_knihy(S_L::id_player) + strategy.prepocitaj_knihy(S_L::id_nepriatel); }
-
-// Starts the clock as the new-game action does.
-void spusti() {
-    game_hooks = {falosne_hodiny, nullptr, nullptr};
-    my_time = {0.0f, 0.0f, false};
-    hodiny = 0.0f;
-    zrychlenie = 1.0f;
-    cas_mesiace = false;
-    Game.Start();
-    Game.Run();
-}
-
-// One frame in which a step is due: two periods and a little more have passed.
-void krok() {
-    hodiny += 2.0f * zrychlenie * 2500.0f + 1.0f;
-    Game.Action();
-}
+// Every owner's books and the world's.
+std::string knihy() { return strategy.prepocitaj_vsetko(); }
 
 class Bitka : public ::testing::Test {
 protected:

@@ -29,13 +29,21 @@ inline int postav(int x, int y, int typ, int level) {
     return strategy.point_id_of_objekt(x, y);
 }
 
-// The month checks of the people as the step runs them: homes and jobs, then the pass.
+// The world's recount of the books for an owner and of what belongs to nobody: one line per
+// disagreement, "" when they balance.
+inline std::string prepocet(int vl = S_L::id_player) {
+    return strategy.prepocitaj_knihy(vl) + strategy.prepocitaj_svet();
+}
+
+// The month checks of the people as the step runs them: homes and jobs, then the pass; the books
+// must balance afterwards.
 inline void koniec_mesiaca(int novy_mesiac, bool rok = false) {
     strategy.time = {1, novy_mesiac, strategy.time.rok};
     strategy.mesiac_passed = true;
     strategy.rok_passed = rok;
     strategy.kontroluj_najdenie_domu_prace();
     strategy.kontroluj_ludi();
+    EXPECT_EQ(prepocet(), "") << "after the month end of month " << novy_mesiac;
 }
 
 // The id the next created person will get.
@@ -51,8 +59,5 @@ inline int dieta(int otec, int matka, int pohlavie, int vek) {
     for (int r : {otec, matka}) cl(r).id_deti[cl(r).pocet_deti++] = id;
     return id;
 }
-
-// The world's recount of the books for an owner: one line per disagreement, "" when they balance.
-inline std::string prepocet(int vl = S_L::id_player) { return strategy.prepocitaj_knihy(vl); }
 
 }  // namespace people_town

@@ -5,36 +5,21 @@
 #include <algorithm>
 #include <string>
 
-#include "Game.h"
+#include "../krokovanie.h"
 #include "people_town.h"
 
 using namespace people_town;
+using krokovanie::mesiac_hry;
 
 namespace {
 
-float hodiny = 0.0f;
 int okien_konca = 0;
-
-float falosne_hodiny() { return hodiny; }
 void koniec_hry_okno() { ++okien_konca; }
 
 // Starts the clock as the new-game action does.
 void spusti() {
-    game_hooks = {falosne_hodiny, nullptr, koniec_hry_okno};
-    my_time = {0.0f, 0.0f, false};
-    hodiny = 0.0f;
+    krokovanie::spusti(koniec_hry_okno);
     okien_konca = 0;
-    zrychlenie = 1.0f;
-    Game.Start();
-    Game.Run();
-}
-
-// One frame in which the player has month fast-forward on and more than two periods passed:
-// the step runs the days up to the next month and that month's checks.
-void mesiac_hry() {
-    cas_mesiace = true;
-    hodiny += 2.0f * zrychlenie * 2500.0f + 1.0f;
-    Game.Action();
 }
 
 int volne_miesta() {

@@ -71,4 +71,5 @@ TEST(OpevneneMesto, WallsKeepTheTownWorkingAndTheGateJoinsItInBattle) {
     EXPECT_EQ(strategy.objekt[drevo].zona, 0);
     int tx = 100, ty = 100;
     EXPECT_TRUE(strategy.find_path(100.0f, 60.0f, tx, ty)) << "the army can march in";
+    EXPECT_EQ(prepocet(), "");
 }

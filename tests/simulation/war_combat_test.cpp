@@ -124,6 +124,7 @@ TEST_F(Boj, ARamBeatsAGateDownInFiveBlowsElevenStepsApartAndTheZonesOpen) {
     EXPECT_TRUE(strategy.point_id_of_objekt(22, 20) == -1 && sk(ram).utoci_na_objekt == -1);
     EXPECT_TRUE(hrac().brana_last_id == brany - 1 && hrac().budova[S_L::drevena_brana].mam == mam - 1);
     EXPECT_EQ(strategy.point[22][22].zona, 0);  // the yard is open country now
+    EXPECT_EQ(prepocet() + prepocet(S_L::id_nepriatel), "");
 
     // A palisade loses 2 a blow; an ordinary building nothing at all.
     const int palisada = strategy.point_id_of_objekt(21, 20);

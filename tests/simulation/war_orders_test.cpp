@@ -92,6 +92,7 @@ TEST_F(Rozkaz, ALongWalkGoesWaypointByWaypointAndMenAtTheirPlaceDoNotStep) {
     float x = sk(g).xf, y = sk(g).yf;
     strategy.find_point(x, y);
     EXPECT_TRUE(x == 40.0f && y == 35.0f);
+    EXPECT_EQ(prepocet(), "");
     // A man already at his place is not stepped.
     clen(g, 0).x = 50.0f + clen(g, 0).formation_x, clen(g, 0).y = 50.0f + clen(g, 0).formation_y;
     const float px = clen(g, 0).x, py = clen(g, 0).y;

@@ -1,0 +1,291 @@
+// Long runs through the real step driver, with the whole world recounted after every month end
+// and every battle's end (and, where the run asks for it, after every battle step): a fed town
+// growing for a hundred years, a town given random orders for fifty, and a walled town attacked
+// again and again for thirty. Under the sanitizers (the test command's build) any memory fault or
+// undefined behaviour ends the run as well.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <functional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "../../bench/ticho.h"
+#include "../battle_town.h"
+#include "../krokovanie.h"
+#include "people_town.h"
+
+using namespace people_town;
+
+namespace {
+
+// What a run came to.
+struct S_beh {
+    std::string chyba;     // the first disagreement of the books and where it was found
+    int mesiacov = 0;      // months played
+    int bitiek = 0;        // battles that lasted beyond the month's checks
+    int najdlhsia = 0;     // battle steps of the longest battle
+    int ukoncenych = 0;    // battles the system ended after `trpezlivost` steps
+    int obranenych = 0;    // battles after which no enemy group was left alive
+    int najviac_ludi = 0;  // the player's largest population
+};
+
+// Plays up to `mesiacov` months with the console silenced, giving the player's orders before
+// each one; a month whose checks start an attack goes on with every battle step until the
+// battle ends, the player fighting it. The books are recounted after every month end, every
+// battle's end and, `po_kazdom_kroku`, every battle step. Stops at the first disagreement or
+// when the game is over. A battle can stall for good (soldiers a wall holds back count as
+// arrived, so their group plans the same leg again each step, and an enemy without a ram waits
+// at the main building); with `trpezlivost` the system ends a battle after that many steps.
+// `v_bitke`, when given, adds orders of the player's own every seventh battle step.
+template <class Rozkazy>
+S_beh hraj(int mesiacov, Rozkazy rozkazy, bool po_kazdom_kroku, int trpezlivost = 0,
+           const std::function<void()>& v_bitke = nullptr) {
+    S_beh b;
+    Ticho ticho;
+    krokovanie::spusti();
+    auto knihy_sedia = [&](const char* kde) {
+        const std::string k = strategy.prepocitaj_vsetko();
+        if (!k.empty())
+            b.chyba = std::string(kde) + " in month " + std::to_string(strategy.time.mesiac) + " of year " +
+                      std::to_string(strategy.time.rok) + ":\n" + k;
+        return k.empty();
+    };
+    for (; b.mesiacov < mesiacov && Game.running; ++b.mesiacov) {
+        rozkazy();
+        strategy.set_owner(S_L::id_player);
+        krokovanie::mesiac_hry();
+        if (!knihy_sedia("month end")) break;
+        const bool bitka = strategy.je_vojna;
+        b.bitiek += bitka;
+        for (int krokov = 0; strategy.je_vojna; ++krokov) {
+            b.najdlhsia = std::max(b.najdlhsia, krokov);
+            if (krokov == trpezlivost && trpezlivost > 0) {
+                strategy.request_end_of_battle(S_L::id_nepriatel, S_L::id_player, false);
+                b.ukoncenych += 1;
+                knihy_sedia("the end of a stalled battle");
+                break;
+            }
+            if (krokov == 20000) {
+                b.chyba = "a battle did not end";
+                break;
+            }
+            if (krokov % 10 == 0) krokovanie::bojuj();
+            if (v_bitke && krokov % 7 == 3) v_bitke();
+            krokovanie::krok();
+            if ((po_kazdom_kroku || !strategy.je_vojna) && !knihy_sedia("battle step")) break;
+        }
+        if (!b.chyba.empty()) break;
+        if (bitka) {
+            const S_owner& n = strategy.id_owner[S_L::id_nepriatel];
+            bool zije = false;
+            for (int i = 0; i < n.skupina_last_id; ++i)
+                zije |= !strategy.vojenska_skupina[n.skupina[i]].dead_status;
+            b.obranenych += !zije;
+        }
+        b.najviac_ludi = std::max(b.najviac_ludi, hrac().pocet_ludi);
+    }
+    return b;
+}
+
+// A merchant keeps the stores in food, water and warm clothes for everybody: hunger is no part
+// of these runs.
+void zasob_jedlom() {
+    S_owner& h = hrac();
+    const int n = h.pocet_ludi + 10;
+    for (auto [s, na_hlavu] : {std::pair{S_L::voda, 40}, {S_L::chlieb, 6}, {S_L::maso, 6}, {S_L::jablko, 12}})
+        h.surovina[s].mam = std::max(h.surovina[s].mam, na_hlavu * n);
+    h.surovina[S_L::teple_oblecenie].mam = std::max(h.surovina[S_L::teple_oblecenie].mam, n);
+}
+
+// The free places in the player's houses.
+int volne_miesta() {
+    int volne = 0;
+    for (int i = 0; i < strategy.objekt_hwm; ++i) {
+        const auto& ob = strategy.objekt[i];
+        if (ob.co_to_je == S_L::id_budova && ob.id == S_L::dom && ob.vlastnik == S_L::id_player)
+            volne += strategy.budova_potrebuje_ludi(i) - ob.je_ludi;
+    }
+    return volne;
+}
+
+TEST(DlhaHra, AFedTownGrowsForAHundredYears) {
+    nova_hra();
+    // Workplaces for the first men (the main building takes five builders first).
+    const int prace[] = {S_L::mlyn, S_L::pekaren, S_L::farma, S_L::farma, S_L::zberac_dreva, S_L::lovec,
+                         S_L::rybar, S_L::cintorin, S_L::kosiar, S_L::kozusinar};
+    int i = 0;
+    for (int t : prace) postav(90 + 2 * i++, 96, t, 1);
+    postav(90, 98, S_L::sklad, 5);
+    postav(92, 98, S_L::studna, 4);
+    int domov = 0;
+    const S_beh b = hraj(1200, [&] {
+        zasob_jedlom();
+        // The town builds houses while its families fill them, up to a hundred.
+        while (domov < 100 && volne_miesta() < 4) {
+            postav(80 + (domov % 20) * 2, 110 + (domov / 20) * 2, S_L::dom, 3);
+            ++domov;
+        }
+    }, true);
+    ASSERT_EQ(b.chyba, "");
+    EXPECT_EQ(b.mesiacov, 1200);
+    EXPECT_EQ(strategy.time.rok, 101);
+    const S_owner& h = hrac();
+    EXPECT_GT(b.najviac_ludi, 300);
+    EXPECT_GT(h.pocet_ludi, 100);
+    EXPECT_EQ(h.zomrelo_hladom, 0);
+    // Generations came and went, and the ids of the dead were handed out again.
+    EXPECT_GT(h.pocet_smrti, 500);
+    EXPECT_GT(h.pocet_ludi + h.pocet_smrti, strategy.clovek_hwm);
+    // A large city without an army: every attack is lost at once and plundered.
+    EXPECT_GE(strategy.utok.pocet, 15);
+    std::printf("%d months, %d attacks, at most %d people, %d now, %d deaths, %d houses, person ids up to %d\n",
+                b.mesiacov, strategy.utok.pocet, b.najviac_ludi, h.pocet_ludi, h.pocet_smrti, domov,
+                strategy.clovek_hwm);
+}
+
+// The player's buildings, by object id.
+std::vector<int> budovy_hraca() {
+    std::vector<int> b;
+    for (int i = 0; i < strategy.objekt_hwm; ++i)
+        if (strategy.objekt[i].co_to_je == S_L::id_budova && strategy.objekt[i].vlastnik == S_L::id_player)
+            b.push_back(i);
+    return b;
+}
+
+TEST(DlhaHra, ATownGivenRandomOrdersForFiftyYears) {
+    nova_hra();
+    // A barracks, so the army's orders have one from the start, and cemeteries.
+    postav(120, 120, S_L::kasaren, 1);
+    for (int c = 0; c < 3; ++c) postav(60 + 2 * c, 146, S_L::cintorin, 1);
+    int domov = 0;
+    std::mt19937 nahoda(20240611);  // the orders' own generator: the world's stays the game's
+    auto pod = [&](int n) { return static_cast<int>(nahoda() % static_cast<unsigned>(n)); };
+    int postavenych = 0, vylepsenych = 0, prepnutych = 0, regrutov = 0;
+    const S_beh b = hraj(600, [&] {
+        zasob_jedlom();
+        S_owner& h = hrac();
+        // Every December the town's suppliers bring a year's building material, arms and food
+        // (enough for settlers to come to every free place at the year's end), and for eight
+        // years four finished houses are put up beyond the reach of the orders: the town grows
+        // into a large city that the enemy attacks, its settlers spread over the years (a whole
+        // generation dying in one year would leave more corpses than the cemeteries can bury).
+        if (strategy.time.mesiac == S_L::M_december) {
+            for (int s = 1; s < S_L::last_surovina_id; ++s)
+                if (s != S_L::mrtvola) h.surovina[s].mam = std::max(h.surovina[s].mam, 40000);
+            for (int d = 0; d < 4 && domov < 32; ++d, ++domov)
+                postav(60 + 2 * (domov % 16), 140 + 2 * (domov / 16), S_L::dom, 5);
+        }
+        for (int r = 0; r < 4; ++r) {
+            switch (pod(6)) {
+                case 0:
+                case 1: {  // a building of any type, anywhere within reach of the main building, turned
+                    const int typ = 1 + pod(S_L::last_building_integer - 1);
+                    const int stare = h.budova[typ].mam;
+                    strategy.nastav_typ_budovy(typ);
+                    strategy.nastav_poziciu_stavanej_budovy(71 + pod(59), 71 + pod(59));
+                    for (int k = pod(4); k > 0; --k) strategy.otoc_stavajucu_budovu();
+                    strategy.postav();
+                    postavenych += h.budova[typ].mam - stare;
+                    break;
+                }
+                case 2: {  // the next level of one of the town's buildings
+                    const std::vector<int> v = budovy_hraca();
+                    const int o = v[pod(static_cast<int>(v.size()))], l = strategy.objekt[o].level;
+                    strategy.upgrade(o);
+                    vylepsenych += strategy.objekt[o].level != l;
+                    break;
+                }
+                case 3: {  // open or close a building, a gate if there is one
+                    std::vector<int> v = budovy_hraca(), brany;
+                    for (int o : v)
+                        if (strategy.budova_closeable(o)) brany.push_back(o);
+                    if (!brany.empty() && pod(4) > 0) v = brany;
+                    strategy.close_open(v[pod(static_cast<int>(v.size()))]);
+                    ++prepnutych;
+                    break;
+                }
+                case 4: {  // recruit at the barracks, man the towers, refill or disband a group
+                    const int druh = pod(7), g = h.skupina_last_id > 0 ? h.skupina[pod(h.skupina_last_id)] : -1;
+                    bool ok = false;
+                    if (druh == 0) ok = strategy.regrutujSermiarov(pod(4));
+                    if (druh == 1) ok = strategy.regrutujKopijnikov(pod(4));
+                    if (druh == 2) ok = strategy.regrutujLukostrelcov(pod(4));
+                    if (druh == 3) ok = strategy.regrutujBaranidlo();
+                    if (druh == 4) ok = strategy.regrutujLukostrelcovDoVeze();
+                    if (druh == 5 && g >= 0) strategy.vojenska_skupina_dopln(g);
+                    if (druh == 6 && g >= 0) ok = strategy.rozpust_vojensku_skupinu(g, S_L::id_player);
+                    regrutov += ok;
+                    break;
+                }
+                default: break;
+            }
+            strategy.set_owner(S_L::id_player);
+        }
+    }, false, 2000, [&] {
+        // In battle: a group sent somewhere, a gate opened or shut, a building opened or closed,
+        // a recruit, a refill, a disbanded group, a cancelled attack.
+        S_owner& h = hrac();
+        const int g = h.skupina_last_id > 0 ? h.skupina[pod(h.skupina_last_id)] : -1;
+        switch (pod(8)) {
+            case 0: if (g >= 0) strategy.presun_vojensku_skupinu_na(g, 71 + pod(59), 71 + pod(59), -1); break;
+            case 1: if (g >= 0) strategy.presun_vojensku_skupinu_na_bod(g, 71 + pod(59), 71 + pod(59)); break;
+            case 2:
+                if (h.brana_last_id > 0) {
+                    const auto& b = h.brana[pod(h.brana_last_id)];
+                    strategy.close_open_gate(b.x, b.y);
+                }
+                break;
+            case 3: {
+                const std::vector<int> v = budovy_hraca();
+                strategy.close_open(v[pod(static_cast<int>(v.size()))]);
+                break;
+            }
+            case 4: strategy.regrutujSermiarov(pod(4)); break;
+            case 5: if (g >= 0) strategy.vojenska_skupina_dopln(g); break;
+            case 6: if (g >= 0) strategy.rozpust_vojensku_skupinu(g, S_L::id_player); break;
+            default: if (g >= 0) strategy.vojenska_skupina_emergency_delete_attack(g); break;
+        }
+        strategy.set_owner(S_L::id_player);
+    });
+    ASSERT_EQ(b.chyba, "");
+    EXPECT_EQ(b.mesiacov, 600);
+    EXPECT_GE(strategy.utok.pocet, 5);
+    EXPECT_GT(postavenych, 100);
+    EXPECT_GT(vylepsenych, 50);
+    EXPECT_GT(regrutov, 10);
+    std::printf("%d months, %d battles (%d stalled, the longest %d steps), %d attacks; %d built, %d upgraded, "
+                "%d opened or closed, %d recruitments; %d people, %d objects\n",
+                b.mesiacov, b.bitiek, b.ukoncenych, b.najdlhsia, strategy.utok.pocet, postavenych, vylepsenych,
+                prepnutych, regrutov, hrac().pocet_ludi, strategy.objekt_hwm);
+}
+
+TEST(DlhaHra, AWalledTownIsAttackedAgainAndAgainForThirtyYears) {
+    naplnene_katalogy();
+    {
+        Ticho ticho;
+        battle_town::postav_bojove_mesto(battle_town::Armada::silna);
+    }
+    S_owner& h = hrac();
+    // Between the battles the player fills up his groups and mans the towers again.
+    const S_beh b = hraj(360, [&] {
+        zasob_jedlom();
+        strategy.set_owner(S_L::id_player);
+        for (int i = 0; i < h.skupina_last_id; ++i) strategy.vojenska_skupina_dopln(h.skupina[i]);
+        while (strategy.get_volne_miesto_vo_vezi() != -1 && strategy.regrutujLukostrelcovDoVeze()) {
+        }
+    }, true);
+    ASSERT_EQ(b.chyba, "");
+    EXPECT_EQ(b.mesiacov, 360);
+    EXPECT_EQ(strategy.time.rok, 35);
+    // December of years 5, 10, ... 30: six attacks, each a battle of its own that ended by itself.
+    EXPECT_EQ(strategy.utok.pocet, 6);
+    EXPECT_EQ(b.bitiek, 6);
+    EXPECT_EQ(b.ukoncenych, 0);
+    EXPECT_GT(h.pocet_ludi, 100);
+    std::printf("%d months, %d battles (%d defended), the longest %d steps; %d people, %d deaths\n", b.mesiacov,
+                b.bitiek, b.obranenych, b.najdlhsia, h.pocet_ludi, h.pocet_smrti);
+}
+
+}  // namespace
