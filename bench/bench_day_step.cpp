@@ -19,7 +19,7 @@ namespace {
 S_surovina g_zasoby[W::MAX_SUROVIN];
 
 void novy_hrad() {
-    naplnene_katalogy();
+    naplnene_katalogy_potichu();
     Ticho ticho;
     strategy.New_Game();
 }

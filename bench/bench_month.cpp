@@ -34,7 +34,7 @@ void postav(int i, int typ, int level) {
 // One month end has housed, employed and married them. Stocks are ample and restored before
 // every measured month, so the town neither starves nor fills its stores.
 void mesto_1000() {
-    naplnene_katalogy();
+    naplnene_katalogy_potichu();
     Ticho ticho;
     strategy.New_Game();
     int n = 0;

@@ -34,7 +34,7 @@ void operator delete[](void* p, std::size_t) noexcept { operator delete[](p); }
 namespace {
 
 void nova_hra() {
-    naplnene_katalogy();
+    naplnene_katalogy_potichu();
     Ticho ticho;
     strategy.New_Game();
     strategy.set_owner(W::id_player);

@@ -29,7 +29,7 @@ struct Ticho {
 };
 
 // Fills the catalogues and tables as start-up does, once per process, without its console lines.
-inline void naplnene_katalogy() {
+inline void naplnene_katalogy_potichu() {
     static const bool hotovo = [] {
         Ticho ticho;
         strategy.Set_all();
