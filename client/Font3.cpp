@@ -34,23 +34,6 @@ void nahraj_mvp(const glm::mat4& m) {
     if (scena_pripravena()) shader_nastav_mvp(m);
 }
 
-// The glyph set in load order: the character and its file under ./Fonts/.
-struct S_glyf {
-    char znak;
-    const char* subor;
-};
-const S_glyf GLYFY[] = {
-    {'Q', "Q.obj"}, {'W', "W.obj"}, {'E', "E.obj"}, {'R', "R.obj"}, {'T', "T.obj"},
-    {'Z', "Z.obj"}, {'U', "U.obj"}, {'I', "I.obj"}, {'O', "O.obj"}, {'P', "P.obj"},
-    {'A', "A.obj"}, {'S', "S.obj"}, {'D', "D.obj"}, {'F', "F.obj"}, {'G', "G.obj"},
-    {'H', "H.obj"}, {'J', "J.obj"}, {'K', "K.obj"}, {'L', "L.obj"}, {'Y', "Y.obj"},
-    {'X', "X.obj"}, {'C', "C.obj"}, {'V', "V.obj"}, {'B', "B.obj"}, {'N', "N.obj"},
-    {'M', "M.obj"}, {'0', "0.obj"}, {'1', "1.obj"}, {'2', "2.obj"}, {'3', "3.obj"},
-    {'4', "4.obj"}, {'5', "5.obj"}, {'6', "6.obj"}, {'7', "7.obj"}, {'8', "8.obj"},
-    {'9', "9.obj"}, {'.', "DOT.obj"}, {'-', "minus.obj"}, {'+', "plus.obj"},
-    {'(', "(.obj"}, {')', ").obj"}, {'/', "slash.obj"},
-};
-
 void uvolni_buffre(S_font& f) {
     shader_zmaz_buffer(f.vertexbuffer);
     shader_zmaz_buffer(f.colorbuffer);

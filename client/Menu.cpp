@@ -1,6 +1,7 @@
 // Menu model, the full-screen menus and the barracks menus.
 #include "Menu.h"
 
+#include <cstddef>
 #include <cstdio>
 
 #include "Hra_Ovladanie.h"
@@ -104,10 +105,21 @@ void Vytvor_Menu_Herne() {
 
 namespace {
 
+C_Menu* const HLAVNE_MENU[] = {&Menu, &Herne_Menu, &EndGameInfoMenu};
+C_Menu* const PODMENU_KASARNE[] = {&Menu_Kasaren_Skupiny, &Menu_Kasaren_Skupiny_Dopln,
+                                   &Menu_Kasaren_Veze};
+
+// The first open menu of the list; null when none is open.
+template <std::size_t N>
+C_Menu* prve_otvorene(C_Menu* const (&menu)[N]) {
+    for (C_Menu* m : menu)
+        if (m->is_active()) return m;
+    return nullptr;
+}
+
 // Opens one barracks sub-menu and closes the other two.
 void otvor_podmenu(C_Menu& m) {
-    for (C_Menu* p : {&Menu_Kasaren_Skupiny, &Menu_Kasaren_Skupiny_Dopln, &Menu_Kasaren_Veze})
-        p->close();
+    for (C_Menu* p : PODMENU_KASARNE) p->close();
     m.open();
 }
 
@@ -121,6 +133,9 @@ void regrutuj_akcia() {
 void regrutuj_do_veze() { strategy.regrutujLukostrelcovDoVeze(); }
 
 }  // namespace
+
+C_Menu* otvorene_menu() { return prve_otvorene(HLAVNE_MENU); }
+C_Menu* otvorene_podmenu_kasarne() { return prve_otvorene(PODMENU_KASARNE); }
 
 void Menu_Kasaren_skupiny_action() { otvor_podmenu(Menu_Kasaren_Skupiny); }
 void Menu_Kasaren_skupiny_dopln_action() { otvor_podmenu(Menu_Kasaren_Skupiny_Dopln); }

@@ -39,6 +39,11 @@ extern C_Menu Menu, Herne_Menu, EndGameInfoMenu;
 // The barracks window: its tabs (wrapping) and the sub-menu of each tab.
 extern C_Menu Menu_Kasaren, Menu_Kasaren_Skupiny, Menu_Kasaren_Skupiny_Dopln, Menu_Kasaren_Veze;
 
+// The first open one of the main, in-game and end-of-game menus; null when none is open.
+C_Menu* otvorene_menu();
+// The open sub-menu of the barracks window (at most one is open); null when none is.
+C_Menu* otvorene_podmenu_kasarne();
+
 // Builds every menu once at start-up; only the main menu is left open.
 void Vytvor_Menu();
 void Vytvor_Menu_Hlavne();

@@ -125,8 +125,7 @@ void DrawScene() {
 void Kresli_svet() {
     glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     SettingMatrix();
-    if ((Menu.is_active() || Herne_Menu.is_active() || EndGameInfoMenu.is_active()) &&
-        !Ovladanie_Info_Window) {
+    if (otvorene_menu() && !Ovladanie_Info_Window) {
         DrawLogoPelworth(0.0f, 0.0f, 1.0f);
         DrawLogoOrvek(0.5f, 0.0f, 1.0f);
     }

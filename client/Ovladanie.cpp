@@ -216,23 +216,12 @@ bool prejdi(C_Ovladanie (&skupina)[N], bool kamera = false) {
     return prejdi_skupinu(skupina, N, kamera);
 }
 
-bool je_menu_otvorene() {
-    return Menu.is_active() || Herne_Menu.is_active() || EndGameInfoMenu.is_active();
-}
-
-// The first open menu among the main, in-game and end-of-game menus; null when none is open.
-C_Menu* prve_otvorene_menu() {
-    for (C_Menu* m : {&Menu, &Herne_Menu, &EndGameInfoMenu})
-        if (m->is_active()) return m;
-    return nullptr;
-}
-
 }  // namespace
 
 void Klavesnica_System_Ovladanie() { prejdi(Ovladanie.System); }
 
 void Klavesnica_Menu_Ovladanie() {
-    if (je_menu_otvorene()) prejdi(Ovladanie.Menu);
+    if (otvorene_menu()) prejdi(Ovladanie.Menu);
 }
 
 void Klavesnica_Ovladanie_Info() { prejdi(Ovladanie.Ovladanie_Info); }
@@ -280,15 +269,15 @@ bool ukazany_bod(int& x, int& y) {
 // ---------------------------------------------------------------- menus
 
 void Menu_dole_action() {
-    if (C_Menu* m = prve_otvorene_menu()) m->next_Button();
+    if (C_Menu* m = otvorene_menu()) m->next_Button();
 }
 
 void Menu_hore_action() {
-    if (C_Menu* m = prve_otvorene_menu()) m->previouse_Button();
+    if (C_Menu* m = otvorene_menu()) m->previouse_Button();
 }
 
 void Menu_potvrd_action() {
-    if (C_Menu* m = prve_otvorene_menu()) m->Button_action();
+    if (C_Menu* m = otvorene_menu()) m->Button_action();
 }
 
 // ---------------------------------------------------------------- the build list and placement
@@ -426,28 +415,16 @@ void Okno_Kasaren_predchadzajuca_zalozka_action() {
     Menu_Kasaren.Button_action();
 }
 
-// The open sub-menu of the barracks window, looked for in the given order; null when none.
-static C_Menu* otvorene_podmenu(std::initializer_list<C_Menu*> poradie) {
-    for (C_Menu* m : poradie)
-        if (m->is_active()) return m;
-    return nullptr;
-}
-
 void Okno_Kasaren_SUB_dalsia_zalozka_action() {
-    if (C_Menu* m = otvorene_podmenu({&Menu_Kasaren_Skupiny, &Menu_Kasaren_Veze,
-                                      &Menu_Kasaren_Skupiny_Dopln}))
-        m->next_Button();
+    if (C_Menu* m = otvorene_podmenu_kasarne()) m->next_Button();
 }
 
 void Okno_Kasaren_SUB_predchadzajuca_zalozka_action() {
-    if (C_Menu* m = otvorene_podmenu({&Menu_Kasaren_Skupiny, &Menu_Kasaren_Veze,
-                                      &Menu_Kasaren_Skupiny_Dopln}))
-        m->previouse_Button();
+    if (C_Menu* m = otvorene_podmenu_kasarne()) m->previouse_Button();
 }
 
 void Okno_Kasaren_SUB_potvrd_action() {
-    if (C_Menu* m = otvorene_podmenu({&Menu_Kasaren_Skupiny, &Menu_Kasaren_Skupiny_Dopln,
-                                      &Menu_Kasaren_Veze})) {
+    if (C_Menu* m = otvorene_podmenu_kasarne()) {
         strategy.set_player_as_owner();
         m->Button_action();
     }

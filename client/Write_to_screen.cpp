@@ -58,20 +58,35 @@ void riadky(const S_riadok (&r)[N]) {
     }
 }
 
-// The colour of a menu button: white, gray when unavailable, cyan when chosen, blue when both.
-void farba_tlacidla(C_Menu& m, int i) {
+// The colour of a choice in a list: white, gray when unavailable, cyan when chosen, blue when
+// both.
+void farba_volby(bool dostupna, bool vybrana) {
     white();
-    const bool aktivne = m.is_Button_active(i);
-    if (!aktivne) gray();
-    if (m.is_Button_choosed(i)) aktivne ? cyan() : blue();
+    if (!dostupna) gray();
+    if (vybrana) dostupna ? cyan() : blue();
 }
 
-void tlacidla(C_Menu& m) {
+void farba_tlacidla(C_Menu& m, int i) { farba_volby(m.is_Button_active(i), m.is_Button_choosed(i)); }
+
+// A menu's buttons, one a line; `za(i)` writes what follows button i on its line.
+template <class Za>
+void tlacidla(C_Menu& m, Za za) {
     for (int i = 0; i < m.return_count_of_buttons(); ++i) {
         novy_riadok();
         farba_tlacidla(m, i);
         glPrint("%s", m.return_Button_Text(i));
+        za(i);
     }
+}
+void tlacidla(C_Menu& m) { tlacidla(m, [](int) {}); }
+
+// A full-screen menu: its title and its buttons.
+void menu(const char* nadpis, C_Menu& m) {
+    white();
+    novy_riadok();
+    glPrint("%s", nadpis);
+    novy_riadok();
+    tlacidla(m);
 }
 
 // "rok", "roky" or "rokov" after a count of years.
@@ -114,8 +129,8 @@ void stavovy_riadok() {
     novy_riadok();
     const int slotov = std::min(strategy.vojenska_skupina_owned_last(), S_L::MAX_SKUPIN_NA_VLASTNIKA);
     for (int i = 0; i < slotov; ++i) {
-        const int g = strategy.vojenska_skupina_owned_id(i);
-        if (g < 0 || !strategy.vojenska_skupina_alive(g)) continue;
+        const int g = strategy.id_vojenskej_skupiny(i);
+        if (g < 0) continue;
         white();
         novy_riadok();
         if (g == oznacena) cyan();
@@ -300,42 +315,34 @@ void kasarne() {
         }
     }
     novy_riadok();
-    if (Menu_Kasaren_Skupiny.is_active()) {
+    // The group tabs' head: the count of groups and what the choice is for.
+    const auto hlavicka = [](const char* na_co) {
         novy_riadok();
         popis_hodnota("Pocet skupin ", strategy.return_pocet_vlastnenych_skupin());
         novy_riadok();
         white();
-        glPrint("Vyber skupinu pre regrutovanie ");
+        glPrint("Vyber skupinu pre %s ", na_co);
+    };
+    if (Menu_Kasaren_Skupiny.is_active()) {
+        hlavicka("regrutovanie");
         novy_riadok();
         glPrint("pocet %d", strategy.return_regrutuj_pocet());
         tlacidla(Menu_Kasaren_Skupiny);
     } else if (Menu_Kasaren_Skupiny_Dopln.is_active()) {
-        novy_riadok();
-        popis_hodnota("Pocet skupin ", strategy.return_pocet_vlastnenych_skupin());
-        novy_riadok();
-        white();
-        glPrint("Vyber skupinu pre doplnenie ");
-        C_Menu& m = Menu_Kasaren_Skupiny_Dopln;
-        for (int i = 0; i < m.return_count_of_buttons(); ++i) {
-            novy_riadok();
-            farba_tlacidla(m, i);
-            glPrint("%s", m.return_Button_Text(i));
-            const int g = i < strategy.vojenska_skupina_owned_last() ? strategy.vojenska_skupina_owned_id(i) : -1;
-            if (g < 0 || !strategy.vojenska_skupina_alive(g)) continue;
+        hlavicka("doplnenie");
+        tlacidla(Menu_Kasaren_Skupiny_Dopln, [](int i) {
+            const int g = i < strategy.vojenska_skupina_owned_last() ? strategy.id_vojenskej_skupiny(i) : -1;
+            if (g < 0) return;
             white();
             glPrint(" %s volne miesta ", strategy.vojenska_skupina_meno(g));
             lila();
             glPrint("%d", strategy.vojenska_skupina_volne_miesta(g));
-        }
+        });
     } else if (Menu_Kasaren_Veze.is_active()) {
-        C_Menu& m = Menu_Kasaren_Veze;
-        for (int i = 0; i < m.return_count_of_buttons(); ++i) {
-            novy_riadok();
-            farba_tlacidla(m, i);
-            glPrint("%s", m.return_Button_Text(i));
+        tlacidla(Menu_Kasaren_Veze, [](int) {
             lila();
             glPrint(" %d", strategy.get_pocet_regrutovanie_na_vezu());
-        }
+        });
     }
 }
 
@@ -394,10 +401,7 @@ void budovy() {
 
 void ludia() {
     novy_riadok();
-    white();
-    glPrint("ludia ");
-    lila();
-    glPrint("%d", strategy.return_pocet_ludi());
+    popis_hodnota("ludia ", strategy.return_pocet_ludi());
     popis_hodnota(" = muz ", strategy.return_pocet_muzov());
     popis_hodnota(" + zena ", strategy.return_pocet_zien());
     popis_hodnota(" + deti ", strategy.return_pocet_deti());
@@ -465,10 +469,7 @@ void zoznam_budov() {
     strana(H_showing_list, S_L::last_building_integer, od, po);
     for (int b = od; b < po; ++b) {
         novy_riadok();
-        white();
-        const bool smie = strategy.ma_privilegia(b);
-        if (!smie) gray();
-        if (b == t) smie ? cyan() : blue();
+        farba_volby(strategy.ma_privilegia(b), b == t);
         glPrint("%s", strategy.budova_meno(b));
     }
 }
@@ -551,21 +552,9 @@ void Write_to_out_screen() {
         napoveda();
         return;
     }
-    if (Menu.is_active()) {
-        white();
-        novy_riadok();
-        glPrint("Menu");
-        novy_riadok();
-        tlacidla(Menu);
-    }
+    if (Menu.is_active()) menu("Menu", Menu);
     if (EndGameInfoMenu.is_active()) koniec_hry();
-    if (Herne_Menu.is_active()) {
-        white();
-        novy_riadok();
-        glPrint("Herne Menu");
-        novy_riadok();
-        tlacidla(Herne_Menu);
-    }
+    if (Herne_Menu.is_active()) menu("Herne Menu", Herne_Menu);
     if (Game.is_running()) Write_to_out_screen_running();
 }
 

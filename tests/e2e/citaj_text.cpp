@@ -52,6 +52,7 @@
 
 #include <glm/glm.hpp>
 
+#include "Font3.h"
 #include "objloader.h"
 
 namespace citaj_text {
@@ -138,29 +139,6 @@ inline constexpr std::array<Farba, 9> FARBY{{{'w', 255, 255, 255},
                                              {'y', 255, 255, 0},
                                              {'k', 0, 0, 0}}};
 
-// Glyph files and the character each draws.
-struct SuborGlyfu {
-    char znak;
-    const char* meno;
-};
-inline const std::vector<SuborGlyfu>& subory_glyfov() {
-    static const std::vector<SuborGlyfu> v = [] {
-        std::vector<SuborGlyfu> s;
-        static const char* pismena[] = {"A", "B", "C", "D", "E", "F", "G", "H", "I", "J", "K", "L", "M",
-                                        "N", "O", "P", "Q", "R", "S", "T", "U", "V", "W", "X", "Y", "Z",
-                                        "0", "1", "2", "3", "4", "5", "6", "7", "8", "9"};
-        for (const char* p : pismena) s.push_back({p[0], p});
-        s.push_back({'.', "DOT"});
-        s.push_back({'-', "minus"});
-        s.push_back({'+', "plus"});
-        s.push_back({'(', "("});
-        s.push_back({')', ")"});
-        s.push_back({'/', "slash"});
-        return s;
-    }();
-    return v;
-}
-
 struct Glyf {
     char znak;
     std::vector<glm::vec2> vrcholy;  // glyph-space x, y; every 3 a triangle
@@ -169,8 +147,8 @@ struct Glyf {
 // Loads every glyph mesh from DATA_DIR/Fonts/. False with the failing file otherwise.
 inline bool nacitaj_glyfy(const std::string& data, std::vector<Glyf>& glyfy, std::string& chyba) {
     const std::string priecinok = data + (data.empty() || data.back() == '/' ? "" : "/") + "Fonts/";
-    for (const SuborGlyfu& s : subory_glyfov()) {
-        const std::string cesta = priecinok + s.meno + ".obj";
+    for (const S_glyf& s : GLYFY) {
+        const std::string cesta = priecinok + s.subor;
         std::vector<glm::vec3> v, n, c;
         std::vector<glm::vec2> uv;
         float a, b, cc, d, e, f;
