@@ -512,7 +512,6 @@ public:
     int find_way_list_id, find_way_list_id_f;
     int watch[40001][2];
     int watch_last;
-    bool watched[201][201];
     bool player_has_ground_army;
     int AI_brana_x, AI_brana_y, AI_hlavny_ciel_x, AI_hlavny_ciel_y;
     bool AI_neni_brana;

@@ -1,5 +1,5 @@
 // Cell lookups shared by the zone flood and the path search: the object standing on a cell, its
-// building type and whether it is a barrier (a wall, tower or gate). Inline, because both walks
+// building type, whether it is a barrier (a wall, tower or gate) and whether it blocks now. Inline, because both walks
 // ask them for every cell of the map.
 #pragma once
 
@@ -28,6 +28,14 @@ inline int typ_budovy_objektu(const S_L& w, int o) {
 inline const S_budova* bariera_bunky(const S_L& w, int cx, int cy) {
     const int t = typ_budovy_objektu(w, objekt_bunky(w, cx, cy));
     return t >= 0 && w.budova[t].zoning ? &w.budova[t] : nullptr;
+}
+
+// The barrier object that blocks a cell now (a wall, a tower, a closed gate), or -1.
+inline int zatarasujuci_objekt(const S_L& w, int cx, int cy) {
+    const int o = objekt_bunky(w, cx, cy);
+    const int t = typ_budovy_objektu(w, o);
+    if (t < 0 || !w.budova[t].zoning) return -1;
+    return w.budova[t].closeable && !w.objekt[o].closed ? -1 : o;
 }
 
 }  // namespace Strategy_library

@@ -383,6 +383,7 @@ void S_L::Set_vojenske_stroje() {
 // ---------------------------------------------------------------- resets
 
 void S_L::Set_points() {
+    verzia_mapy += 1;  // every cell is cleared: no path found before holds
     // The cells keep the last zone number handed out until the next zoning renumbers them.
     for (int i = 0; i < A; ++i)
         for (int j = 0; j < B; ++j) {
@@ -403,7 +404,6 @@ void S_L::reset_war() {
     utok.sermiari = utok.lukostrelci = utok.kopijnici = false;
     utok.rok = 0;
     bol_utok = false;
-    for (S_cesta_v_pamati& c : cesty_v_pamati) c.platna = false;
 }
 
 // ---------------------------------------------------------------- new game

@@ -2,6 +2,7 @@
 // the stores, recruiting at the barracks, refilling, disbanding and burying groups, the
 // recruitment points round the barracks, removing a soldier from his group, and the read-only
 // queries through which drawing and the screens look at groups.
+#include <algorithm>
 #include <cstdio>
 
 #include "Formations.h"
@@ -395,9 +396,7 @@ bool S_L::odober_vojaka_z_vojenskej_skupiny(int vojak, int skupina) {
 }
 
 int S_L::riadkov_skupin() const {
-    return vojenska_skupina_last_id < 0 ? 0
-           : vojenska_skupina_last_id > MAX_VOJENSKA_SKUPINA ? MAX_VOJENSKA_SKUPINA + 1
-                                                             : vojenska_skupina_last_id;
+    return std::clamp(vojenska_skupina_last_id, 0, MAX_VOJENSKA_SKUPINA + 1);
 }
 
 int S_L::clenov(int g) const {
@@ -516,7 +515,7 @@ int S_L::return_id_vojenskej_skupiny(int o) { return je_vojenska_skupina(o) ? ob
 
 int S_L::id_vojenskej_skupiny(int s) {
     const int g = vojenska_skupina_owned_id(s);
-    return platna_skupina(g) && !vojenska_skupina[g].dead_status ? g : -1;
+    return vojenska_skupina_alive(g) ? g : -1;
 }
 
 int S_L::vojenska_skupina_owned_id(int id) {

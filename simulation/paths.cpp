@@ -21,10 +21,7 @@ constexpr float STUPEN = 0.017453292f;
 inline bool moze_vstupit(const S_L& w, int z0, int nx, int ny) {
     const int z1 = w.point[nx][ny].zona;
     if (z0 != z1 && z0 != -1 && z1 != -1) return false;
-    const int o = objekt_bunky(w, nx, ny);
-    const int t = typ_budovy_objektu(w, o);
-    if (t < 0 || !w.budova[t].zoning) return true;
-    return w.budova[t].closeable && !w.objekt[o].closed;
+    return zatarasujuci_objekt(w, nx, ny) < 0;
 }
 
 }  // namespace
@@ -102,6 +99,8 @@ S_bod S_L::find_next_point(int x1, int y1, int x2, int y2) {
         if (cx < X_KONIEC) skus(cx + 1, cy, 201, B);
         if (cy > 0) skus(cx, cy - 1, -1, -1);
         if (cy < Y_KONIEC) skus(cx, cy + 1, 1, 1);
+        // A tower goal moved onto this cell: the way to it is marked, nothing further is needed.
+        if (cx == tx && cy == ty) break;
     }
     find_way_list_id = koniec;
     find_way_list_id_f = predok;
@@ -202,11 +201,9 @@ bool S_L::pohyb_clovek(int c, float dx, float dy, bool formation, bool ignore) {
     float bx = nx, by = ny;
     find_point(bx, by);
     const int cx = static_cast<int>(bx), cy = static_cast<int>(by);
-    if (!na_mape(cx, cy) || !je_budova(cx, cy)) return true;
-    const int o = objekt_bunky(*this, cx, cy);
-    const int t = typ_budovy_objektu(*this, o);
-    if (t < 0 || !budova[t].zoning) return true;
-    if (budova[t].closeable && !objekt[o].closed) return true;
+    const int o = zatarasujuci_objekt(*this, cx, cy);
+    if (o < 0) return true;
+    const int t = objekt[o].id;
 
     // The barrier's ground-plane box: the mesh's x and z extent turned with the building, each
     // interval from its smaller end, around the cell. A mesh that did not load leaves the cell.

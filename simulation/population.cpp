@@ -344,7 +344,7 @@ void S_L::clovek_DIE(int c) {
             if (dieta.vek < CLOVEK_REPRODUKCIA_ZACIATOK) dieta.objekt_v_ktorom_byva = -1;
         }
     }
-    p.pohlavie = p.vlastnik = -1;
+    p.pohlavie = -1;
     p.x = p.y = -1.0f;
 
     const int partner = p.id_partnera;
@@ -378,9 +378,6 @@ void S_L::clovek_DIE(int c) {
             }
             o.pocet_vojakov -= 1;
             p.vojak = false;
-            // The group's list takes off only its owner's men, and his owner was cleared above:
-            // he is its owner's again while he leaves his group and his tower.
-            p.vlastnik = vlastnik;
             if (p.skupina >= 0) odober_vojaka_z_vojenskej_skupiny(c, p.skupina);
             // A garrison man dying outside a battle leaves no place to refill: the tower
             // counts one archer fewer and the owner has one more free place.
@@ -389,7 +386,6 @@ void S_L::clovek_DIE(int c) {
                 if (v.pocet > 0) v.pocet -= 1;
                 o.veza_volne_miesta += 1;
             }
-            p.vlastnik = -1;
             p.skupina = -1;
             p.veza = -1;
             if (p.zbran == luk)
@@ -409,6 +405,8 @@ void S_L::clovek_DIE(int c) {
         }
     }
     p.objekt_v_ktorom_byva = -1;
+    // Cleared last: a soldier leaves his group's and tower's lists as his owner's man.
+    p.vlastnik = -1;
 
     o.pocet_ludi -= 1;
     o.pocet_smrti += 1;

@@ -156,8 +156,7 @@ std::string S_L::prepocitaj_knihy(int vl) const {
         lukostrelcov += p.zbran == luk;
         // A soldier stands in exactly one list: his group's or his tower's, once.
         int vyskytov = -1;
-        if (p.skupina != -1 && p.veza == -1 && p.skupina >= 0 && p.skupina < vojenska_skupina_last_id &&
-            p.skupina <= MAX_VOJENSKA_SKUPINA) {
+        if (p.veza == -1 && p.skupina >= 0 && p.skupina < riadkov_skupin()) {
             const S_vojenska_skupina& s = vojenska_skupina[p.skupina];
             const int dlzka = std::clamp(s.zoznam_vojakov_last_id, 0, MAX_VOJACI_V_SKUPINE);
             vyskytov = static_cast<int>(std::count(s.zoznam_vojakov, s.zoznam_vojakov + dlzka, c));
@@ -198,7 +197,7 @@ std::string S_L::prepocitaj_knihy(int vl) const {
     // Every listed member is a soldier of this group; `dead` counts the holes and the fallen who
     // still hold their place. A row counts among the owner's groups from its creation until it
     // is disbanded or, destroyed, cleaned up after the battle.
-    const int riadkov = std::clamp(vojenska_skupina_last_id, 0, MAX_VOJENSKA_SKUPINA + 1);
+    const int riadkov = riadkov_skupin();
     for (int g = 0; g < riadkov; ++g) {
         const S_vojenska_skupina& s = vojenska_skupina[g];
         if (s.vlastnik != vl) continue;
@@ -263,13 +262,12 @@ std::string S_L::prepocitaj_knihy(int vl) const {
     // ------------------------------------------------------------ buildings, gates, towers
     // `mam` counts the buildings of a type from placement until destruction; the main building's
     // cell is recorded (one per owner) and the built-up area holds every footprint.
-    // The map is searched for anchors only when the owner has buildings.
     std::vector<int> kotva, kotiev;
-    int typov[last_building_integer] = {}, budov = 0;
+    najdi_kotvy(*this, kotva, kotiev);
+    int typov[last_building_integer] = {};
     for (int i = 0; i < objektov(*this); ++i) {
         const S_objekt& ob = objekt[i];
         if (ob.co_to_je != id_budova || ob.vlastnik != vl || ob.id < 0 || ob.id >= last_building_integer) continue;
-        if (budov++ == 0) najdi_kotvy(*this, kotva, kotiev);
         ++typov[ob.id];
         if (kotva[i] == -1) continue;
         const S_budova& b = budova[ob.id];
@@ -290,7 +288,6 @@ std::string S_L::prepocitaj_knihy(int vl) const {
             objekt[v.id_objektu].vlastnik != vl)
             out << "main building recorded at " << h.x << " x " << h.y << ", none of the owner's stands there\n";
     }
-    if (budov == 0) najdi_kotvy(*this, kotva, kotiev);  // gates or towers may be listed all the same
     porovnaj_tabulku<S_brana>(out, *this, "gate", vl, drevena_brana, o.brana, o.brana_last_id, kotva,
                               [](const S_brana& z) { return z.objekt_id; });
     for (int i = 0; i < std::clamp(o.brana_last_id, 0, MAX_OBJECTS - 1); ++i)
@@ -332,7 +329,7 @@ std::string S_L::prepocitaj_svet() const {
                   [&](int c) { return clovek[c].pohlavie != -1; });
 
     // ------------------------------------------------------------ objects and group rows
-    const int riadkov = std::clamp(vojenska_skupina_last_id, 0, MAX_VOJENSKA_SKUPINA + 1);
+    const int riadkov = riadkov_skupin();
     for (int i = 0; i < objektov(*this); ++i) {
         const S_objekt& ob = objekt[i];
         if (ob.co_to_je == -1) continue;

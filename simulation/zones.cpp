@@ -15,6 +15,9 @@ namespace {
 
 int zona_bunky(const S_L& w, int cx, int cy) { return na_mape(cx, cy) ? w.point[cx][cy].zona : -1; }
 
+// The gates an owner lists, bounded by the table's size.
+int pocet_bran(const S_owner& o) { return std::min(o.brana_last_id, S_L::MAX_OBJECTS); }
+
 }  // namespace
 
 int S_L::calculate_zoning(int r, int direction) {
@@ -59,7 +62,8 @@ bool S_L::can_go_around(int cx, int cy, int o, int r, int b, int direction) {
 
 void S_L::zoning_calculation(int p_x, int p_y, int m_x, int m_y, int direction, bool opened_gates) {
     if (!na_mape(p_x, p_y) || !na_mape(m_x, m_y)) return;
-    if (watched[m_x][m_y] || point[m_x][m_y].zona != -1) return;
+    // A cell is numbered when it is pushed, so a numbered cell has been taken already.
+    if (point[m_x][m_y].zona != -1) return;
     const int z = point[p_x][p_y].zona;
     const int o = objekt_bunky(*this, m_x, m_y);
     const int t = typ_budovy_objektu(*this, o);
@@ -84,7 +88,6 @@ void S_L::zoning_calculation(int p_x, int p_y, int m_x, int m_y, int direction, 
     point[m_x][m_y].zona = z;
     watch[++watch_last][0] = m_x;
     watch[watch_last][1] = m_y;
-    watched[m_x][m_y] = true;
 }
 
 void S_L::zoning(int, int, bool opened_gates) {
@@ -92,7 +95,6 @@ void S_L::zoning(int, int, bool opened_gates) {
     verzia_mapy += 1;
     // Stack entries above `watch_last` are never read, so the stack is emptied, not wiped.
     watch_last = -1;
-    std::fill(&watched[0][0], &watched[0][0] + sizeof watched / sizeof watched[0][0], false);
     zona_last = 0;
     for (int i = 0; i < A; ++i)
         for (int j = 0; j < B; ++j) point[i][j].zona = -1;
@@ -103,40 +105,36 @@ void S_L::zoning(int, int, bool opened_gates) {
         if (o >= 0) objekt[o].zona = z;
         watch[++watch_last][0] = cx;
         watch[watch_last][1] = cy;
-        watched[cx][cy] = true;
     };
     // The flood keeps the stack's top in a local and hands it to the full step only for a cell
     // that holds an object; a free cell without a zone simply takes the zone of its neighbour.
-    // Neighbours are reached by offsets in the flat arrays (rows of 200 cells, 201 marks).
+    // Neighbours are reached by offsets in the flat array of cells (rows of 200).
     S_points* const body = &point[0][0];
-    bool* const videne = &watched[0][0];
     auto zaplav = [&]() {
         int vrch = watch_last;
         while (vrch >= 0) {
             const int cx = watch[vrch][0], cy = watch[vrch][1];
             --vrch;
-            if (!na_mape(cx, cy)) continue;
-            const int ip = cx * B + cy, iv = cx * 201 + cy;
+            const int ip = cx * B + cy;
             const int z = body[ip].zona;
-            auto skus = [&](int nx, int ny, int smer, int dp, int dv) {
+            auto skus = [&](int nx, int ny, int smer, int dp) {
                 S_points& p = body[ip + dp];
-                if (p.zona != -1 || videne[iv + dv]) return;
+                if (p.zona != -1) return;
                 if (p.id_objektu == -1) {
                     p.zona = z;
                     ++vrch;
                     watch[vrch][0] = nx;
                     watch[vrch][1] = ny;
-                    videne[iv + dv] = true;
                     return;
                 }
                 watch_last = vrch;
                 zoning_calculation(cx, cy, nx, ny, smer, opened_gates);
                 vrch = watch_last;
             };
-            if (cx + 1 < A) skus(cx + 1, cy, vychod, B, 201);
-            if (cx - 1 >= 0) skus(cx - 1, cy, zapad, -B, -201);
-            if (cy + 1 < B) skus(cx, cy + 1, sever, 1, 1);
-            if (cy - 1 >= 0) skus(cx, cy - 1, juh, -1, -1);
+            if (cx + 1 < A) skus(cx + 1, cy, vychod, B);
+            if (cx - 1 >= 0) skus(cx - 1, cy, zapad, -B);
+            if (cy + 1 < B) skus(cx, cy + 1, sever, 1);
+            if (cy - 1 >= 0) skus(cx, cy - 1, juh, -1);
         }
         watch_last = vrch;
     };
@@ -145,7 +143,6 @@ void S_L::zoning(int, int, bool opened_gates) {
     point[0][0].zona = 0;
     watch[++watch_last][0] = 0;
     watch[watch_last][1] = 0;
-    watched[0][0] = true;
     zaplav();
 
     // Every cell before the last seed is already numbered, so the scan goes on from there.
@@ -165,7 +162,7 @@ void S_L::zoning(int, int, bool opened_gates) {
             }
 
     S_owner& hrac = id_owner[id_player];
-    const int bran = std::min(hrac.brana_last_id, MAX_OBJECTS);
+    const int bran = pocet_bran(hrac);
     for (int g = 0; g < bran; ++g) {
         S_brana& br = hrac.brana[g];
         if (!platny_objekt(br.objekt_id)) {
@@ -213,9 +210,9 @@ int S_L::add_brana(int o, int b, int bx, int by) {
 void S_L::odstran_branu(int o) {
     if (!platny_objekt(o) || !platny_vlastnik(objekt[o].vlastnik)) return;
     S_owner& own = id_owner[objekt[o].vlastnik];
-    const int n = std::min(own.brana_last_id, MAX_OBJECTS);
+    const int n = pocet_bran(own);
     for (int i = 0; i < n; ++i) {
-        if (!platny_objekt(own.brana[i].objekt_id) || own.brana[i].objekt_id != o) continue;
+        if (own.brana[i].objekt_id != o) continue;
         for (int k = i; k + 1 < n; ++k) own.brana[k] = own.brana[k + 1];
         own.brana[n - 1] = {-1, -1, -1, -1, -1, -1};
         own.brana_last_id = n - 1;
@@ -226,7 +223,7 @@ void S_L::odstran_branu(int o) {
 void S_L::close_open_gate(int g) {
     if (!je_vojna) return;
     const S_owner& hrac = id_owner[id_player];
-    if (g < 0 || g >= std::min(hrac.brana_last_id, MAX_OBJECTS)) return;
+    if (g < 0 || g >= pocet_bran(hrac)) return;
     const int o = hrac.brana[g].objekt_id;
     if (!platny_objekt(o) || !budova_closeable(o)) return;
     close_open(o);
@@ -236,7 +233,7 @@ void S_L::close_open_gate(int g) {
 
 void S_L::close_open_gate(int bx, int by) {
     const S_owner& hrac = id_owner[id_player];
-    const int n = std::min(hrac.brana_last_id, MAX_OBJECTS);
+    const int n = pocet_bran(hrac);
     int g = 0;
     while (g < n && !(hrac.brana[g].x == bx && hrac.brana[g].y == by)) ++g;
     if (g == n) return;
@@ -259,7 +256,7 @@ void S_L::najdi_poziciu_brany(int vl, int tz, int& bx, int& by) {
     bx = by = -1;
     if (!platny_vlastnik(vl) || zona_last < 0 || zona_last >= M) return;
     const S_owner& own = id_owner[vl];
-    const int n = std::min(own.brana_last_id, MAX_OBJECTS);
+    const int n = pocet_bran(own);
     constexpr int SLEPA = -2;
     int* stav = brana_zona_stav;
     std::fill(stav, stav + zona_last + 1, -1);
