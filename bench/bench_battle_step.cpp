@@ -38,7 +38,7 @@ void skupiny(int vl, int y, const int zbrane[SKUPIN], int* ids) {
 
 void bojisko() {
     Ticho ticho;
-    battle_town::naplnene_katalogy();
+    naplnene_katalogy();
     strategy.New_Game();
     strategy.set_owner(W::id_player);
     S_owner& hrac = strategy.id_owner[W::id_player];
@@ -85,7 +85,7 @@ BENCHMARK(krok_bitky)->Unit(benchmark::kMicrosecond);
 // The defended town's whole battle; `krokov` is the number of battle steps it took.
 void cela_bitka(benchmark::State& state) {
     Ticho ticho;
-    battle_town::naplnene_katalogy();
+    naplnene_katalogy();
     int krokov = 0;
     for (auto _ : state) {
         state.PauseTiming();

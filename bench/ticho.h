@@ -8,7 +8,7 @@
 
 #include <cstdio>
 
-#include "Strategy_library.h"
+#include "../tests/katalogy.h"
 
 struct Ticho {
     int povodny;
@@ -30,10 +30,6 @@ struct Ticho {
 
 // Fills the catalogues and tables as start-up does, once per process, without its console lines.
 inline void naplnene_katalogy_potichu() {
-    static const bool hotovo = [] {
-        Ticho ticho;
-        strategy.Set_all();
-        return true;
-    }();
-    (void)hotovo;
+    Ticho ticho;
+    naplnene_katalogy();
 }

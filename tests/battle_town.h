@@ -6,11 +6,12 @@
 //
 // Header-only and depending on the simulation library alone, so a headless test and a client-side
 // test of the real game can prepare the same town. The catalogues must be filled first (`Set_all`,
-// which the client's start-up does; `battle_town::naplnene_katalogy` does it once per process for
-// a headless test).
+// which the client's start-up does; `naplnene_katalogy` does it once per process for a headless
+// test).
 #pragma once
 
 #include "Strategy_library.h"
+#include "katalogy.h"
 
 namespace battle_town {
 
@@ -40,13 +41,6 @@ struct S_bojove_mesto {
     int skupiny[5] = {-1, -1, -1, -1, -1};
     int pocet_skupin = 0;
 };
-
-// Fills the catalogues and tables as start-up does, once per process (headless use only: the
-// game's own start-up has done it already).
-inline void naplnene_katalogy() {
-    static const bool naplnene = (strategy.Set_all(), true);
-    (void)naplnene;
-}
 
 // A finished building of the player; its object id, or -1 when the site is taken (then nothing is
 // tried, so no construction error is left pending).

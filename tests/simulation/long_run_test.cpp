@@ -99,17 +99,6 @@ void zasob_jedlom() {
     h.surovina[S_L::teple_oblecenie].mam = std::max(h.surovina[S_L::teple_oblecenie].mam, n);
 }
 
-// The free places in the player's houses.
-int volne_miesta() {
-    int volne = 0;
-    for (int i = 0; i < strategy.objekt_hwm; ++i) {
-        const auto& ob = strategy.objekt[i];
-        if (ob.co_to_je == S_L::id_budova && ob.id == S_L::dom && ob.vlastnik == S_L::id_player)
-            volne += strategy.budova_potrebuje_ludi(i) - ob.je_ludi;
-    }
-    return volne;
-}
-
 TEST(DlhaHra, AFedTownGrowsForAHundredYears) {
     nova_hra();
     // Workplaces for the first men (the main building takes five builders first).

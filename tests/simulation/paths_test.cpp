@@ -2,6 +2,7 @@
 // at, one step of a person with its speed, heading and collision with walls and towers.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cmath>
 #include <string>
 
@@ -74,6 +75,13 @@ TEST_F(Cesty, TheWaypointIsTheFarEndOfTheFirstStraightStretch) {
     EXPECT_EQ(dalsi(0, 0, 199, 199), P(0, 199));
     EXPECT_EQ(dalsi(7, 7, 7, 7), P(-1, -1));
     EXPECT_EQ(dalsi(7, 7, 7, 200), P(-1, -1));
+    // Searches near the end of the marks' range: the marks are wiped and counted from 0 again,
+    // with no overflow and no mark of an earlier search taken for one of this search.
+    strategy.find_way_baza = INT_MAX - 2 * (W::A * W::B + 1) - 1;
+    EXPECT_EQ(dalsi(0, 0, 3, 3), P(0, 3));
+    EXPECT_EQ(dalsi(0, 0, 199, 199), P(0, 199));
+    EXPECT_LT(strategy.find_way_baza, W::A * W::B + 2) << "the marks were not wiped";
+    EXPECT_EQ(dalsi(0, 0, 3, 3), P(0, 3));
 
     int tx = 5, ty = 5;
     bool ok = true;

@@ -46,6 +46,17 @@ inline void koniec_mesiaca(int novy_mesiac, bool rok = false) {
     EXPECT_EQ(prepocet(), "") << "after the month end of month " << novy_mesiac;
 }
 
+// The free places in the player's houses.
+inline int volne_miesta() {
+    int volne = 0;
+    for (int i = 0; i < strategy.objekt_hwm; ++i) {
+        const auto& ob = strategy.objekt[i];
+        if (ob.co_to_je == S_L::id_budova && ob.id == S_L::dom && ob.vlastnik == S_L::id_player)
+            volne += strategy.budova_potrebuje_ludi(i) - ob.je_ludi;
+    }
+    return volne;
+}
+
 // The id the next created person will get.
 inline int dalsie_id() { return strategy.clovek_volne_id[strategy.clovek_posledne_volne_id]; }
 

@@ -123,4 +123,31 @@ TEST_F(Prepocet, ObjectsPeopleGroupsAndMapCellsPointBackToEachOther) {
     EXPECT_TRUE(hlasi(pri(w.clovek[c].vlastnik, 3), "person " + std::to_string(c) + ": owner 3, sex " + std::to_string(w.clovek[c].pohlavie)));
 }
 
+TEST_F(Prepocet, PeopleListsSoldiersAndGarrisonsAreRecounted) {
+    // Population counters, a list, a person's diseases and the staff of the barracks.
+    const int ludi = h.pocet_ludi;
+    EXPECT_TRUE(hlasi(pri(h.pocet_ludi, ludi + 1), "pocet_ludi: stored " + std::to_string(ludi + 1) + ", recounted " + std::to_string(ludi)));
+    EXPECT_TRUE(hlasi(pri(h.bez_prace_last_id, h.bez_prace_last_id + 1), "jobless: "));
+    EXPECT_TRUE(hlasi(pri(w.clovek[0].choroby_pocet, 1), "person 0 has 0 diseases, counts 1"));
+    const int u_kasarne = w.objekt[m.kasaren].je_ludi;
+    EXPECT_TRUE(hlasi(pri(w.objekt[m.kasaren].je_ludi, u_kasarne + 1),
+                      "object " + std::to_string(m.kasaren) + " (type " + std::to_string(S_L::kasaren) + ") counts " +
+                          std::to_string(u_kasarne + 1) + " people, recounted " + std::to_string(u_kasarne)));
+
+    // Soldiers per kind, one listed in his group twice, and a group's fallen.
+    EXPECT_TRUE(hlasi(pri(h.pocet_lukostrelcov, h.pocet_lukostrelcov + 1), "pocet_lukostrelcov: stored"));
+    const int g = m.skupiny[0];
+    Strategy_library::S_vojenska_skupina& s = w.vojenska_skupina[g];
+    const int vojak = s.zoznam_vojakov[0];
+    EXPECT_TRUE(hlasi(pri(s.zoznam_vojakov[1], vojak),
+                      "soldier " + std::to_string(vojak) + " of group " + std::to_string(g) + ", tower -1 is listed 2 times there"));
+    EXPECT_TRUE(hlasi(pri(s.dead, s.dead + 1), "group " + std::to_string(g) + ": dead 1, holes and fallen 0"));
+
+    // A garrison: its living count, its freed places and the owner's free places.
+    const int p = h.veza[0].pocet;
+    EXPECT_TRUE(hlasi(pri(h.veza[0].pocet, p - 1), "tower 0: pocet " + std::to_string(p - 1) + ", living " + std::to_string(p)));
+    EXPECT_TRUE(hlasi(pri(h.veza[0].dead, 1), "tower 0: dead 1, holes and fallen 0"));
+    EXPECT_TRUE(hlasi(pri(h.veza_volne_miesta, h.veza_volne_miesta + 1), "veza_volne_miesta: stored"));
+}
+
 }  // namespace

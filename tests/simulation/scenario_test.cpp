@@ -22,16 +22,6 @@ void spusti() {
     okien_konca = 0;
 }
 
-int volne_miesta() {
-    int volne = 0;
-    for (int i = 0; i < strategy.objekt_hwm; ++i) {
-        const auto& ob = strategy.objekt[i];
-        if (ob.co_to_je == S_L::id_budova && ob.id == S_L::dom && ob.vlastnik == S_L::id_player)
-            volne += strategy.budova[S_L::dom].level[ob.level].vojde_sa_ludi - ob.je_ludi;
-    }
-    return volne;
-}
-
 int dalsi_dom = 0;
 void postav_domy(int kolko) {
     for (int i = 0; i < kolko; ++i, ++dalsi_dom) postav(80 + dalsi_dom % 40, 110 + dalsi_dom / 40, S_L::dom, 1);

@@ -4,14 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include "../katalogy.h"
 #include "Strategy_library.h"
-
-// Fills the catalogues and tables as start-up does, once per process (ctest runs every test in a
-// process of its own, so no test may count on another having done it).
-inline void naplnene_katalogy() {
-    static const bool naplnene = (strategy.Set_all(), true);
-    (void)naplnene;
-}
 
 class SvetSHlavnouBudovou : public ::testing::Test {
 protected:

@@ -48,7 +48,6 @@ TEST(OpevneneMesto, WallsKeepTheTownWorkingAndTheGateJoinsItInBattle) {
     // One day in peace, then one after the attack's own zone computation has shut the gate.
     for (int den = 0; den < 2; ++den) {
         if (den == 1) strategy.zoning(0, 0, false);
-        strategy.informacie_last_integer = -1;
         const int pred = hrac().surovina[S_L::drevo].vyprodukovane;
         strategy.kontroluj_prijem_denne();
         EXPECT_EQ(hrac().surovina[S_L::drevo].vyprodukovane - pred,

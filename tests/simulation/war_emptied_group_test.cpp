@@ -8,7 +8,6 @@
 
 #include "../../bench/ticho.h"
 #include "../battle_town.h"
-#include "../krokovanie.h"
 
 using namespace battle_town;
 
@@ -16,11 +15,7 @@ namespace {
 
 class PrazdnaSkupina : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        Ticho ticho;
-        naplnene_katalogy();
-    }
-    void TearDown() override { game_hooks = {nullptr, nullptr, nullptr}; }
+    static void SetUpTestSuite() { naplnene_katalogy_potichu(); }
     // The objects of military groups on the map.
     static int objektov_skupin() {
         int n = 0;
