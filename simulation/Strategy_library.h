@@ -536,7 +536,7 @@ public:
     int skupina_bunka_budovy[MAX_VOJENSKA_SKUPINA + 1][2];
     // The war's path cache: one answer of `find_path` (found, and the first waypoint) per start
     // tile and goal tile, valid while the map version `verzia_mapy` is the one it was found on.
-    // Direct-mapped by a hash of the two tiles; emptied by `reset_war`.
+    // Direct-mapped by a hash of the two tiles; a map reset raises the version too.
     struct S_cesta_v_pamati {
         bool platna;
         unsigned kluc;
@@ -579,6 +579,8 @@ public:
     float return_rotation(int x, int y);
     float return_rotation();
     void find_point(float& xf, float& yf);
+    // Helper: the tile of a position, rounded as `find_point` rounds it.
+    S_bod bunka(float xf, float yf);
     void correct_point_from_float(float& x, float& y);
     int get_object(float xf, float yf);
     int return_object_id_showing_to(float x, float y);
@@ -680,7 +682,8 @@ public:
     // ============================================================ paths and movement (paths.cpp)
     bool can_go_to_point(int w_p_x, int w_p_y, int w_n_x, int w_n_y);
     S_bod find_next_point(int x1, int y1, int x2, int y2);
-    bool find_path(float xf, float yf, int& tx, int& ty);
+    // With `pamat` (the war's searches) the answer is taken from and kept in `cesty_v_pamati`.
+    bool find_path(float xf, float yf, int& tx, int& ty, bool pamat = false);
     float rychlost_vrat(int c);
     float get_angle(float x, float y, float x2, float y2);
     float The_Angle(float x, float y, float z, float x2, float y2, float z2);
@@ -804,6 +807,11 @@ public:
     void uprac_vojenske_skupiny();
     void set_dead_status(int s);
     void add_regrutovacie_body_pre_vojenske_skupiny(int sx, int sy);
+    // Helpers: the formation of group g for `pocet` men is set up; the next jobless man joins
+    // group g with its weapon and armour `zbroj` at the formation's next place, counted at the
+    // player's barracks (his id, or -1 when nobody is left).
+    void priprav_formaciu(int g, int pocet);
+    int naverbuj(int g, int zbroj);
     void dvihni_pocet_v_kasarni(int owner);
     void zniz_pocet_v_kasarni(int owner);
     bool je_vojenska_skupina(int o);
@@ -889,9 +897,11 @@ public:
     // Helper: the distance of two positions on the map, in tiles.
     static float vzdialenost_bodov(float x1, float y1, float x2, float y2);
     // Helpers: whether group g has a living member; g stops attacking (target and hand-to-hand
-    // combat cleared); g's centre becomes the mean position of its living members.
+    // combat cleared); g stops attacking and walking; g's centre becomes the mean position of
+    // its living members.
     bool ma_zivych(int g);
     void zrus_utok(int g);
+    void ukonci_pochod(int g);
     void prepocitaj_stred(int g);
 
     // ============================================================ attacks (attacks.cpp)
@@ -925,15 +935,13 @@ public:
     // Helpers. A group's map object stands registered on its anchor tile (x, y):
     // `poloz_skupinu_na_bunku` registers it on a tile that becomes the anchor, remembering a
     // building's footprint cell it covers; `vrat_bunku_budove` gives a cleared tile back to that
-    // building; `uvolni_skupinu` is `unbound` that clears only the group's own tile and gives it
-    // back to the building. `posli_skupinu` starts a walk to a tile.
+    // building; `zdvihni_z_bunky` clears the group's tile when it holds the group's own object
+    // and gives it back to the building. `posli_skupinu` starts a walk to a tile.
     bool skupina_na_svojej_bunke(int g);
     void poloz_skupinu_na_bunku(int g, int x, int y);
     void vrat_bunku_budove(int g, int x, int y);
-    void uvolni_skupinu(int g);
+    void zdvihni_z_bunky(int g);
     void posli_skupinu(int g, int x, int y);
-    // Helper: `find_path` for the war, remembering its answers in `cesty_v_pamati`.
-    bool najdi_cestu(float xf, float yf, int& tx, int& ty);
 
     // ============================================================ recount of the books (recount.cpp)
     // Recomputes owner vl's population counters, the three lists, the people in houses and

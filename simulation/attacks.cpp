@@ -206,7 +206,7 @@ void S_L::AI_attack_urcuj_pohyb_hladaj_branu() {
 void S_L::posli_na_ciel(int g, int tx, int ty) {
     S_vojenska_skupina& s = vojenska_skupina[g];
     int wx = tx, wy = ty;
-    if (!najdi_cestu(s.xf, s.yf, wx, wy)) {
+    if (!find_path(s.xf, s.yf, wx, wy, true)) {
         s.final_x = s.final_y = -1;
         return;
     }
@@ -256,9 +256,8 @@ void S_L::AI_attack_urcuj_pohyb() {
         }
         const S_vojenska_skupina& v = vojenska_skupina[vodca];
         if (vzdialenost_bodov(s.xf, s.yf, v.xf, v.yf) > 2.0f) {
-            float lx = v.xf, ly = v.yf;
-            find_point(lx, ly);
-            posli_na_ciel(g, static_cast<int>(lx), static_cast<int>(ly));
+            const S_bod b = bunka(v.xf, v.yf);
+            posli_na_ciel(g, b.x, b.y);
         } else if (na_mape(cx, cy) && vzdialenost_bodov(s.xf, s.yf, static_cast<float>(cx), static_cast<float>(cy)) <= 2.0f) {
             posli_na_ciel(g, cx, cy);
         }

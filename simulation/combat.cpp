@@ -137,6 +137,13 @@ void S_L::zrus_utok(int g) {
     s.personal_fights = false;
 }
 
+void S_L::ukonci_pochod(int g) {
+    zrus_utok(g);
+    S_vojenska_skupina& s = vojenska_skupina[g];
+    s.go_to_x = s.go_to_y = s.final_x = s.final_y = -1;
+    s.moved = false;
+}
+
 void S_L::prepocitaj_stred(int g) {
     S_vojenska_skupina& s = vojenska_skupina[g];
     float sx = 0.0f, sy = 0.0f;
@@ -158,9 +165,7 @@ void S_L::vojna_kontroluj_utok_na_nepriatela() {
         S_vojenska_skupina& s = vojenska_skupina[g];
         if (!ma_zivych(g) || s.utoci_na_objekt == -1) continue;
         if (!na_mape(s.utoci_na_x, s.utoci_na_y)) {
-            zrus_utok(g);
-            s.final_x = s.final_y = s.go_to_x = s.go_to_y = -1;
-            s.moved = false;
+            ukonci_pochod(g);
             continue;
         }
         const int o = s.utoci_na_objekt;
@@ -194,7 +199,7 @@ void S_L::vojna_kontroluj_utok_na_nepriatela() {
                 if (!fire_arrows(c, t)) continue;
                 p.attacked = -1;
                 if (!ma_zivych(e)) {
-                    uvolni_skupinu(e);
+                    unbound(e);
                     set_dead_status(e);
                     zrus_utok(g);
                     ++hotovych;
@@ -211,7 +216,7 @@ void S_L::vojna_kontroluj_utok_na_nepriatela() {
                 std::printf("vojenska skupina %d dead\n", g);
                 zrus_utok(g);
                 set_dead_status(g);
-                uvolni_skupinu(g);
+                unbound(g);
             }
             continue;
         }
@@ -244,7 +249,7 @@ void S_L::vojna_kontroluj_utok_na_nepriatela() {
             if (!ma_zivych(e)) {
                 std::printf("vojenska skupina %d dead\n", e);
                 set_dead_status(e);
-                uvolni_skupinu(e);
+                unbound(e);
                 zrus_utok(g);
                 ++hotovych;
             } else if (p.zdravie < 1) {
@@ -263,7 +268,7 @@ void S_L::vojna_kontroluj_utok_na_nepriatela() {
             std::printf("vojenska skupina %d dead\n", g);
             zrus_utok(g);
             set_dead_status(g);
-            uvolni_skupinu(g);
+            unbound(g);
         }
     }
 }
@@ -307,8 +312,7 @@ void S_L::vojna_kontroluj_utoky_na_budovy() {
         if (stroj.utocne && D <= stroj.range_of_attack && platny_typ_a_level(ob.id, ob.level)) {
             const int odolnost = budova[ob.id].level[ob.level].odolnost;
             if (odolnost <= stroj.sila) {
-                const int poskodenie_ = stroj.sila - odolnost < 1 ? 1 : stroj.sila - odolnost;
-                ob.percenta -= 2 * poskodenie_;
+                ob.percenta -= 2 * poskodenie(stroj.sila, odolnost);
                 s.action_timer = actionTimerVojenskyStroj(s.vojensky_stroj);
             }
         }
@@ -374,7 +378,7 @@ int S_L::vojna_hladaj_ciele_help(int skupina, float x, float y) {
             if (v.pocet == 0 || vzdialenost_bodov(x, y, static_cast<float>(v.x), static_cast<float>(v.y)) > polomer)
                 continue;
             int wx = v.x, wy = v.y;
-            if (najdi_cestu(x, y, wx, wy)) {
+            if (find_path(x, y, wx, wy, true)) {
                 zamier(v.x, v.y, wx, wy, v.object);
                 std::printf("%d found target TOWER %d\n", g, t);
                 return t;
@@ -386,11 +390,9 @@ int S_L::vojna_hladaj_ciele_help(int skupina, float x, float y) {
     // Enemy groups in reach: infantry at once, a machine only when no infantry is found.
     auto skus_skupinu = [&](int e) {
         const S_vojenska_skupina& nep = vojenska_skupina[e];
-        float ex = nep.xf, ey = nep.yf;
-        find_point(ex, ey);
-        const int tx = static_cast<int>(ex), ty = static_cast<int>(ey);
+        const auto [tx, ty] = bunka(nep.xf, nep.yf);
         int wx = tx, wy = ty;
-        if (!najdi_cestu(x, y, wx, wy)) return false;
+        if (!find_path(x, y, wx, wy, true)) return false;
         zamier(tx, ty, wx, wy, nep.objekt_id);
         std::printf("%d found target %d\n", g, e);
         // Archers shoot from where they stand: they walk at most to the first waypoint.

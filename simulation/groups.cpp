@@ -25,15 +25,6 @@ void vypis_skupiny(const S_L& s, const S_owner& ow, bool pozicia) {
     }
 }
 
-// A disbanded row has nobody left to walk or fight: its walk and its target end with it, so no
-// later movement step orders it on (which would give the empty row a new map object that its
-// next recruit drops for good).
-void ukonci_pochod(S_vojenska_skupina& s) {
-    s.moved = s.personal_fights = false;
-    s.go_to_x = s.go_to_y = s.final_x = s.final_y = -1;
-    s.utoci_na_objekt = s.utoci_na_x = s.utoci_na_y = -1;
-}
-
 }  // namespace
 
 int S_L::vytvor_vojensku_skupinu(int zbran, int zbroj, int vojensky_stroj) {
@@ -117,28 +108,12 @@ int S_L::vytvor_vojensku_skupinu(int zbran, int zbroj, int vojensky_stroj) {
     if (pocet > MAX_VOJACI_V_SKUPINE) pocet = MAX_VOJACI_V_SKUPINE;
     if (pocet < 0) pocet = 0;
 
-    Formation.reset();
-    Formation.set_formation(vojensky_stroj != -1 ? C_Formations::formation_baranidlo
-                                                 : C_Formations::formation_lines);
-    Formation.set_number_of_soldiers(pocet);
-
-    const bool kasaren = O == id_player && platny_objekt(KASAREN_ID);
+    priprav_formaciu(g, pocet);
     for (int k = 0; k < pocet; ++k) {
-        const int muz = odober_bez_prace();
-        if (!platny_clovek(muz)) break;
-        vyzbroj(muz, zbran, zbroj);
-        S_clovek& c = clovek[muz];
-        c.skupina = g;
-        c.attacked = -1;
-        Formation.next_soldier();
-        c.formation_x = Formation.get_x();
-        c.formation_y = Formation.get_z();
+        const int muz = naverbuj(g, zbroj);
+        if (muz == -1) break;
         s.zoznam_vojakov[k] = muz;
         s.zoznam_vojakov_last_id = k + 1;
-        if (kasaren) {
-            objekt[KASAREN_ID].je_ludi += 1;
-            c.objekt_v_ktorom_pracuje = KASAREN_ID;
-        }
     }
     s.max = pocet;
     vypis_skupiny(*this, ow, true);
@@ -195,7 +170,7 @@ void S_L::vojenska_skupina_dopln(int s) {
     }
     S_vojenska_skupina& sk = vojenska_skupina[g];
     const S_owner& ow = aktualny_vlastnik();
-    const int volne = sk.dead + sk.max - sk.zoznam_vojakov_last_id;
+    const int volne = vojenska_skupina_volne_miesta(g);
     if (volne <= 0) {
         std::printf("doplnovanie chyba %d FALSE\n", volne);
         return;
@@ -214,29 +189,17 @@ void S_L::vojenska_skupina_dopln(int s) {
         std::printf("doplnovanie nedostatok surovin");
 
     std::printf("zacinam doplnovanie pre skupinu %d\n", g);
-    Formation.reset();
-    Formation.set_formation(sk.vojensky_stroj != -1 ? C_Formations::formation_baranidlo
-                                                    : C_Formations::formation_lines);
-    Formation.set_number_of_soldiers(sk.max);
-    const bool kasaren = sk.vlastnik == id_player && platny_objekt(KASAREN_ID);
+    priprav_formaciu(g, sk.max);
     for (int k = 0; k < sk.max && k < MAX_VOJACI_V_SKUPINE; ++k) {
         const bool diera = k < sk.zoznam_vojakov_last_id && sk.zoznam_vojakov[k] == -1;
         if (diera || k >= sk.zoznam_vojakov_last_id) {
-            const int muz = odober_bez_prace();
-            if (!platny_clovek(muz)) {
+            // Refilled men get no armour.
+            const int muz = naverbuj(g, -1);
+            if (muz == -1) {
                 std::printf("doplnovanie nema bez prace");
                 break;
             }
-            vyzbroj(muz, sk.zbran, -1);
             S_clovek& c = clovek[muz];
-            c.skupina = g;
-            c.attacked = -1;
-            dvihni_pocet_v_kasarni(sk.vlastnik);
-            // Like a recruit he works at the barracks that counts him.
-            if (kasaren) c.objekt_v_ktorom_pracuje = KASAREN_ID;
-            Formation.next_soldier();
-            c.formation_x = Formation.get_x();
-            c.formation_y = Formation.get_z();
             c.x = sk.x + c.formation_x;
             c.y = sk.y + c.formation_y;
             sk.zoznam_vojakov[k] = muz;
@@ -306,10 +269,12 @@ bool S_L::rozpust_vojensku_skupinu(int skupina_id, int vl) {
     s.zoznam_vojakov_last_id = 0;
     ow.pocet_skupin -= 1;
     s.dead_status = true;
-    uvolni_skupinu(g);
+    unbound(g);
     if (platny_objekt(s.objekt_id)) odstran_objekt(s.objekt_id);
     s.objekt_id = -1;
-    ukonci_pochod(s);
+    // A disbanded row has nobody left to walk or fight: no later movement step may order it on
+    // (which would give the empty row a new map object that its next recruit drops for good).
+    ukonci_pochod(g);
     spat();
     return true;
 }
@@ -335,7 +300,7 @@ void S_L::uprac_vojenske_skupiny() {
             for (int k = 0; k < dlzka; ++k)
                 if (platny_clovek(s.zoznam_vojakov[k])) pochovaj(k);
             s.zoznam_vojakov_last_id = s.dead = s.max = 0;
-            uvolni_skupinu(g);
+            unbound(g);
             if (platny_objekt(s.objekt_id)) odstran_objekt(s.objekt_id);
             s.objekt_id = -1;
         } else {
@@ -420,6 +385,30 @@ void S_L::opusti_kasaren(int c) {
     else if (platny_objekt(w) && objekt[w].je_ludi > 0)
         objekt[w].je_ludi -= 1;
     w = -1;
+}
+
+void S_L::priprav_formaciu(int g, int pocet) {
+    Formation.reset();
+    Formation.set_formation(vojenska_skupina[g].vojensky_stroj != -1 ? C_Formations::formation_baranidlo
+                                                                      : C_Formations::formation_lines);
+    Formation.set_number_of_soldiers(pocet);
+}
+
+int S_L::naverbuj(int g, int zbroj) {
+    const int muz = odober_bez_prace();
+    if (!platny_clovek(muz)) return -1;
+    const S_vojenska_skupina& s = vojenska_skupina[g];
+    vyzbroj(muz, s.zbran, zbroj);
+    S_clovek& c = clovek[muz];
+    c.skupina = g;
+    c.attacked = -1;
+    // He works at the barracks that counts him.
+    dvihni_pocet_v_kasarni(s.vlastnik);
+    if (s.vlastnik == id_player && platny_objekt(KASAREN_ID)) c.objekt_v_ktorom_pracuje = KASAREN_ID;
+    Formation.next_soldier();
+    c.formation_x = Formation.get_x();
+    c.formation_y = Formation.get_z();
+    return muz;
 }
 
 void S_L::dvihni_pocet_v_kasarni(int vl) {

@@ -52,16 +52,13 @@ void S_L::vrat_bunku_budove(int g, int bx, int by) {
     point[bx][by].id_sekundarne = budova_pod[1];
 }
 
-void S_L::uvolni_skupinu(int g) {
-    if (!platna_skupina(g)) return;
-    S_vojenska_skupina& s = vojenska_skupina[g];
+void S_L::zdvihni_z_bunky(int g) {
     // Only the tile that holds the group's own object is cleared: a group never placed, or one
     // whose tile another group took over, leaves the tile alone.
-    const bool moja = skupina_na_svojej_bunke(g);
-    if (!moja) s.x = s.y = -1;
-    const int bx = s.x, by = s.y;
-    unbound(g);
-    if (moja) vrat_bunku_budove(g, bx, by);
+    if (!skupina_na_svojej_bunke(g)) return;
+    const S_vojenska_skupina& s = vojenska_skupina[g];
+    point[s.x][s.y].id_objektu = point[s.x][s.y].id_sekundarne = -1;
+    vrat_bunku_budove(g, s.x, s.y);
 }
 
 // ---------------------------------------------------------------- orders
@@ -125,9 +122,7 @@ bool S_L::presun_vojensku_skupinu_na(int skupina, int x, int y, int skupina_own,
     const bool bod = skupina_own >= 0 && skupina_own < MAX_SKUPIN_NA_VLASTNIKA &&
                      ow.vojenska_skupina[skupina_own].x == x && ow.vojenska_skupina[skupina_own].y == y;
     if (O == -1 || bod) {
-        float cx = s.xf, cy = s.yf;
-        find_point(cx, cy);
-        const int ix = static_cast<int>(cx), iy = static_cast<int>(cy);
+        const auto [ix, iy] = bunka(s.xf, s.yf);
         const int zona_odkial = na_mape(ix, iy) ? point[ix][iy].zona : -1;
         const int zona_kam = point[x][y].zona;
         if (s.objekt_id != -1 && !bod && zona_odkial != zona_kam && zona_odkial != -1 && zona_kam != -1) {
@@ -157,10 +152,7 @@ bool S_L::presun_vojensku_skupinu_na(int skupina, int x, int y, int skupina_own,
         }
         if (bod && (s.x != x || s.y != y)) {
             // The anchor moves to the recruitment point, and the object with it.
-            if (skupina_na_svojej_bunke(g)) {
-                point[s.x][s.y].id_objektu = point[s.x][s.y].id_sekundarne = -1;
-                vrat_bunku_budove(g, s.x, s.y);
-            }
+            zdvihni_z_bunky(g);
             poloz_skupinu_na_bunku(g, x, y);
         }
         s.moved = true;
@@ -259,42 +251,6 @@ bool S_L::vojenska_skupina_podpor_spojenca(int skupina, int x, int y) {
     return true;
 }
 
-// ---------------------------------------------------------------- path cache
-
-// A full path search costs a walk over the whole map; the war asks for the same leg again and
-// again (a group out of reach looks for its target every step). A search that ran on the same
-// map version, from the same start tile to the same goal tile, gives the same waypoint, so the
-// answer is kept. Searches that print something, or decide without searching, are not kept.
-bool S_L::najdi_cestu(float xf, float yf, int& tx, int& ty) {
-    // Positions off the map (or not numbers), the position (0, 0), a goal off the map or on the
-    // start tile, and tiles of two zones are decided by find_path itself without a search.
-    if (!(xf > -1.0f && xf < static_cast<float>(A) && yf > -1.0f && yf < static_cast<float>(B)) ||
-        (xf == 0.0f && yf == 0.0f) || !na_mape(tx, ty))
-        return find_path(xf, yf, tx, ty);
-    float cx = xf, cy = yf;
-    find_point(cx, cy);
-    const int sx = static_cast<int>(cx), sy = static_cast<int>(cy);
-    if (!na_mape(sx, sy) || (sx == tx && sy == ty)) return find_path(xf, yf, tx, ty);
-    const int zs = point[sx][sy].zona, zt = point[tx][ty].zona;
-    if (zs != zt && zs != -1 && zt != -1) return find_path(xf, yf, tx, ty);
-
-    const unsigned kluc = static_cast<unsigned>(((sx * 200 + sy) * 200 + tx) * 200 + ty);
-    S_cesta_v_pamati& z = cesty_v_pamati[(kluc * 2654435761u) >> 24];
-    if (z.platna && z.kluc == kluc && z.verzia == verzia_mapy) {
-        if (!z.najdena) return false;
-        tx = z.wx;
-        ty = z.wy;
-        return true;
-    }
-    const int ciel_x = tx, ciel_y = ty;
-    const bool najdena = find_path(xf, yf, tx, ty);
-    // A search that reached its goal and still failed printed the error of its walk back: such an
-    // answer is not replayed silently.
-    if (!najdena && find_way_point[ciel_x][ciel_y] >= find_way_baza) return false;
-    z = {true, kluc, verzia_mapy, najdena, tx, ty};
-    return najdena;
-}
-
 // ---------------------------------------------------------------- the long walk and the movement step
 
 bool S_L::presun_vojensku_skupinu_na_bod(int skupina, int x, int y) {
@@ -303,7 +259,7 @@ bool S_L::presun_vojensku_skupinu_na_bod(int skupina, int x, int y) {
         return false;
     S_vojenska_skupina& s = vojenska_skupina[g];
     int tx = x, ty = y;
-    if (!najdi_cestu(s.xf, s.yf, tx, ty)) {
+    if (!find_path(s.xf, s.yf, tx, ty, true)) {
         std::printf("cesta z %f x %f na %d x %d neexistuje\n", s.xf, s.yf, x, y);
         return false;
     }
@@ -324,9 +280,7 @@ void S_L::vojna_pohyb() {
             s.final_x = s.final_y = -1;
             s.moved = false;
         };
-        float cx = s.xf, cy = s.yf;
-        find_point(cx, cy);
-        const int tx = static_cast<int>(cx), ty = static_cast<int>(cy);
+        const auto [tx, ty] = bunka(s.xf, s.yf);
         const int zona_t = na_mape(tx, ty) ? point[tx][ty].zona : -1;
         const int zona_g = na_mape(s.go_to_x, s.go_to_y) ? point[s.go_to_x][s.go_to_y].zona : -1;
         const int na_bunke = na_mape(tx, ty) ? point_id_of_objekt(tx, ty) : -1;
@@ -342,7 +296,6 @@ void S_L::vojna_pohyb() {
             continue;
         }
         int zivych = 0, v_cieli = 0;
-        float sx = 0.0f, sy = 0.0f;
         for (int k = 0; k < clenov(g); ++k) {
             const int c = zivy_clen(g, k);
             if (c == -1) continue;
@@ -351,26 +304,20 @@ void S_L::vojna_pohyb() {
             const float dx = s.go_to_x + p.formation_x - p.x, dy = s.go_to_y + p.formation_y - p.y;
             if (dx * dx + dy * dy < 0.01f || !pohyb_clovek(c, static_cast<float>(s.go_to_x), static_cast<float>(s.go_to_y), true))
                 ++v_cieli;
-            sx += p.x;
-            sy += p.y;
             s.rot = p.heading;
         }
-        if (zivych > 0) {
-            s.xf = sx / zivych;
-            s.yf = sy / zivych;
-        }
+        prepocitaj_stred(g);
         if (v_cieli < zivych) continue;
         s.moved = false;
         if (s.final_x == -1) {
             s.go_to_x = s.go_to_y = s.final_x = s.final_y = -1;
             continue;
         }
-        float fx = s.xf, fy = s.yf;
-        find_point(fx, fy);
-        if (static_cast<int>(fx) == s.final_x && static_cast<int>(fy) == s.final_y) continue;
+        const S_bod b = bunka(s.xf, s.yf);
+        if (b.x == s.final_x && b.y == s.final_y) continue;
         std::printf("skupina %d next point [%d,%d] \n", g, s.final_x, s.final_y);
         int wx = s.final_x, wy = s.final_y;
-        if (!najdi_cestu(s.xf, s.yf, wx, wy) || !presun_vojensku_skupinu_na(g, wx, wy, -1)) zastav();
+        if (!find_path(s.xf, s.yf, wx, wy, true) || !presun_vojensku_skupinu_na(g, wx, wy, -1)) zastav();
     }
 }
 
@@ -380,9 +327,8 @@ int S_L::vojenska_skupina_na_suradniciach(int x, int y, int vl) {
     for (int g = 0, n = riadkov_skupin(); g < n; ++g) {
         const S_vojenska_skupina& s = vojenska_skupina[g];
         if (s.vlastnik == vl || s.dead_status || s.zoznam_vojakov_last_id == s.dead) continue;
-        float cx = s.xf, cy = s.yf;
-        find_point(cx, cy);
-        if (static_cast<int>(cx) == x && static_cast<int>(cy) == y) return g;
+        const S_bod b = bunka(s.xf, s.yf);
+        if (b.x == x && b.y == y) return g;
     }
     return -1;
 }

@@ -128,7 +128,7 @@ S_bod S_L::find_next_point(int x1, int y1, int x2, int y2) {
     return w;
 }
 
-bool S_L::find_path(float xf, float yf, int& tx, int& ty) {
+bool S_L::find_path(float xf, float yf, int& tx, int& ty, bool pamat) {
     if (xf == 0.0f && yf == 0.0f) {
         std::printf("find path : position 0 0 ");
         return false;
@@ -142,8 +142,24 @@ bool S_L::find_path(float xf, float yf, int& tx, int& ty) {
     if (tx == sx && ty == sy) return false;
     const int zs = point[sx][sy].zona, zt = point[tx][ty].zona;
     if (zs == zt || zs == -1 || zt == -1) {
+        // The war asks for the same leg again and again (a group out of reach looks for its
+        // target every step). A search on the same map version between the same two tiles gives
+        // the same waypoint, so its answer is kept.
+        const unsigned kluc = static_cast<unsigned>(((sx * 200 + sy) * 200 + tx) * 200 + ty);
+        S_cesta_v_pamati& z = cesty_v_pamati[(kluc * 2654435761u) >> 24];
+        if (pamat && z.platna && z.kluc == kluc && z.verzia == verzia_mapy) {
+            if (!z.najdena) return false;
+            tx = z.wx;
+            ty = z.wy;
+            return true;
+        }
         const S_bod w = find_next_point(sx, sy, tx, ty);
-        if (w.x == -1 || w.y == -1) return false;
+        const bool najdena = w.x != -1 && w.y != -1;
+        // A search that reached its goal and still failed printed the error of its walk back:
+        // such an answer is not replayed silently.
+        if (pamat && (najdena || find_way_point[tx][ty] < find_way_baza))
+            z = {true, kluc, verzia_mapy, najdena, w.x, w.y};
+        if (!najdena) return false;
         tx = w.x;
         ty = w.y;
         return true;

@@ -224,16 +224,13 @@ bool S_L::vojna_utok_na_vezu(int skupina_id, int vl, int veza_id) {
         if (p.zdravie < 1) continue;
         if (sipy > 0) {
             --sipy;
-            if (random(0, 2) == 0) {
-                p.zdravie -= poskodenie(SILA_LUK, zbroj_sila(p.brnenie));
-                if (p.zdravie <= 0) {
-                    p.zdravie = 0;
-                    v.dead += 1;
-                    if (v.pocet > 0) v.pocet -= 1;
-                    if (v.pocet == 0) SYNCH_DEAD = true;
-                    zabil = true;
-                    continue;
-                }
+            // A garrison man belongs to no group, so only the tower counts him fallen.
+            if (random(0, 2) == 0 && zran_vojaka(c, SILA_LUK)) {
+                v.dead += 1;
+                if (v.pocet > 0) v.pocet -= 1;
+                if (v.pocet == 0) SYNCH_DEAD = true;
+                zabil = true;
+                continue;
             }
         }
         ++zivych;
@@ -273,7 +270,7 @@ bool S_L::vojna_kontroluj_veze() {
         const S_vojenska_skupina& s = vojenska_skupina[ciel];
         if (fire_arrows_tower(v.pocet, ciel) && s.dead == s.zoznam_vojakov_last_id) {
             set_dead_status(ciel);
-            uvolni_skupinu(ciel);
+            unbound(ciel);
         }
     }
     return true;

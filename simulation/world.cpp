@@ -157,9 +157,14 @@ void S_L::find_point(float& xf, float& yf) {
 
 void S_L::correct_point_from_float(float& x, float& y) { find_point(x, y); }
 
-int S_L::get_object(float xf, float yf) {
+S_bod S_L::bunka(float xf, float yf) {
     find_point(xf, yf);
-    return point_id_of_objekt(static_cast<int>(xf), static_cast<int>(yf));
+    return {static_cast<int>(xf), static_cast<int>(yf)};
+}
+
+int S_L::get_object(float xf, float yf) {
+    const S_bod b = bunka(xf, yf);
+    return point_id_of_objekt(b.x, b.y);
 }
 
 int S_L::return_object_id_showing_to(float x, float y) { return get_object(x, y); }

@@ -306,14 +306,12 @@ void S_L::najdi_poziciu_brany(int vl, int tz, int& bx, int& by) {
 
 // ---------------------------------------------------------------- groups
 
+// Releases group s from the map: attacks on it end, and its tile is cleared (a cell of a
+// building's footprint goes back to the building).
 void S_L::unbound(int s) {
     if (s < 0 || s > MAX_VOJENSKA_SKUPINA) return;
     S_vojenska_skupina& g = vojenska_skupina[s];
     unbound_attacks_to_target(g.objekt_id);
-    const int gx = g.x, gy = g.y;
+    zdvihni_z_bunky(s);
     g.x = g.y = -1;
-    if (gx != -1 && gy != -1 && na_mape(gx, gy)) {
-        point[gx][gy].id_objektu = -1;
-        point[gx][gy].id_sekundarne = -1;
-    }
 }

@@ -163,6 +163,7 @@ TEST_F(Zony, UnboundFreesTheGroupsCellAndItsAttackers) {
     S_vojenska_skupina &s = strategy.vojenska_skupina[0], &utocnik = strategy.vojenska_skupina[1];
     s.objekt_id = 7, s.x = 40, s.y = 41, s.utoci_na_objekt = -1;
     strategy.point[40][41] = {W::sekundarne_id_hlavne, 7, 0, 0};
+    strategy.skupina_bunka_budovy[0][0] = strategy.skupina_bunka_budovy[0][1] = -1;  // open ground
     utocnik.utoci_na_objekt = 7, utocnik.utoci_na_x = 40, utocnik.personal_fights = true;
     testing::internal::CaptureStdout();
     strategy.unbound(0);
