@@ -4,16 +4,12 @@
 
 #include "Formations.h"
 #include "people_town.h"
+#include "war_town.h"
 
 using namespace people_town;
+using war_town::vyskyty;
 
 namespace {
-
-int pocet(const std::string& text, const std::string& co) {
-    int n = 0;
-    for (std::size_t p = text.find(co); p != std::string::npos; p = text.find(co, p + 1)) ++n;
-    return n;
-}
 
 class Groups : public ::testing::Test {
 protected:
@@ -70,10 +66,10 @@ TEST_F(Groups, LimitsPerOwnerAndWorldAndRevivedRows) {
     const int luky = skupina(0, S_L::luk);
     for (int i = 1; i < 10; ++i) ASSERT_GE(skupina(0, S_L::mec, -1, -1, &log), 0);
     // One trace line per slot before, two per slot after the creation.
-    EXPECT_EQ(pocet(log, "vlastnena  skupina "), 9 + 10);
-    EXPECT_EQ(pocet(log, "pozicia : "), 10);
+    EXPECT_EQ(vyskyty(log, "vlastnena  skupina "), 9 + 10);
+    EXPECT_EQ(vyskyty(log, "pozicia : "), 10);
     EXPECT_EQ(skupina(0, S_L::mec, -1, -1, &log), -1);
-    EXPECT_EQ(pocet(log, "vytvaranie vojenskej skupiny : pocet skupin == MAX"), 1);
+    EXPECT_EQ(vyskyty(log, "vytvaranie vojenskej skupiny : pocet skupin == MAX"), 1);
     // A destroyed group's row and slot come back, as a new kind of group.
     strategy.vojenska_skupina[luky].dead_status = true;
     hrac().pocet_skupin -= 1;
@@ -85,7 +81,7 @@ TEST_F(Groups, LimitsPerOwnerAndWorldAndRevivedRows) {
     strategy.vojenska_skupina_last_id = 31;
     strategy.set_owner(S_L::id_nepriatel);
     EXPECT_EQ(skupina(0, S_L::mec, -1, -1, &log), -1);
-    EXPECT_EQ(pocet(log, "vytvorenie skupiny : MAX vojenskych skupin GLOBAL"), 1);
+    EXPECT_EQ(vyskyty(log, "vytvorenie skupiny : MAX vojenskych skupin GLOBAL"), 1);
     EXPECT_EQ(strategy.id_owner[S_L::id_nepriatel].skupina_last_id, 0);
     strategy.vojenska_skupina_last_id = 30;
     EXPECT_EQ(skupina(0), 30);

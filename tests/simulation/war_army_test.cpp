@@ -11,23 +11,12 @@ using namespace war_town;
 
 namespace {
 
-class Armada : public ::testing::Test {
+class Armada : public SVystupom {
 protected:
     int kasaren = -1;
     void SetUp() override {
-        ::testing::internal::CaptureStdout();
+        SVystupom::SetUp();
         kasaren = vojnova_hra(120, 500);
-    }
-    void TearDown() override { ::testing::internal::GetCapturedStdout(); }
-    // Runs f and returns what it printed.
-    template <class F>
-    static std::string vystup(F f) {
-        ::testing::internal::GetCapturedStdout();
-        ::testing::internal::CaptureStdout();
-        f();
-        std::string text = ::testing::internal::GetCapturedStdout();
-        ::testing::internal::CaptureStdout();
-        return text;
     }
 };
 

@@ -12,14 +12,11 @@ using namespace war_town;
 
 namespace {
 
-class Utok : public ::testing::Test {
+class Utok : public SVystupom {
 protected:
-    void SetUp() override { ::testing::internal::CaptureStdout(), nova_hra(); }
-    void TearDown() override { ::testing::internal::GetCapturedStdout(); }
-    static std::string text() {
-        std::string t = ::testing::internal::GetCapturedStdout();
-        ::testing::internal::CaptureStdout();
-        return t;
+    void SetUp() override {
+        SVystupom::SetUp();
+        nova_hra();
     }
     // The month's checks on day d of month m of year r, as far as the attack trigger.
     static void diplomacia(int d, int m, int r) {
@@ -113,6 +110,37 @@ TEST_F(Utok, AWalledTownWithoutARamEndsTheAttackAtOnceInThePlayersFavour) {
     EXPECT_EQ(hrac().surovina[S_L::drevo].mam, drevo);
     EXPECT_EQ(prepocet(), "");
     EXPECT_EQ(prepocet(S_L::id_nepriatel), "");
+}
+
+TEST_F(Utok, AnArmyWithARamMarchesOnTheClosedGateBehindTheRamAndTheBattleGoesOn) {
+    battle_town::postav_bojove_mesto(battle_town::Armada::silna);
+    strategy.close_open(strategy.point_id_of_objekt(battle_town::BRANA_X, battle_town::BRANA_Y));
+    strategy.zoning(0, 0, false);
+    strategy.je_vojna = true;
+    ASSERT_TRUE(strategy.vytvor_utok_prebuduj_armadu() && strategy.deploy_troops());
+    // The ram stands six tiles behind the army, which waits four tiles before the north wall.
+    const int baran = skupina(S_L::id_nepriatel, 10, -1, 100, 70, S_L::VS_baranidlo);
+    ASSERT_NE(baran, -1);
+    text();
+    strategy.SYNCH_DEAD = true;
+    strategy.vojna_kontroluj_script();
+    const std::string t = text();
+    EXPECT_NE(t.find("vie prelomit branu "), std::string::npos) << t;
+    EXPECT_EQ(t.find("UKONCOVANIE UTOKU"), std::string::npos) << t;
+    EXPECT_TRUE(strategy.je_vojna);
+    EXPECT_TRUE(sk(baran).final_x == battle_town::BRANA_X && sk(baran).final_y == battle_town::BRANA_Y && sk(baran).moved);
+    // Infantry without a target of its own closes up on the ram.
+    const S_owner& n = strategy.id_owner[S_L::id_nepriatel];
+    int za_baranom = 0;
+    for (int i = 0; i < n.skupina_last_id; ++i) {
+        const int g = n.skupina[i];
+        if (g == baran || sk(g).range_attack || sk(g).utoci_na_objekt != -1) continue;
+        EXPECT_TRUE(sk(g).final_x == 100 && sk(g).final_y == 70) << "group " << g;
+        ++za_baranom;
+    }
+    EXPECT_GT(za_baranom, 0);
+    EXPECT_EQ(prepocet(S_L::id_nepriatel), "");
+    strategy.je_vojna = false;
 }
 
 }  // namespace

@@ -10,14 +10,14 @@ using namespace war_town;
 
 namespace {
 
-class Boj : public ::testing::Test {
+class Boj : public SVystupom {
 protected:
     void SetUp() override {
-        ::testing::internal::CaptureStdout();
+        SVystupom::SetUp();
         vojnova_hra(20);
     }
     void TearDown() override {
-        ::testing::internal::GetCapturedStdout();
+        SVystupom::TearDown();
         strategy.je_vojna = false;
     }
     // Two single men, a of the player and e of the enemy, armed and with the given health.
@@ -149,12 +149,10 @@ TEST_F(Boj, TargetSearchDoesNotRepeatAPathSearchOnAnUnchangedMap) {
     const int e = skupina(S_L::id_nepriatel, 10, S_L::mec, 51, 51);
     auto hladaj = [&](std::string& vystup) {
         strategy.zrus_utok(g);
-        ::testing::internal::GetCapturedStdout();
-        ::testing::internal::CaptureStdout();
+        text();
         const int baza = strategy.find_way_baza;
         EXPECT_EQ(strategy.vojna_hladaj_ciele_help(g, sk(g).xf, sk(g).yf), e);
-        vystup = ::testing::internal::GetCapturedStdout();
-        ::testing::internal::CaptureStdout();
+        vystup = text();
         return strategy.find_way_baza != baza;  // a path search ran
     };
     std::string prvy, druhy, treti;
@@ -167,6 +165,34 @@ TEST_F(Boj, TargetSearchDoesNotRepeatAPathSearchOnAnUnchangedMap) {
     postav(70, 70, S_L::dom, 1);
     EXPECT_TRUE(hladaj(treti));
     EXPECT_EQ(treti, prvy);
+}
+
+TEST_F(Boj, AGroupThatKillsItsEnemyFreesItsTileStopsAttackingAndWalksOn) {
+    // Hand to hand: a swordsman against a spearman of 1 health, half a tile apart; the swordsman
+    // was on his way to (45, 45).
+    const int g = skupina(S_L::id_player, 1, S_L::mec, 40, 40);
+    const int e = skupina(S_L::id_nepriatel, 1, S_L::kopija, 40, 41);
+    const int o = sk(e).objekt_id;
+    clen(e, 0).zdravie = 1;
+    clen(e, 0).x = 40.0f, clen(e, 0).y = 40.5f;
+    sk(e).yf = 40.5f;
+    sk(g).utoci_na_objekt = o, sk(g).utoci_na_x = 40, sk(g).utoci_na_y = 41;
+    sk(g).go_to_x = 45, sk(g).go_to_y = 45;
+    for (int krok = 0; krok < 500 && !sk(e).dead_status; ++krok) strategy.vojna_kontroluj_utok_na_nepriatela();
+    ASSERT_TRUE(sk(e).dead_status);
+    EXPECT_NE(strategy.point_id_of_objekt(40, 41), o) << "the fallen group's tile is still taken";
+    EXPECT_TRUE(sk(g).utoci_na_objekt == -1 && !sk(g).personal_fights);
+    EXPECT_TRUE(sk(g).moved && sk(g).go_to_x == 45 && sk(g).go_to_y == 45);
+
+    // Archers whose target group has nobody left alive give the attack up.
+    const int l = skupina(S_L::id_player, 2, S_L::luk, 60, 60);
+    const int f = skupina(S_L::id_nepriatel, 2, S_L::mec, 60, 62);
+    for (int k = 0; k < 2; ++k) clen(f, k).zdravie = 0;
+    sk(l).utoci_na_objekt = sk(f).objekt_id, sk(l).utoci_na_x = 60, sk(l).utoci_na_y = 62;
+    text();
+    strategy.vojna_kontroluj_utok_na_nepriatela();
+    EXPECT_EQ(sk(l).utoci_na_objekt, -1);
+    EXPECT_NE(text().find(std::to_string(l) + " prestala utocit na " + std::to_string(sk(f).objekt_id)), std::string::npos);
 }
 
 }  // namespace

@@ -8,15 +8,14 @@ using namespace war_town;
 
 namespace {
 
-class Towers : public ::testing::Test {
+class Towers : public SVystupom {
 protected:
     int veza[3] = {-1, -1, -1};
     void SetUp() override {
-        ::testing::internal::CaptureStdout();
+        SVystupom::SetUp();
         vojnova_hra(60);
         for (int i = 0; i < 3; ++i) veza[i] = postav(90 + 4 * i, 90, S_L::drevenna_veza, 1);
     }
-    void TearDown() override { ::testing::internal::GetCapturedStdout(); }
     static Strategy_library::S_veza& v(int t) { return hrac().veza[t]; }
 };
 

@@ -2,6 +2,9 @@
 // full of weapons and armour, and small helpers to look at groups and soldiers.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <cstdio>
 #include <string>
 
 #include "people_town.h"
@@ -43,6 +46,40 @@ inline int skupina(int vl, int n, int zbran, int x, int y, int stroj = -1) {
     strategy.set_owner(S_L::id_player);
     return g;
 }
+
+// A test with the console captured: `text()` returns what was printed since it was last asked.
+// gtest writes a failure's message to the console too, so a failing test shows everything it
+// printed at its end.
+class SVystupom : public ::testing::Test {
+protected:
+    void SetUp() override {
+        zaznam().clear();
+        ::testing::internal::CaptureStdout();
+    }
+    void TearDown() override {
+        zaznam() += ::testing::internal::GetCapturedStdout();
+        if (HasFailure()) std::fputs(zaznam().c_str(), stdout);
+    }
+    static std::string text() {
+        std::string t = ::testing::internal::GetCapturedStdout();
+        zaznam() += t;
+        ::testing::internal::CaptureStdout();
+        return t;
+    }
+    // Runs f and returns what it printed.
+    template <class F>
+    static std::string vystup(F f) {
+        text();
+        f();
+        return text();
+    }
+
+private:
+    static std::string& zaznam() {
+        static std::string z;
+        return z;
+    }
+};
 
 // Number of times `co` occurs in `text`.
 inline int vyskyty(const std::string& text, const std::string& co) {
