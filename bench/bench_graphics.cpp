@@ -118,9 +118,7 @@ void BM_snimka_prehladu_ludia(benchmark::State& state) {
     Game.running = true;
     Nastav_Camera();
     Otvor_Okno_Hlavna_budova();
-    HB_list = 2;
-    H_suroviny = false;
-    H_ludia = true;
+    Okno_HB_dolava_action();  // from the first tab back round to the people tab
     long snimky = 0, alokacie_ovladaca = 0, buffre_textu = 0, kreslenia_textu = 0;
     for (auto _ : state) {
         Kresli_svet();

@@ -45,13 +45,7 @@ protected:
     }
 };
 
-TEST_F(Ovladanie_hry, TheTableHoldsEveryBindingWithItsKeyAndTheOffOnesDisabled) {
-    const C_Ovladanie& z = Ovladanie.Game[O_Game_zmena_rychlosti];
-    EXPECT_EQ(z.key, 'Z');
-    EXPECT_STREQ(z.nazov, "Zmena rychlosti");
-    EXPECT_TRUE(z.active);
-    EXPECT_TRUE(Ovladanie.Hrac[O_Hrac_dopredu].hold_accept);
-    EXPECT_EQ(Ovladanie.Hrac[O_Hrac_dopredu].key, HORE);
+TEST_F(Ovladanie_hry, OffBindingsStayDisabledGroupKeysRunOneToZeroAndKeysHaveTheirNames) {
     EXPECT_FALSE(Ovladanie.Hrac[O_Hrac_zoom_in].active);  // created, then switched off
     EXPECT_STREQ(Ovladanie.Hrac[O_Hrac_zoom_in].nazov, "Priblizenie");
     EXPECT_FALSE(Ovladanie.Vojna[O_Vojna_emergency_delete].active);
@@ -307,22 +301,50 @@ TEST_F(Ovladanie_hry, BarracksWindowOpensOnlyWithABarracksAndItsTabsWrap) {
     EXPECT_TRUE(Menu_Kasaren_Skupiny_Dopln.is_active());
 }
 
-TEST(BarracksMenus, LabelsAndWrapping) {
+TEST_F(Ovladanie_hry, SpaceInTheBarracksWindowRecruitsRefillsAndMansATowerForThePlayer) {
+    S_L& w = strategy;
+    Strategy_library::S_owner& h = w.id_owner[S_L::id_player];
     testing::internal::CaptureStdout();
-    Vytvor_Menu();
+    w.set_owner(S_L::id_player);
+    w.pridaj_budovu(120, 120, 0.0f, S_L::kasaren, 1);
+    w.pridaj_budovu(90, 90, 0.0f, S_L::drevenna_veza, 1);
+    for (int i = 0; i < 40; ++i) w.vytvor_clovek(S_L::id_player, S_L::muz, 20, 100);
+    for (int r : {S_L::kopija, S_L::mec, S_L::luk}) h.surovina[r].mam = 100;
     testing::internal::GetCapturedStdout();
-    EXPECT_EQ(Menu_Kasaren_Skupiny.return_count_of_buttons(), 12);
-    EXPECT_STREQ(Menu_Kasaren_Skupiny.return_Button_Text(4), "sermiari kozenna zbroj");
-    EXPECT_STREQ(Menu_Kasaren_Skupiny.return_Button_Text(11), "lukostrelci tazka zbroj");
-    EXPECT_STREQ(Menu_Kasaren_Skupiny_Dopln.return_Button_Text(9), "skupina 10");
-    EXPECT_STREQ(Menu_Kasaren_Veze.return_Button_Text(0), "lukostrelci");
-    EXPECT_FALSE(Menu_Kasaren.is_active());
-    Menu_Kasaren.next_Button();
-    Menu_Kasaren.next_Button();
-    EXPECT_TRUE(Menu_Kasaren.next_Button());  // "Veze" -> "Skupiny"
-    EXPECT_EQ(Menu_Kasaren.get_choosed(), 0);
-    for (int i = 0; i < 12; ++i) Menu_Kasaren_Skupiny.next_Button();
-    EXPECT_EQ(Menu_Kasaren_Skupiny.get_choosed(), 11);  // stops at the last
+    ASSERT_NE(w.KASAREN_ID, -1);
+
+    // "Skupiny": the chosen button recruits, whoever the current owner was.
+    w.owner = S_L::id_nepriatel;
+    stlac('K');
+    ASSERT_TRUE(Menu_Kasaren_Skupiny.is_active());
+    stlac(SPACE);
+    ASSERT_EQ(h.pocet_skupin, 1);
+    EXPECT_EQ(w.owner, S_L::id_player);
+    const int g = h.skupina[0];
+    EXPECT_EQ(w.vojenska_skupina_volne_miesta(g), 0);
+
+    // "Dopln": a man who died in peace leaves a place that Space on the group's slot fills.
+    testing::internal::CaptureStdout();
+    w.clovek_DIE(w.vojenska_skupina[g].zoznam_vojakov[0]);
+    testing::internal::GetCapturedStdout();
+    ASSERT_EQ(w.vojenska_skupina_volne_miesta(g), 1);
+    stlac('D');
+    ASSERT_TRUE(Menu_Kasaren_Skupiny_Dopln.is_active());
+    stlac('S');  // slot 1 holds no group: nothing happens
+    stlac(SPACE);
+    EXPECT_EQ(w.vojenska_skupina_volne_miesta(g), 1);
+    stlac('W');
+    stlac(SPACE);
+    EXPECT_EQ(w.vojenska_skupina_volne_miesta(g), 0);
+
+    // "Veze": archers into the tower.
+    stlac('D');
+    ASSERT_TRUE(Menu_Kasaren_Veze.is_active());
+    const int volne = h.veza_volne_miesta, n = w.get_pocet_regrutovanie_na_vezu();
+    ASSERT_GT(n, 0);
+    stlac(SPACE);
+    EXPECT_EQ(h.veza[0].pocet, n);
+    EXPECT_EQ(h.veza_volne_miesta, volne - n);
 }
 
 }  // namespace

@@ -332,4 +332,49 @@ TEST_F(Obrazovky, NoticesFoldTheLastDayNewestFirstAtTheTopOfTheScreen) {
     EXPECT_STREQ(o[0].meno, strategy.budova_meno(7));
 }
 
+TEST_F(Obrazovky, BarracksPagesAndTheWarStatusLineListTheGroups) {
+    S_L& w = strategy;
+    auto& h = w.id_owner[S_L::id_player];
+    testing::internal::CaptureStdout();
+    w.set_owner(S_L::id_player);
+    w.pridaj_budovu(120, 120, 0.0f, S_L::kasaren, 1);
+    w.pridaj_budovu(90, 90, 0.0f, S_L::drevenna_veza, 1);
+    for (int i = 0; i < 40; ++i) w.vytvor_clovek(S_L::id_player, S_L::muz, 20, 100);
+    h.surovina[S_L::mec].mam = 100;
+    w.regrutujSermiarov(0);
+    w.regrutujSermiarov(0);
+    const int g = h.skupina[0];
+    w.clovek_DIE(w.vojenska_skupina[g].zoznam_vojakov[0]);
+    testing::internal::GetCapturedStdout();
+
+    K_kasaren = true;
+    Menu_Kasaren.open();
+    Menu_Kasaren_skupiny_dopln_action();
+    nakresli();
+    const float d = vyska("SKUPINA 1 ");
+    EXPECT_EQ(riadok(d), "SKUPINA 1 SERMIARI VOLNE MIESTA 1");
+    EXPECT_EQ(riadok(d, 0, 1e9f, true), "ccccccc c wwwwwwww wwwww wwwwww l");
+    EXPECT_EQ(riadok(d + s), "SKUPINA 2 SERMIARI VOLNE MIESTA 0");
+    EXPECT_EQ(riadok(d + 2 * s), "SKUPINA 3");
+    Menu_Kasaren_veze_action();
+    nakresli();
+    EXPECT_TRUE(ukazuje("LUKOSTRELCI " + std::to_string(w.get_pocet_regrutovanie_na_vezu())));
+
+    // In a battle the status line lists the living groups, the selected one in cyan, and the
+    // towers with their garrisons; the notices line is hidden.
+    Close_Window();
+    je_vojna = true;
+    V_oznacena_skupina_object_id = h.skupina[1];
+    w.add_information(S_L::I_sklady_su_plne, "studna");
+    nakresli();
+    const float v = vyska("1. SERMIARI");
+    EXPECT_EQ(riadok(v), "1. SERMIARI ZDRAVIE(100)");
+    EXPECT_EQ(riadok(v, 0, 1e9f, true)[0], 'w');
+    EXPECT_EQ(riadok(v + s), "2. SERMIARI ZDRAVIE(100)");
+    EXPECT_EQ(riadok(v + s, 0, 1e9f, true)[0], 'c');
+    EXPECT_TRUE(ukazuje("VEZA 0 LUDIA 0"));
+    EXPECT_FALSE(ukazuje("STUDNA"));
+    je_vojna = false;
+}
+
 }  // namespace
