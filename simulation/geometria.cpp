@@ -5,7 +5,7 @@
 
 void Rotacia_Bodu(float& x, float& y, float& z, float ax, float ay, float az) {
     // Ry first (degrees), then Rx and Rz (radians, opposite sense).
-    const float b = ay * 0.017453292f;
+    const float b = ay * STUPEN;
     const float x1 = std::cos(b) * x + std::sin(b) * z;
     const float z1 = -std::sin(b) * x + std::cos(b) * z;
     const float y1 = y;

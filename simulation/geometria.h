@@ -3,6 +3,9 @@
 // controls use the second.
 #pragma once
 
+// Radians in one degree.
+constexpr float STUPEN = 0.017453292f;
+
 // Turns a point by ay degrees about the vertical axis, ax and az radians about x and z
 // (Rz · Rx · Ry, the last two in the opposite sense).
 void Rotacia_Bodu(float& x, float& y, float& z, float ax, float ay, float az);

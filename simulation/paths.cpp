@@ -15,8 +15,6 @@ using namespace Strategy_library;
 
 namespace {
 
-constexpr float STUPEN = 0.017453292f;
-
 // Whether a step may enter cell (nx, ny) from a cell of zone z0; both cells lie on the map.
 inline bool moze_vstupit(const S_L& w, int z0, int nx, int ny) {
     const int z1 = w.point[nx][ny].zona;

@@ -236,9 +236,9 @@ void S_L::close_open_gate(int bx, int by) {
     const int n = pocet_bran(hrac);
     int g = 0;
     while (g < n && !(hrac.brana[g].x == bx && hrac.brana[g].y == by)) ++g;
-    if (g == n) return;
-    if (je_vojna && !player_has_ground_army) return;
-    if (je_vojna) std::printf("STAV BRANY ZMENENY");
+    // Gates are worked only in a battle, by a player who still has an army in the field.
+    if (g == n || !je_vojna || !player_has_ground_army) return;
+    std::printf("STAV BRANY ZMENENY");
     close_open_gate(g);
 }
 
@@ -290,7 +290,6 @@ void S_L::najdi_poziciu_brany(int vl, int tz, int& bx, int& by) {
             }
         }
         if (!posun) {
-            bx = by = -1;
             if (!slepa(c)) {
                 stav[c] = SLEPA;
                 ++oznacenych;

@@ -62,8 +62,14 @@ line() { echo $(($1 * S)); }  # height of the k-th line of the text layer
 # Reads N cells at window pixel (X, Y) (lower-left origin) of the current shot, and with K more
 # lines above: "TEXT<TAB>COLOURS" per line, an empty cell read as '.' in the colours.
 read_raw() { "$CITAJ" "$CURRENT" "$DATA" "$S" "$@"; }
-read_at() { read_raw "$1" "$2" "$3" | cut -f1 | sed 's/ *$//'; }
+read_at() { read_raw "$@" | cut -f1 | sed 's/ *$//'; }
 colours_at() { read_raw "$1" "$2" "$3" | cut -f2; }
+# The text of N cells of the K-th line at the left margin, in a fresh shot (made the current one).
+line_now() {
+    CURRENT="$WORK/now.png"
+    import -window root "$CURRENT"
+    read_at 100 "$(line "$1")" "$2"
+}
 # Expects the text at (X, Y) to match the extended regular expression RE (anchored) and, with a
 # fourth argument, its colours to match that one (an empty cell written as a blank).
 expect_at() {

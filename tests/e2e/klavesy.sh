@@ -64,18 +64,12 @@ mash() {
         mash_key "$@"
     done
 }
-# What the text layer shows on line K from the bottom, in a fresh shot.
-line_text() {
-    CURRENT="$WORK/now.png"
-    import -window root "$CURRENT"
-    read_at 100 "$(line "$1")" 30
-}
 # Leaves the game from wherever it is, with keys: out of placement and windows, through the
 # in-game menu's "Koniec Hry" (after a battle has ended) and the main menu's "Ukonci Hru".
 leave() {
     for _ in $(seq 1 80); do
         kill -0 "$GPID" 2>/dev/null || return 0
-        case "$(line_text 5)" in
+        case "$(line_now 5 30)" in
             "MENU") xdotool key --delay 150 s s s s s space ;;
             "HERNE MENU") xdotool key --delay 150 s s space ;;
             "OVLADANIE") xdotool key Escape ;;
@@ -109,7 +103,7 @@ xdotool key space
 wait_for "Hra bezi " || fail "Nova Hra did not start the test build's game"
 # The first day of a new game brings the speed back to 1.0: speed up once the date has moved.
 for _ in $(seq 1 60); do
-    [[ "$(line_text 6)" =~ ^\ *2[2-9]\.\ NOVEMBER ]] && break
+    [[ "$(line_now 6 30)" =~ ^\ *2[2-9]\.\ NOVEMBER ]] && break
     sleep 0.5
 done
 xdotool key z

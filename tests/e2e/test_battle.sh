@@ -16,11 +16,7 @@ start_xvfb "${W}x${H}x24" || exit 1
 start_game "$GAME"
 
 # What the status line says stands under the pointer (line 4), in a fresh shot.
-under_pointer() {
-    import -window root "$WORK/now.png"
-    CURRENT="$WORK/now.png"
-    read_at 100 "$(line 4)" 40
-}
+under_pointer() { line_now 4 40; }
 # Moves the camera with KEY (held for HOLD seconds each time) until the status line matches RE;
 # adds the time the key was held to HELD.
 HELD=0
@@ -105,7 +101,7 @@ fi
 # line lists the living groups from the seventh line up (the pointer's line is 4, where the
 # selected group's name follows what stands under the pointer).
 CURRENT="$SELECTED"
-read_raw 100 "$(line 4)" 30 10 | cut -f1 | sed 's/ *$//' >"$WORK/status.txt"
+read_at 100 "$(line 4)" 30 10 >"$WORK/status.txt"
 sed -n 1p "$WORK/status.txt" | grep -qE "^(KASAREN  1\.LVL)?SERMIARI$" || fail "the selected group is not named on the status line"
 sed -n 4p "$WORK/status.txt" | grep -qE "^1\. SERMIARI ZDRAVIE\([0-9]+\)$" || fail "group 1 is not listed"
 sed -n 9p "$WORK/status.txt" | grep -qE "^6\. BARANIDLO ZDRAVIE\([0-9]+\)$" || fail "the ram's group is not listed"
