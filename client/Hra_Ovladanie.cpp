@@ -5,6 +5,7 @@
 #include "Menu.h"
 #include "OpenGL3_3.h"
 #include "Strategy_library.h"
+#include "Ulozene_hry.h"
 
 bool Ovladanie_Info_Window = false;
 bool O_open_window = false;
@@ -24,6 +25,9 @@ void (*po_novej_hre)() = nullptr;
 void Nova_Hra() {
     Menu.close();
     strategy.New_Game();
+    // Nothing of the game before carries over: not its speed, month mode, windows or camera.
+    Game_nova_hra();
+    priprav_zacatu_hru();
     if (po_novej_hre) po_novej_hre();
     Game.Start();
     Game.Run();
@@ -31,6 +35,7 @@ void Nova_Hra() {
 
 void Hra_aktivuj_Herne_Menu() {
     Game.Stop();
+    sprava_ulozenia = {};
     Herne_Menu.open();
 }
 
@@ -40,6 +45,10 @@ void Herne_Menu_Hra_Pokracuj() {
 }
 
 void Herne_Menu_do_Hlavne_Menu() {
+    // Leaving a game keeps it in an autosave; a failure is told under the main menu's buttons.
+    std::string cesta, chyba;
+    sprava_ulozenia = {};
+    if (!uloz_automaticky(cesta, chyba)) sprava_ulozenia = {"HRU SA NEPODARILO ULOZIT: " + chyba, true};
     Herne_Menu.close();
     Menu.open();
 }

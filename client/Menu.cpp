@@ -6,6 +6,7 @@
 
 #include "Hra_Ovladanie.h"
 #include "Strategy_library.h"
+#include "Ulozene_hry.h"
 
 using Strategy_library::S_L;
 
@@ -87,8 +88,7 @@ void Ovladanie_zobraz() { Ovladanie_Info_Window = true; }
 void Vytvor_Menu_Hlavne() {
     Menu.RESET_MENU();
     Menu.add_button("Nova Hra", Nova_Hra);
-    Menu.add_button("Nacitaj Hru");
-    Menu.deactivate_Button(1);
+    Menu.add_button("Nacitaj Hru", Nacitaj_Hru_action);
     Menu.add_button("Nastavenia");
     Menu.deactivate_Button(2);
     Menu.add_button("Ovladanie", Ovladanie_zobraz);
@@ -99,6 +99,7 @@ void Vytvor_Menu_Hlavne() {
 void Vytvor_Menu_Herne() {
     Herne_Menu.RESET_MENU();
     Herne_Menu.add_button("Pokracuj", Herne_Menu_Hra_Pokracuj);
+    Herne_Menu.add_button("Uloz Hru", Herne_Menu_Uloz_Hru);
     Herne_Menu.add_button("Ovladanie", Ovladanie_zobraz);
     Herne_Menu.add_button("Koniec Hry", Herne_Menu_do_Hlavne_Menu);
 }

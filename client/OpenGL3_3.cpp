@@ -17,6 +17,7 @@
 #include "Menu.h"
 #include "Ovladanie.h"
 #include "Strategy_library.h"
+#include "Ulozene_hry.h"
 #include "Write_to_screen.h"
 #include "functions.h"
 #include "logo.h"
@@ -141,6 +142,7 @@ void Hlavna_slucka() {
         glfwPollEvents();
         glfwKeyMap();
         Hra_Bezi();
+        Autoulozenie_po_kroku();
         Free_Keys();
         // Closing the window by the system counts as leaving the game.
         if (glfwWindowShouldClose(window)) Exit = true;

@@ -12,6 +12,7 @@
 #include "OpenGL3_3.h"
 #include "Ovladanie_Mys.h"
 #include "Strategy_library.h"
+#include "Ulozene_hry.h"
 
 using Strategy_library::S_L;
 
@@ -82,6 +83,13 @@ void Default_Ovladanie() {
     o.Menu[O_Menu_dole].create(false, 'S', "Menu dole", Menu_dole_action);
     o.Menu[O_Menu_hore].create(false, 'W', "Menu hore", Menu_hore_action);
     o.Menu[O_Menu_potvrd].create(false, 32, "Menu potvrd", Menu_potvrd_action);
+
+    C_Ovladanie* zh = o.Zoznam_Hier;
+    zh[O_Zoznam_Hier_dalsia].create(false, 'S', "dalsia ulozena hra", Zoznam_hier_dalsia_action);
+    zh[O_Zoznam_Hier_predchadzajuca].create(false, 'W', "predchadzajuca ulozena hra",
+                                            Zoznam_hier_predchadzajuca_action);
+    zh[O_Zoznam_Hier_nacitaj].create(false, 32, "nacitaj vybranu hru", Zoznam_hier_nacitaj_action);
+    zh[O_Zoznam_Hier_zatvor].create(false, 27, "spat do menu", Zoznam_hier_zatvor_action);
 
     o.Game[O_Game_aktivuj_herne_menu].create(false, 27, "Aktivuj herne menu", Hra_aktivuj_Herne_Menu);
     o.Game[O_Game_otvor_okno_na_stavanie].create(false, 'B', "Zobraz budov na stavanie",
@@ -221,7 +229,9 @@ bool prejdi(C_Ovladanie (&skupina)[N], bool kamera = false) {
 void Klavesnica_System_Ovladanie() { prejdi(Ovladanie.System); }
 
 void Klavesnica_Menu_Ovladanie() {
-    if (otvorene_menu()) prejdi(Ovladanie.Menu);
+    // The list of saves lies over the main menu and takes its keys.
+    if (Z_zoznam_hier) prejdi(Ovladanie.Zoznam_Hier);
+    else if (otvorene_menu()) prejdi(Ovladanie.Menu);
 }
 
 void Klavesnica_Ovladanie_Info() { prejdi(Ovladanie.Ovladanie_Info); }

@@ -55,6 +55,8 @@ constexpr int O_Vojna_presun_vojensku_skupinu_na = 0, O_Vojna_oznac_vojensku_sku
 constexpr int O_Okno_Kasaren_doprava = 0, O_Okno_Kasaren_dolava = 1, O_Okno_Kasaren_sub_doprava = 2,
               O_Okno_Kasaren_sub_dolava = 3, O_Okno_Kasaren_sub_potvrd = 4,
               O_Okno_Kasaren_zatvor = 5, O_Okno_Kasaren_last_id = 6;
+constexpr int O_Zoznam_Hier_dalsia = 0, O_Zoznam_Hier_predchadzajuca = 1, O_Zoznam_Hier_nacitaj = 2,
+              O_Zoznam_Hier_zatvor = 3, O_Zoznam_Hier_last_id = 4;
 
 // Every binding group, in the table's order.
 struct S_Ovladanie {
@@ -70,6 +72,8 @@ struct S_Ovladanie {
     C_Ovladanie Ovladanie_Info[O_Ovladanie_Info_last_id];
     C_Ovladanie Vojna[O_Vojna_last_id];
     C_Ovladanie Okno_Kasaren[O_Okno_Kasaren_last_id];
+    // The list of saved games behind "Nacitaj Hru".
+    C_Ovladanie Zoznam_Hier[O_Zoznam_Hier_last_id];
 };
 
 extern S_Ovladanie Ovladanie;

@@ -4,6 +4,7 @@
 #include "Write_to_screen.h"
 
 #include <algorithm>
+#include <ctime>
 
 #include "Color.h"
 #include "Font3.h"
@@ -13,6 +14,7 @@
 #include "OpenGL3_3.h"
 #include "Ovladanie.h"
 #include "Strategy_library.h"
+#include "Ulozene_hry.h"
 
 using Strategy_library::S_L;
 
@@ -80,13 +82,58 @@ void tlacidla(C_Menu& m, Za za) {
 }
 void tlacidla(C_Menu& m) { tlacidla(m, [](int) {}); }
 
-// A full-screen menu: its title and its buttons.
+// What the last save or failed load did, on the current line: green, or red for a failure.
+void sprava() {
+    if (sprava_ulozenia.text.empty()) return;
+    sprava_ulozenia.chyba ? red() : green();
+    glPrint("%s", sprava_ulozenia.text.c_str());
+}
+
+// A full-screen menu: its title, the line under its buttons, and the buttons.
 void menu(const char* nadpis, C_Menu& m) {
     white();
     novy_riadok();
     glPrint("%s", nadpis);
     novy_riadok();
+    sprava();
     tlacidla(m);
+}
+
+// The list of saved games over the main menu: its title with the page, the line under it, and
+// one page of saves, newest first, the chosen one in cyan and the unreadable ones in gray.
+void zoznam_hier() {
+    const int n = static_cast<int>(Z_hry.size());
+    const int od = Z_vybrana / Z_NA_STRANU * Z_NA_STRANU;
+    white();
+    novy_riadok();
+    glPrint("Nacitaj Hru");
+    if (n > Z_NA_STRANU) glPrint("  strana %d / %d", od / Z_NA_STRANU + 1, (n + Z_NA_STRANU - 1) / Z_NA_STRANU);
+    novy_riadok();
+    sprava();
+    if (n == 0) {
+        novy_riadok();
+        gray();
+        glPrint("ziadne ulozene hry");
+    }
+    for (int i = od; i < n && i < od + Z_NA_STRANU; ++i) {
+        const S_ulozena_hra& h = Z_hry[i];
+        novy_riadok();
+        farba_volby(h.citatelna, i == Z_vybrana);
+        char cas[32];
+        std::tm tm{};
+        localtime_r(&h.cas, &tm);
+        std::strftime(cas, sizeof cas, "%Y-%m-%d %H:%M", &tm);
+        if (!h.citatelna) {
+            glPrint("%s  %s  %s", cas, h.meno.c_str(), h.chyba.c_str());
+            continue;
+        }
+        const auto& u = h.hlavicka;
+        const bool mesiac = u.mesiac >= 1 && u.mesiac <= S_L::M_december && strategy.mesiac[u.mesiac].meno;
+        const bool titul = u.privilegia >= 0 && u.privilegia < S_L::PRIV_last_id && strategy.privilegia[u.privilegia].nazov;
+        glPrint("%d. %s %d  ludia %d  %s  %s%s", u.den, mesiac ? strategy.mesiac[u.mesiac].meno : "?", u.rok,
+                u.pocet_ludi, titul ? strategy.privilegia[u.privilegia].nazov : "?", cas,
+                h.automaticka ? "  automaticka" : "");
+    }
 }
 
 // "rok", "roky" or "rokov" after a count of years.
@@ -202,6 +249,7 @@ void napoveda() {
         {"Umiestnovanie budovy", Ovladanie.Umiestni_Budovu, O_Umiestni_Budovu_last_id},
         {"Informacie o budove (Okno)", Ovladanie.Informacie_O_Budove, O_Informacie_O_Budove_last_id},
         {"Vojna", Ovladanie.Vojna, O_Vojna_last_id},
+        {"Nacitanie hry", Ovladanie.Zoznam_Hier, O_Zoznam_Hier_last_id},
     };
     for (const S_sekcia& s : sekcie) {
         cyan();
@@ -552,7 +600,7 @@ void Write_to_out_screen() {
         napoveda();
         return;
     }
-    if (Menu.is_active()) menu("Menu", Menu);
+    if (Menu.is_active()) Z_zoznam_hier ? zoznam_hier() : menu("Menu", Menu);
     if (EndGameInfoMenu.is_active()) koniec_hry();
     if (Herne_Menu.is_active()) menu("Herne Menu", Herne_Menu);
     if (Game.is_running()) Write_to_out_screen_running();

@@ -13,7 +13,7 @@ bool cas_mesiace = false;
 bool je_vojna = false;
 S_Game_hooks game_hooks = {nullptr, nullptr, nullptr};
 
-C_Game::C_Game() : running(false) {}
+C_Game::C_Game() : running(false), denne_kroky(0) {}
 
 void C_Game::Start() { my_time.time_stopped = true; }
 
@@ -32,6 +32,12 @@ bool C_Game::Stop() {
 }
 
 bool C_Game::is_running() { return running; }
+
+void Game_nova_hra() {
+    zrychlenie = 1.0f;
+    cas_mesiace = false;
+    je_vojna = false;
+}
 
 void Game_den() {
     strategy.next_day();
@@ -69,6 +75,7 @@ void C_Game::Action() {
             continue;
         }
         Game_den();
+        ++denne_kroky;
         my_time.time_last = my_time.time_now + zrychlenie * 2500.0f;
         if (cas_mesiace) {
             while (!strategy.presiel_mesiac()) Game_den();

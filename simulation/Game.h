@@ -31,6 +31,8 @@ public:
     void Action();
 
     bool running;
+    // Day steps run since the process started (the client's autosave waits for the next one).
+    int denne_kroky;
 };
 
 extern C_Game Game;
@@ -40,6 +42,8 @@ extern bool cas_mesiace;
 extern bool je_vojna;
 extern S_Game_hooks game_hooks;
 
+// A new game's step driver: speed 1.0, no month fast-forward, no battle.
+void Game_nova_hra();
 // One day step: the calendar, the owner check, construction and daily production.
 void Game_den();
 // The monthly checks, in their fixed order.

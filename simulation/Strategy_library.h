@@ -266,6 +266,10 @@ struct S_vojenska_skupina {
     int action_timer;
 };
 
+// The names a group row carries (`nazov` points at one of them), by weapon or war machine.
+inline constexpr const char* MENA_SKUPIN[] = {"lukostrelci", "kopijnici",  "sermiari",
+                                              "vojenska skupina", "baranidlo", "vojensky stroj"};
+
 struct S_utok {
     int pocet;
     bool posledny_uspesny;
@@ -548,6 +552,13 @@ public:
 
     // Sets the scalars that do not start at zero; everything else is zero-filled static storage.
     S_L();
+    void nastav_zaciatocne_hodnoty();
+    // Zeroes every member of the game in progress and sets the start values, as a fresh process
+    // has them; catalogues, meshes and search scratch stay (the members by kind:
+    // clenovia_sveta.h).
+    void vynuluj_hru();
+    // Copies the game in progress (`hru`) and the catalogues (`katalogy`) of z over this world's.
+    void prevezmi(const S_L& z, bool hru, bool katalogy);
     S_L(const S_L&) = delete;
     S_L& operator=(const S_L&) = delete;
 
@@ -612,6 +623,9 @@ public:
     void Set_all();
     void New_Game();
     void Restart_Game();
+    // The resets of every table a new game starts from (objects, map, owners, people, war,
+    // flags, calendar).
+    void reset_tabulky();
     void create_player();
     void Set_points();
     void reset_points();

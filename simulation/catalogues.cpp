@@ -409,6 +409,13 @@ void S_L::reset_war() {
 // ---------------------------------------------------------------- new game
 
 void S_L::Restart_Game() {
+    // Nothing of an earlier game may leak into this one (the enemy's memory of gates, the random
+    // generator, group rows): the game starts from the state of a fresh process.
+    vynuluj_hru();
+    reset_tabulky();
+}
+
+void S_L::reset_tabulky() {
     reset_objects();
     reset_points();
     reset_owners();

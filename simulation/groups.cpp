@@ -87,12 +87,9 @@ int S_L::vytvor_vojensku_skupinu(int zbran, int zbroj, int vojensky_stroj) {
     s.range_of_attack = zbran == luk ? RA_luk : 0;
 
     if (vojensky_stroj == -1) {
-        s.nazov = zbran == luk      ? "lukostrelci"
-                  : zbran == kopija ? "kopijnici"
-                  : zbran == mec    ? "sermiari"
-                                    : "vojenska skupina";
+        s.nazov = MENA_SKUPIN[zbran == luk ? 0 : zbran == kopija ? 1 : zbran == mec ? 2 : 3];
     } else {
-        s.nazov = vojensky_stroj == VS_baranidlo ? "baranidlo" : "vojensky stroj";
+        s.nazov = MENA_SKUPIN[vojensky_stroj == VS_baranidlo ? 4 : 5];
     }
 
     int pocet = vojenska_skupina_vytvor_pocet;

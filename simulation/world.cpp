@@ -1,15 +1,64 @@
 // World and pools: the global `strategy`, the current-owner rule, the free-object and
 // free-person pools, cell and object lookups, rounding, `random`, the information list, the
 // construction error state and the resets of objects, owners, people and flags.
+#include <cstddef>
 #include <cstdio>
+#include <cstring>
 
 #include "Strategy_library.h"
+#include "clenovia_sveta.h"
 
 using namespace Strategy_library;
 
 S_L strategy;
 
-S_L::S_L() {
+// ---------------------------------------------------------------- the members by kind
+
+namespace {
+
+struct S_clen {
+    std::size_t od, velkost, zarovnanie;
+};
+
+#define VARNHOLD_CLEN(druh, m) {offsetof(S_L, m), sizeof(S_L::m), alignof(decltype(S_L::m))},
+constexpr S_clen CLENOVIA[] = {VARNHOLD_CLENOVIA_SVETA(VARNHOLD_CLEN)};
+#undef VARNHOLD_CLEN
+
+// True when the list covers the class: every member starts where the one before it ends
+// (padded to its alignment) and the last one ends the object.
+constexpr bool zoznam_je_uplny() {
+    std::size_t koniec = 0;
+    for (const S_clen& c : CLENOVIA) {
+        const std::size_t zaciatok = (koniec + c.zarovnanie - 1) / c.zarovnanie * c.zarovnanie;
+        if (c.od != zaciatok) return false;
+        koniec = c.od + c.velkost;
+    }
+    return (koniec + alignof(S_L) - 1) / alignof(S_L) * alignof(S_L) == sizeof(S_L);
+}
+static_assert(zoznam_je_uplny(),
+              "clenovia_sveta.h must name every data member of S_L, in declaration order");
+
+}  // namespace
+
+void S_L::vynuluj_hru() {
+#define VARNHOLD_NULUJ(druh, m) \
+    if constexpr (Druh::druh == Druh::hra) std::memset(static_cast<void*>(&m), 0, sizeof m);
+    VARNHOLD_CLENOVIA_SVETA(VARNHOLD_NULUJ)
+#undef VARNHOLD_NULUJ
+    nastav_zaciatocne_hodnoty();
+}
+
+void S_L::prevezmi(const S_L& z, bool hru, bool katalogy) {
+#define VARNHOLD_KOPIRUJ(druh, m)                                                     \
+    if ((Druh::druh == Druh::hra && hru) || (Druh::druh == Druh::katalog && katalogy)) \
+        std::memcpy(static_cast<void*>(&m), static_cast<const void*>(&z.m), sizeof m);
+    VARNHOLD_CLENOVIA_SVETA(VARNHOLD_KOPIRUJ)
+#undef VARNHOLD_KOPIRUJ
+}
+
+S_L::S_L() { nastav_zaciatocne_hodnoty(); }
+
+void S_L::nastav_zaciatocne_hodnoty() {
     // Only the scalars whose start value is not zero are written, so the tables stay in untouched
     // zero pages until a reset or a game really uses them.
     last_player_id = 1;

@@ -1,7 +1,8 @@
 #!/bin/bash
 # Installs the Debian packages the game needs to build ("play"), or to build and test ("test").
 set -euo pipefail
-PACKAGES=(g++ cmake ninja-build pkg-config libglfw3-dev libglew-dev libglm-dev libgl1-mesa-dri)
+PACKAGES=(g++ cmake ninja-build pkg-config libglfw3-dev libglew-dev libglm-dev libgl1-mesa-dri
+          zlib1g-dev)
 if [ "${1:-play}" = "test" ]; then
     PACKAGES+=(libgtest-dev libbenchmark-dev xvfb x11-utils xdotool imagemagick
                clang libclang-rt-14-dev)

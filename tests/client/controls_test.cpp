@@ -134,12 +134,9 @@ TEST_F(Ovladanie_hry, HoldingEscOpensTheInGameMenuOnceAndItsKeysThenDriveIt) {
     EXPECT_TRUE(Herne_Menu.is_active());
     EXPECT_FALSE(Game.is_running());
     snimka({});
-    stlac('S');
-    stlac('S');
-    stlac('S');  // no wrapping past "Koniec Hry"
-    EXPECT_EQ(Herne_Menu.get_choosed(), 2);
-    stlac('W');
-    stlac('W');
+    for (int i = 0; i < 4; ++i) stlac('S');  // no wrapping past "Koniec Hry"
+    EXPECT_EQ(Herne_Menu.get_choosed(), 3);
+    for (int i = 0; i < 3; ++i) stlac('W');
     stlac(SPACE);  // "Pokracuj"
     EXPECT_FALSE(Herne_Menu.is_active());
     EXPECT_TRUE(Game.is_running());

@@ -121,11 +121,13 @@ TEST_F(Obrazovky, TitleMenuAndButtonColours) {
     EXPECT_EQ(riadok(6 * s), "");
     EXPECT_EQ(riadok(7 * s), "NOVA HRA");
     EXPECT_EQ(riadok(7 * s, 0, 1e9f, true), "cccc ccc");  // chosen
-    EXPECT_EQ(riadok(8 * s, 0, 1e9f, true), "ggggggg ggg");  // "Nacitaj Hru" is unavailable
+    EXPECT_EQ(riadok(8 * s, 0, 1e9f, true), "wwwwwww www");  // "Nacitaj Hru"
+    EXPECT_EQ(riadok(9 * s, 0, 1e9f, true), "gggggggggg");  // "Nastavenia" is unavailable
     EXPECT_EQ(riadok(11 * s), "UKONCI HRU");
+    Menu.next_Button();
     Menu.next_Button();  // chosen and unavailable: blue
     nakresli();
-    EXPECT_EQ(riadok(8 * s, 0, 1e9f, true), "bbbbbbb bbb");
+    EXPECT_EQ(riadok(9 * s, 0, 1e9f, true), "bbbbbbbbbb");
     EXPECT_EQ(riadok(7 * s, 0, 1e9f, true), "wwww www");
 }
 

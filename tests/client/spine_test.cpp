@@ -104,16 +104,20 @@ TEST(Menus, MainMenuAndTheMovesBetweenScreens) {
     testing::internal::CaptureStdout();
     Vytvor_Menu();
     std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_NE(out.find("Nacitaj Hru deaktivovane \n"), std::string::npos);
+    EXPECT_NE(out.find("Nastavenia deaktivovane \n"), std::string::npos);
+    EXPECT_EQ(out.find("Nacitaj Hru deaktivovane"), std::string::npos);
     EXPECT_TRUE(Menu.is_active());
     EXPECT_FALSE(Herne_Menu.is_active());
     EXPECT_STREQ(Menu.return_Button_Text(0), "Nova Hra");
     EXPECT_STREQ(Menu.return_Button_Text(4), "Ukonci Hru");
-    EXPECT_FALSE(Menu.is_Button_active(1));
+    EXPECT_TRUE(Menu.is_Button_active(1));
+    EXPECT_FALSE(Menu.is_Button_active(2));
     EXPECT_FALSE(Menu.previouse_Button());
+    EXPECT_STREQ(Herne_Menu.return_Button_Text(1), "Uloz Hru");
 
-    // Choosing the inactive "Nacitaj Hru" only prints.
+    // Choosing the inactive "Nastavenia" only prints.
     testing::internal::CaptureStdout();
+    Menu.next_Button();
     Menu.next_Button();
     Menu.Button_action();
     EXPECT_NE(testing::internal::GetCapturedStdout().find("Button nedefinovana akcia \n"),

@@ -7,6 +7,8 @@ source "$(dirname "${BASH_SOURCE[0]}")/xvfb_lib.sh"
 CITAJ="$(dirname "$EMPTY")/citaj_text"
 mkdir -p "$SHOTS"
 WORK=$(mktemp -d)
+# Saved games go to the work folder, never to the home of whoever runs the tests.
+export XDG_DATA_HOME="$WORK/xdg"
 GPID=""
 FAILED=0
 # 1280 x 1024: text cells of min(1024 / 50, 1280 / 100) = 12 pixels.
