@@ -33,6 +33,8 @@ constexpr const char* PRIPONA = ".hra";
 constexpr const char* AUTOMATICKA = "autoulozenie-";
 constexpr int AUTOMATICKYCH = 3;
 
+long long ns(const struct stat& st) { return st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec; }
+
 bool konci_na(const std::string& s, const char* koniec) {
     const std::size_t n = std::strlen(koniec);
     return s.size() >= n && s.compare(s.size() - n, n, koniec) == 0;
@@ -98,13 +100,14 @@ std::vector<S_ulozena_hra> najdi_ulozene_hry(const std::string& priecinok) {
         struct stat st;
         if (::stat(h.cesta.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) continue;
         h.cas = st.st_mtime;
+        h.cas_ns = ns(st);
         h.automaticka = meno.rfind(AUTOMATICKA, 0) == 0;
         h.citatelna = ulozenie::citaj_hlavicku(h.cesta.c_str(), h.hlavicka, h.chyba);
         hry.push_back(std::move(h));
     }
     ::closedir(d);
     std::sort(hry.begin(), hry.end(), [](const S_ulozena_hra& a, const S_ulozena_hra& b) {
-        return a.cas != b.cas ? a.cas > b.cas : a.meno > b.meno;
+        return a.cas_ns != b.cas_ns ? a.cas_ns > b.cas_ns : a.meno > b.meno;
     });
     return hry;
 }
@@ -127,7 +130,8 @@ bool uloz_novu_hru(std::string& cesta, std::string& chyba) {
 bool uloz_automaticky(std::string& cesta, std::string& chyba) {
     const std::string priecinok = priecinok_hier();
     if (!vytvor_priecinok(priecinok, chyba)) return false;
-    std::time_t najstarsi = 0;
+    cesta.clear();
+    long long najstarsi = 0;
     for (int k = 1; k <= AUTOMATICKYCH; ++k) {
         const std::string c = priecinok + "/" + AUTOMATICKA + std::to_string(k) + PRIPONA;
         struct stat st;
@@ -135,9 +139,9 @@ bool uloz_automaticky(std::string& cesta, std::string& chyba) {
             cesta = c;
             break;
         }
-        if (cesta.empty() || st.st_mtime < najstarsi) {
+        if (cesta.empty() || ns(st) < najstarsi) {
             cesta = c;
-            najstarsi = st.st_mtime;
+            najstarsi = ns(st);
         }
     }
     return uloz_do(cesta, chyba);
@@ -157,7 +161,7 @@ void priprav_zacatu_hru() {
 void Herne_Menu_Uloz_Hru() {
     std::string cesta, chyba;
     if (uloz_novu_hru(cesta, chyba)) sprava_ulozenia = {"HRA ULOZENA", false};
-    else sprava_ulozenia = {"HRU SA NEPODARILO ULOZIT: " + chyba, true};
+    else sprava_ulozenia = {"HRU SA NEPODARILO ULOZIT - " + chyba, true};
 }
 
 void Nacitaj_Hru_action() {
@@ -189,7 +193,7 @@ void Zoznam_hier_nacitaj_action() {
         std::printf("HRU SA NEPODARILO NACITAT %s\n", chyba.c_str());
         h.citatelna = false;
         h.chyba = chyba.substr(chyba.find(": ") == std::string::npos ? 0 : chyba.find(": ") + 2);
-        sprava_ulozenia = {"HRU SA NEPODARILO NACITAT: " + h.chyba, true};
+        sprava_ulozenia = {"HRU SA NEPODARILO NACITAT - " + h.chyba, true};
         return;
     }
     std::printf("NACITANA HRA %s %d.%d.%d\n", h.cesta.c_str(), strategy.return_den(), strategy.return_mesiac(),

@@ -16,6 +16,7 @@ std::string priecinok_hier();
 struct S_ulozena_hra {
     std::string cesta, meno;
     std::time_t cas = 0;       // when the file was written
+    long long cas_ns = 0;      // the same in nanoseconds, for the order
     bool automaticka = false;  // one of the rotating autosaves
     bool citatelna = false;    // its header was read; else `chyba` says why not
     ulozenie::S_hlavicka hlavicka;
@@ -46,7 +47,7 @@ extern bool Z_zoznam_hier;
 extern std::vector<S_ulozena_hra> Z_hry;
 extern int Z_vybrana;
 // Saves shown on one page of the list.
-constexpr int Z_NA_STRANU = 15;
+constexpr int Z_NA_STRANU = 8;
 
 void Nacitaj_Hru_action();     // "Nacitaj Hru": opens the list
 void Zoznam_hier_dalsia_action();

@@ -100,7 +100,8 @@ void menu(const char* nadpis, C_Menu& m) {
 }
 
 // The list of saved games over the main menu: its title with the page, the line under it, and
-// one page of saves, newest first, the chosen one in cyan and the unreadable ones in gray.
+// one page of saves, newest first, two lines each (the game, then when it was saved), the chosen
+// one in cyan and the unreadable ones in gray.
 void zoznam_hier() {
     const int n = static_cast<int>(Z_hry.size());
     const int od = Z_vybrana / Z_NA_STRANU * Z_NA_STRANU;
@@ -117,22 +118,25 @@ void zoznam_hier() {
     }
     for (int i = od; i < n && i < od + Z_NA_STRANU; ++i) {
         const S_ulozena_hra& h = Z_hry[i];
+        const auto& u = h.hlavicka;
         novy_riadok();
         farba_volby(h.citatelna, i == Z_vybrana);
+        if (h.citatelna) {
+            const bool mesiac = u.mesiac >= 1 && u.mesiac <= S_L::M_december && strategy.mesiac[u.mesiac].meno;
+            const bool titul =
+                u.privilegia >= 0 && u.privilegia < S_L::PRIV_last_id && strategy.privilegia[u.privilegia].nazov;
+            glPrint("%d. %s %d  ludia %d  %s", u.den, mesiac ? strategy.mesiac[u.mesiac].meno : "?", u.rok,
+                    u.pocet_ludi, titul ? strategy.privilegia[u.privilegia].nazov : "?");
+        } else {
+            glPrint("%s", h.meno.c_str());
+        }
         char cas[32];
         std::tm tm{};
         localtime_r(&h.cas, &tm);
-        std::strftime(cas, sizeof cas, "%Y-%m-%d %H:%M", &tm);
-        if (!h.citatelna) {
-            glPrint("%s  %s  %s", cas, h.meno.c_str(), h.chyba.c_str());
-            continue;
-        }
-        const auto& u = h.hlavicka;
-        const bool mesiac = u.mesiac >= 1 && u.mesiac <= S_L::M_december && strategy.mesiac[u.mesiac].meno;
-        const bool titul = u.privilegia >= 0 && u.privilegia < S_L::PRIV_last_id && strategy.privilegia[u.privilegia].nazov;
-        glPrint("%d. %s %d  ludia %d  %s  %s%s", u.den, mesiac ? strategy.mesiac[u.mesiac].meno : "?", u.rok,
-                u.pocet_ludi, titul ? strategy.privilegia[u.privilegia].nazov : "?", cas,
-                h.automaticka ? "  automaticka" : "");
+        std::strftime(cas, sizeof cas, "%d.%m.%Y %H.%M", &tm);
+        novy_riadok();
+        glPrint("   ulozena %s%s", cas, h.automaticka ? "  automaticky" : "");
+        if (!h.citatelna) glPrint("  %s", h.chyba.c_str());
     }
 }
 

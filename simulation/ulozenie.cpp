@@ -757,16 +757,16 @@ bool nacitaj_z_pamate(const unsigned char* d, std::size_t n, std::string& chyba)
             return false;
         }
     }
+    const std::string knihy = w->prepocitaj_vsetko();
+    if (!knihy.empty()) {
+        chyba = "knihy hry nesedia: " + knihy.substr(0, knihy.find('\n'));
+        return false;
+    }
     // The header is what the list shows; it must tell the truth about the game inside.
     const S_owner& hrac = w->id_owner[S_L::id_player];
     if (h.den != w->time.den || h.mesiac != w->time.mesiac || h.rok != w->time.rok ||
         h.pocet_ludi != hrac.pocet_ludi || h.privilegia != hrac.privilegia_id) {
         chyba = "hlavicka nesedi s hrou";
-        return false;
-    }
-    const std::string knihy = w->prepocitaj_vsetko();
-    if (!knihy.empty()) {
-        chyba = "knihy hry nesedia: " + knihy.substr(0, knihy.find('\n'));
         return false;
     }
 

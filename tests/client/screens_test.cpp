@@ -16,6 +16,7 @@
 #include "OpenGL3_3.h"
 #include "Ovladanie.h"
 #include "Strategy_library.h"
+#include "Ulozene_hry.h"
 #include "Write_to_screen.h"
 #include "hra_pripravena.h"
 
@@ -129,6 +130,51 @@ TEST_F(Obrazovky, TitleMenuAndButtonColours) {
     nakresli();
     EXPECT_EQ(riadok(9 * s, 0, 1e9f, true), "bbbbbbbbbb");
     EXPECT_EQ(riadok(7 * s, 0, 1e9f, true), "wwww www");
+}
+
+TEST_F(Obrazovky, TheListOfSavesAndTheLineUnderTheMenuButtons) {
+    Game.running = false;
+    Herne_Menu.open();
+    sprava_ulozenia = {"HRA ULOZENA", false};
+    nakresli();
+    EXPECT_EQ(riadok(6 * s), "HRA ULOZENA");  // under the buttons
+    EXPECT_EQ(riadok(6 * s, 0, 1e9f, true), "GGG GGGGGGG");
+    EXPECT_EQ(riadok(7 * s), "POKRACUJ");
+    EXPECT_EQ(riadok(8 * s), "ULOZ HRU");
+    Herne_Menu.close();
+
+    // Ten saves: a readable one, a broken autosave, the rest alike; eight to a page.
+    Menu.open();
+    sprava_ulozenia = {};
+    Z_hry.assign(10, {});
+    for (auto& h : Z_hry) {
+        h.citatelna = true;
+        h.hlavicka = {1, 5, S_L::M_jun, 2, 41, S_L::PRIV_mesto};
+    }
+    Z_hry[1].citatelna = false;
+    Z_hry[1].automaticka = true;
+    Z_hry[1].meno = "autoulozenie-2.hra";
+    Z_hry[1].chyba = "subor je skrateny";
+    Z_vybrana = 0;
+    Z_zoznam_hier = true;
+    nakresli();
+    EXPECT_EQ(riadok(5 * s), "NACITAJ HRU  STRANA 1 / 2");
+    EXPECT_EQ(riadok(7 * s), "5. JUN 2  LUDIA 41  MESTO");
+    EXPECT_EQ(riadok(7 * s, 0, 1e9f, true), "cc ccc c  ccccc cc  ccccc");
+    EXPECT_EQ(riadok(8 * s).rfind("ULOZENA ", 0), 0u);
+    EXPECT_EQ(riadok(9 * s), "AUTOULOZENIE-2.HRA");
+    EXPECT_EQ(riadok(9 * s, 0, 1e9f, true), std::string(18, 'g'));
+    EXPECT_NE(riadok(10 * s).find("  AUTOMATICKY  SUBOR JE SKRATENY"), std::string::npos);
+    EXPECT_FALSE(ukazuje("NOVA HRA"));
+    Z_vybrana = 9;
+    nakresli();
+    EXPECT_EQ(riadok(5 * s), "NACITAJ HRU  STRANA 2 / 2");
+    EXPECT_EQ(riadok(9 * s, 0, 1e9f, true), "cc ccc c  ccccc cc  ccccc");  // the tenth, second here
+    EXPECT_EQ(riadok(11 * s), "");
+    Z_hry.clear();
+    nakresli();
+    EXPECT_EQ(riadok(7 * s), "ZIADNE ULOZENE HRY");
+    Z_zoznam_hier = false;
 }
 
 TEST_F(Obrazovky, StatusLineShowsRankBuildingUnderThePointerAndDate) {

@@ -71,7 +71,7 @@ leave() {
         kill -0 "$GPID" 2>/dev/null || return 0
         case "$(line_now 5 30)" in
             "MENU") xdotool key --delay 150 s s s s s space ;;
-            "HERNE MENU") xdotool key --delay 150 s s space ;;
+            "HERNE MENU") xdotool key --delay 150 s s s space ;;
             "OVLADANIE") xdotool key Escape ;;
             "KONIEC HRY") xdotool key space ;;
             *) xdotool key --delay 150 x Escape Escape ;;

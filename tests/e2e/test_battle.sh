@@ -125,7 +125,7 @@ dni=$((dalsi - den))
 [ "$dni" -ge 1 ] && [ "$dni" -le 2 ] || fail "$dni days passed in six seconds after the battle, not one or two"
 
 # --- leave: the in-game menu, "Koniec Hry", "Ukonci Hru"
-key Escape s s space s s s s space
+key Escape s s s space s s s s space
 expect_exit_0 "Ukonci Hru"
 [ -s "$ERR" ] && { echo "stderr:"; cat "$ERR"; }
 [ "$FAILED" -ne 0 ] && grep -aE "utok vytvoreny|UKONCOVANIE|VYHRAL|Hra bezi|Hra zastavena|nevie|obranca" "$OUT" | cut -c1-200 | head -20

@@ -115,10 +115,11 @@ wait_for_line "Hra zastavena " 2 || fail "Esc did not stop the game"
 shot ingame_menu
 expect_at 100 "$(line 5)" "HERNE MENU"
 expect_at 100 "$(line 7)" "POKRACUJ" "cccccccc"
-expect_at 100 "$(line 9)" "KONIEC HRY"
+expect_at 100 "$(line 8)" "ULOZ HRU"
+expect_at 100 "$(line 10)" "KONIEC HRY"
 key space
 wait_for_line "Hra bezi " 2 || fail "Pokracuj did not resume the game"
-key Escape s s space
+key Escape s s s space
 shot back_in_main_menu
 expect_at 100 "$(line 5)" "MENU"
 

@@ -74,7 +74,6 @@ EXPECTED=(
     "[1279.000000,1023.000000,0.000000] --> *"
     "0 OK "
     "choosed Button : Nova Hra"
-    "Nacitaj Hru deaktivovane "
     "Nastavenia deaktivovane "
     "Hra zastavena "
     "Inicializacia OK"

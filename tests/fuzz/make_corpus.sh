@@ -3,7 +3,7 @@
 # (the "mtllib" line renamed to the harness's "m.mtl", the MTL after the separator line), a few
 # hand-written models in the forms the data does not use, and small crops of the two logos.
 # Seeds kept from findings (regression-*) stay as they are. Run from anywhere; rewrites
-# tests/fuzz/corpus_obj/seed-* and tests/fuzz/corpus_bmp/seed-*.
+# tests/fuzz/corpus_obj/seed-*, tests/fuzz/corpus_bmp/seed-* and tests/fuzz/corpus_save/seed-*.
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 OBJ=tests/fuzz/corpus_obj
@@ -103,3 +103,11 @@ seed_bmp 5x3 "$O" 5 3 128 128 48
 seed_bmp 8x8 "$L" 8 8 124 124 192
 seed_bmp 16x16-no-size "$O" 16 16 120 120 0
 seed_bmp 32x24 "$L" 32 24 112 116 2304
+
+# The loader of saved games: the committed save whole (mode byte 0) and its unpacked sections
+# (mode byte 1, packed again with right checksums by the harness).
+SAVE=tests/fuzz/corpus_save
+mkdir -p "$SAVE"
+rm -f "$SAVE"/seed-*
+{ printf '\0'; cat tests/ulozene_hry/verzia_1.hra; } > "$SAVE/seed-file"
+{ printf '\1'; tail -c +49 tests/ulozene_hry/verzia_1.hra | python3 -c 'import sys, zlib; sys.stdout.buffer.write(zlib.decompress(sys.stdin.buffer.read()))'; } > "$SAVE/seed-sections"
