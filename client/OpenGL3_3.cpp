@@ -172,6 +172,11 @@ int spusti_hru() {
     std::printf("Inicializacia OK\n");
     Start_shaderov();
     Hlavna_slucka();
+    // A window closed in the middle of a game keeps it, as leaving by "Koniec Hry" does.
+    if (Game.is_running() || Herne_Menu.is_active()) {
+        std::string cesta, chyba;
+        uloz_automaticky(cesta, chyba);
+    }
     kill_and_clear();
     return 0;
 }
