@@ -1,7 +1,8 @@
 #!/bin/bash
 # Starts the real game under Xvfb and checks what a player and a maintainer see at start-up:
-# the console lines in their order, both logos in their quarters of the main menu, the memory
-# it holds there, a failed start without the title logo, and a clear failure without a display.
+# the answers to --version, --help and a wrong argument, the console lines in their order, both
+# logos in their quarters of the main menu, the memory it holds there, a failed start without the
+# title logo that names the missing file, and a clear failure without a display.
 # Arguments: the varnhold binary, the data folder, a folder for screenshots, the empty-window
 # baseline binary.
 set -u
@@ -30,6 +31,19 @@ wait_for_line() {
     return 1
 }
 rss_kb() { awk '/^VmRSS:/ {print $2}' "/proc/$1/status"; }
+
+# --- the arguments: a version line and a usage, each with status 0; anything else is refused
+"$GAME" --version >"$WORK/arg.out" 2>&1 || fail "--version ended with $?"
+grep -qxE "varnhold [0-9]+\.[0-9]+\.[0-9]+" "$WORK/arg.out" && [ "$(wc -l <"$WORK/arg.out")" -eq 1 ] ||
+    fail "--version printed: $(cat "$WORK/arg.out")"
+"$GAME" --help >"$WORK/arg.out" 2>&1 || fail "--help ended with $?"
+head -1 "$WORK/arg.out" | grep -q "^Usage: varnhold \[--help | --version\]$" || fail "--help printed: $(cat "$WORK/arg.out")"
+for wrong in --fullscreen "--version --help"; do
+    "$GAME" $wrong >"$WORK/wrong.out" 2>"$WORK/wrong.err"
+    rc=$?
+    [ "$rc" -eq 2 ] && [ ! -s "$WORK/wrong.out" ] && grep -q "^Usage: varnhold" "$WORK/wrong.err" ||
+        fail "'$wrong' was not refused with the usage (status $rc)"
+done
 
 # --- no display: a clear message and a non-zero exit
 (cd "$DATA" && env -u DISPLAY -u WAYLAND_DISPLAY "$GAME" >"$WORK/nodisp.out" 2>"$WORK/nodisp.err")
@@ -117,12 +131,15 @@ awk -v v="$R" 'BEGIN {exit !(v < 0.08)}' || fail "the maker's emblem is not in t
 
 kill "$GPID"; wait "$GPID" 2>/dev/null
 
-# --- without the title logo: the four failure lines and -1, the emblem is not tried
+# --- without the title logo: the four failure lines and -1, the emblem is not tried; standard
+# error names the file and the folder
 mkdir -p "$WORK/data"
 cp -r "$DATA"/. "$WORK/data/"
 rm "$WORK/data/obj/graf_obj/logo/logo.bmp"
-(cd "$WORK/data" && "$GAME") >"$WORK/nologo.out" 2>&1
+(cd "$WORK/data" && "$GAME") >"$WORK/nologo.out" 2>"$WORK/nologo.err"
 rc=$?
+grep -q "cannot open obj/graf_obj/logo/logo.bmp in the data folder $WORK/data " "$WORK/nologo.err" &&
+    [ "$(wc -l <"$WORK/nologo.err")" -eq 1 ] || fail "the missing logo is not reported: $(cat "$WORK/nologo.err")"
 [ "$rc" -eq 255 ] || fail "without the title logo the game exited with $rc, not -1"
 grep -A3 -xF "Reading image ./obj/graf_obj/logo/logo.bmp" "$WORK/nologo.out" > "$WORK/nologo.tail"
 printf '%s\n' "Reading image ./obj/graf_obj/logo/logo.bmp" \
