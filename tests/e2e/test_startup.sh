@@ -1,8 +1,9 @@
 #!/bin/bash
 # Starts the real game under Xvfb and checks what a player and a maintainer see at start-up:
-# the answers to --version, --help and a wrong argument, the console lines in their order, both
-# logos in their quarters of the main menu, the memory it holds there, a failed start without the
-# title logo that names the missing file, and a clear failure without a display.
+# the answers to --version, --help and a wrong argument, the console lines in their order and a
+# quiet standard error, both logos in their quarters of the main menu, the memory it holds there,
+# and failed starts that say why: without the title logo, without a display, and with a driver
+# too old for OpenGL 3.3.
 # Arguments: the varnhold binary, the data folder, a folder for screenshots, the empty-window
 # baseline binary.
 set -u
@@ -50,8 +51,17 @@ done
 rc=$?
 [ "$rc" -ne 0 ] || fail "the game started without a display"
 grep -qxF "Failed to initialize GLFW" "$WORK/nodisp.err" || fail "no GLFW failure message without a display"
+grep -q "GLFW error .*DISPLAY" "$WORK/nodisp.err" || fail "the window library's reason is missing: $(cat "$WORK/nodisp.err")"
 
 start_xvfb 1280x1024x24 || exit 1
+
+# --- a driver that offers only OpenGL 3.0: the failure line, the library's reason, the version
+(cd "$DATA" && MESA_GL_VERSION_OVERRIDE=3.0 "$GAME" >"$WORK/old.out" 2>"$WORK/old.err")
+rc=$?
+[ "$rc" -eq 255 ] || fail "with OpenGL 3.0 the game exited with $rc, not -1"
+grep -qxF "Failed to open GLFW window. 1280 x 1024 with OpenGl version 3.3" "$WORK/old.err" &&
+    grep -q "GLFW error" "$WORK/old.err" && grep -q "offers OpenGL 3\.0 " "$WORK/old.err" ||
+    fail "an old driver is not explained: $(cat "$WORK/old.err")"
 
 # --- baseline: an empty window with a 3.3 core context on the same display
 "$EMPTY" >"$WORK/empty.out" 2>&1 &
@@ -116,6 +126,7 @@ for pattern in "${EXPECTED[@]}"; do
     [ $found -eq 1 ] || { fail "start-up line missing or out of order: '$pattern'"; break; }
 done
 grep -q "ERROR\|Impossible" "$WORK/game.out" && fail "start-up reported a loading error"
+[ -s "$WORK/game.err" ] && fail "a good start wrote to standard error: $(cat "$WORK/game.err")"
 
 # Both logos fill their quarters: each quarter of the screenshot matches its image scaled to it.
 quarter_rmse() {  # image, crop geometry, size
