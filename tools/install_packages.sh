@@ -4,7 +4,8 @@ set -euo pipefail
 PACKAGES=(g++ cmake ninja-build pkg-config libglfw3-dev libglew-dev libglm-dev libgl1-mesa-dri)
 if [ "${1:-play}" = "test" ]; then
     PACKAGES+=(libgtest-dev libbenchmark-dev xvfb x11-utils xdotool imagemagick
-               clang libclang-rt-14-dev)
+               clang libclang-rt-14-dev
+               dpkg-dev man-db desktop-file-utils appstream lintian)
 fi
 missing=()
 for p in "${PACKAGES[@]}"; do
