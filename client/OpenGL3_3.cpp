@@ -7,6 +7,7 @@
 
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 
 #include "Draw_Map.h"
 #include "Font3.h"
@@ -47,9 +48,39 @@ bool scena_pripravena() { return window != nullptr && programID != 0; }
 
 static void otvor_koniec_hry() { EndGameInfoMenu.open(); }
 
+// The window library's own account of what went wrong, on standard error.
+static void hlas_chybu_glfw(int kod, const char* popis) {
+    std::fprintf(stderr, "varnhold: GLFW error 0x%x: %s\n", static_cast<unsigned>(kod), popis);
+}
+
+// After the 3.3 core context was refused: which OpenGL the driver does offer, read from a hidden
+// window with the library's default context, and what to do about it.
+static void hlas_ponuknute_opengl() {
+    glfwDefaultWindowHints();
+    glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
+    GLFWwindow* skuska = glfwCreateWindow(64, 64, "Varnhold", nullptr, nullptr);
+    if (!skuska) {
+        std::fprintf(stderr, "varnhold: the display offers no OpenGL context at all; install the "
+                             "graphics driver (Mesa's is libgl1-mesa-dri)\n");
+        return;
+    }
+    glfwMakeContextCurrent(skuska);
+    const bool uz_softverovo = std::getenv("LIBGL_ALWAYS_SOFTWARE") != nullptr;
+    std::fprintf(stderr,
+                 "varnhold: the driver offers OpenGL %s (%s), the game needs 3.3 core profile; "
+                 "update the graphics driver%s\n",
+                 reinterpret_cast<const char*>(glGetString(GL_VERSION)),
+                 reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
+                 uz_softverovo ? "" : ", or try Mesa's software renderer: LIBGL_ALWAYS_SOFTWARE=1 varnhold");
+    glfwMakeContextCurrent(nullptr);
+    glfwDestroyWindow(skuska);
+}
+
 int Start_okna() {
+    glfwSetErrorCallback(hlas_chybu_glfw);
     if (!glfwInit()) {
         std::fprintf(stderr, "Failed to initialize GLFW\n");
+        std::fprintf(stderr, "varnhold: start the game from a graphical desktop session\n");
         return -1;
     }
     Window.X = 1920;
@@ -68,14 +99,17 @@ int Start_okna() {
     if (!window) {
         std::fprintf(stderr, "Failed to open GLFW window. %d x %d with OpenGl version %d.%d\n",
                      Window.X, Window.Y, 3, 3);
+        hlas_ponuknute_opengl();
         glfwTerminate();
         return -1;
     }
     glfwMakeContextCurrent(window);
     glewExperimental = GL_TRUE;
-    if (glewInit() != GLEW_OK) {
+    if (const GLenum chyba = glewInit(); chyba != GLEW_OK) {
         std::printf("GLEW FALSE\n");
         std::fprintf(stderr, "Failed to initialize GLEW\n");
+        std::fprintf(stderr, "varnhold: GLEW: %s\n",
+                     reinterpret_cast<const char*>(glewGetErrorString(chyba)));
         return -1;
     }
     glGetError();  // GLEW's probing leaves an error flag behind in a core context

@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "Priecinok_dat.h"
+
 static std::uint32_t cislo32(const unsigned char* p) {
     return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
 }
@@ -13,6 +15,7 @@ bool nacitaj_bmp(const char* path, S_bmp& obrazok) {
     std::printf("Reading image %s\n", path);
     std::FILE* f = std::fopen(path, "rb");
     if (!f) {
+        chyba_subor_dat(path);
         std::printf("%s sa nenasiel\n", path);
         return false;
     }

@@ -14,6 +14,8 @@
 #include <string_view>
 #include <type_traits>
 
+#include "Priecinok_dat.h"
+
 namespace {
 
 // Longest material name a material record holds.
@@ -23,7 +25,10 @@ constexpr std::size_t MAX_PRESKOK = 999;
 
 bool nacitaj_subor(const char* cesta, std::string& obsah) {
     std::FILE* f = std::fopen(cesta, "rb");
-    if (!f) return false;
+    if (!f) {
+        chyba_subor_dat(cesta);
+        return false;
+    }
     obsah.clear();
     char blok[65536];
     std::size_t n;

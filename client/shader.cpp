@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "OpenGL3_3.h"
+#include "Priecinok_dat.h"
 
 S_gl_statistika gl_statistika = {0, 0, 0};
 
@@ -17,6 +18,7 @@ static std::string nacitaj_zdroj(const char* cesta) {
     std::string kod;
     std::ifstream subor(cesta);
     if (!subor.is_open()) {
+        chyba_subor_dat(cesta);
         std::printf("I cannot open the file %s\n", cesta);
         return kod;
     }

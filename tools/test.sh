@@ -3,7 +3,8 @@
 # AddressSanitizer and UndefinedBehaviorSanitizer, each alone and then all in one shuffled process,
 # the sanitized game mashed with random keys under Xvfb, the mesh and logo readers and the loader
 # of saved games under libFuzzer for about 30 s each, then the display tests under Xvfb with
-# Mesa's software OpenGL against an optimised build.
+# Mesa's software OpenGL against an optimised build, and last the Debian package made from that
+# build: checked, and as root installed, started from / and removed again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install_packages.sh test
@@ -19,6 +20,9 @@ cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNHOLD_F
     -DCMAKE_CXX_COMPILER=clang++ -DFUZZ_SECONDS=30
 cmake --build build/fuzz
 (cd build/fuzz && ctest -L fuzz --output-on-failure)
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DCMAKE_INSTALL_PREFIX=/usr
 cmake --build build/release
 (cd build/release && ctest -L gl --output-on-failure)
+rm -f build/release/varnhold_*.deb
+(cd build/release && cpack -G DEB)
+bash tests/e2e/balik.sh build/release build/release/shots

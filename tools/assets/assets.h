@@ -61,6 +61,9 @@ std::vector<Placed> make_glyphs();
 const unsigned char* glyph_bitmap(char c);
 
 bool write_logos(const std::string& out_dir);
+// The desktop icons, OUT_DIR/<n>x<n>/apps/varnhold.png for the sizes a desktop looks for.
+bool write_icons(const std::string& out_dir);
+bool write_png(const std::string& path, int width, int height, const std::vector<unsigned char>& rgba);
 bool write_shaders(const std::string& out_dir);
 
 }  // namespace assets

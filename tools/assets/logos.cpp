@@ -1,6 +1,7 @@
-// The two menu logos: the title "VARNHOLD" over a heraldic shield, and the maker's seal.
-// Drawn with a small supersampling rasteriser and written as uncompressed 24-bit BMP
-// (BGR, bottom-up rows padded to 4 bytes), the form the game's logo loader reads.
+// The two menu logos: the title "VARNHOLD" over a heraldic shield, and the maker's seal; and the
+// desktop icons, the title's shield and crossed swords alone. Drawn with a small supersampling
+// rasteriser; the logos are written as uncompressed 24-bit BMP (BGR, bottom-up rows padded to
+// 4 bytes), the form the game's logo loader reads, the icons as RGBA PNG.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -22,10 +23,12 @@ struct P2 {
     double x, y;
 };
 
-// Canvas with y growing upward (row 0 is the bottom row, as the BMP stores it).
+// Canvas with y growing upward (row 0 is the bottom row, as the BMP stores it). Paint covers what
+// lies below by its coverage; on a transparent canvas the coverage also builds up the opacity.
 class Canvas {
 public:
-    Canvas(int w, int h) : w_(w), h_(h), px_(static_cast<size_t>(w) * h) {}
+    Canvas(int w, int h, double opacity = 1.0)
+        : w_(w), h_(h), px_(static_cast<size_t>(w) * h), alpha_(px_.size(), opacity) {}
     int width() const { return w_; }
     int height() const { return h_; }
     Rgb& at(int x, int y) { return px_[static_cast<size_t>(y) * w_ + x]; }
@@ -42,8 +45,11 @@ public:
                     for (int sx = 0; sx < kSub; ++sx)
                         if (inside(x + (sx + 0.5) / kSub, y + (sy + 0.5) / kSub)) ++hits;
                 if (!hits) continue;
-                double a = static_cast<double>(hits) / (kSub * kSub);
-                at(x, y) = mix(at(x, y), colour(x + 0.5, y + 0.5), a);
+                const double a = static_cast<double>(hits) / (kSub * kSub);
+                double& opacity = alpha_[static_cast<size_t>(y) * w_ + x];
+                const double covered = a + opacity * (1 - a);
+                at(x, y) = mix(at(x, y), colour(x + 0.5, y + 0.5), a / covered);
+                opacity = covered;
             }
     }
     void fill(double x0, double y0, double x1, double y1, const std::function<bool(double, double)>& inside, Rgb c) {
@@ -110,7 +116,6 @@ public:
         put32(34, image);
         put32(38, 2835);
         put32(42, 2835);
-        auto byte = [](double v) { return static_cast<unsigned char>(std::lround(std::clamp(v, 0.0, 1.0) * 255.0)); };
         for (int y = 0; y < h_; ++y)
             for (int x = 0; x < w_; ++x) {
                 const Rgb& c = px_[static_cast<size_t>(y) * w_ + x];
@@ -124,9 +129,24 @@ public:
         return static_cast<bool>(out);
     }
 
+    bool write_png(const std::string& path) const {
+        std::vector<unsigned char> rgba;
+        for (int y = h_ - 1; y >= 0; --y)
+            for (int x = 0; x < w_; ++x) {
+                const size_t i = static_cast<size_t>(y) * w_ + x;
+                for (double v : {px_[i].r, px_[i].g, px_[i].b, alpha_[i]}) rgba.push_back(byte(v));
+            }
+        return assets::write_png(path, w_, h_, rgba);
+    }
+
 private:
+    static unsigned char byte(double v) {
+        return static_cast<unsigned char>(std::lround(std::clamp(v, 0.0, 1.0) * 255.0));
+    }
+
     int w_, h_;
     std::vector<Rgb> px_;
+    std::vector<double> alpha_;
 };
 
 // Block lettering from the game's own 5 x 7 glyphs: every cell a bevelled square with a shadow.
@@ -203,17 +223,57 @@ std::vector<P2> scaled(const std::vector<P2>& p, double cx, double cy, double s)
     return q;
 }
 
-void sword(Canvas& cv, P2 hilt, P2 tip, Rgb blade, Rgb guard) {
+// A sword from its pommel to its tip; k scales its widths and the lengths of hilt and point.
+void sword(Canvas& cv, P2 hilt, P2 tip, Rgb blade, Rgb guard, double k = 1) {
     double dx = tip.x - hilt.x, dy = tip.y - hilt.y, l = std::sqrt(dx * dx + dy * dy);
     double ux = dx / l, uy = dy / l, nx = -uy, ny = ux;
-    P2 base{hilt.x + ux * 22, hilt.y + uy * 22};
-    cv.polygon({{base.x + nx * 5, base.y + ny * 5}, {tip.x - ux * 14 + nx * 4, tip.y - uy * 14 + ny * 4}, tip,
-                {tip.x - ux * 14 - nx * 4, tip.y - uy * 14 - ny * 4}, {base.x - nx * 5, base.y - ny * 5}},
-               blade);
-    cv.line({base.x + ux * 4, base.y + uy * 4}, {tip.x - ux * 16, tip.y - uy * 16}, 1.5, mix(blade, Rgb{0, 0, 0}, 0.35));
-    cv.line({base.x + nx * 16, base.y + ny * 16}, {base.x - nx * 16, base.y - ny * 16}, 6, guard);
-    cv.line(hilt, base, 6, Rgb{0.35, 0.18, 0.08});
-    cv.disc(hilt.x, hilt.y, 5.5, guard);
+    auto along = [&](P2 p, double a, double n) { return P2{p.x + ux * (a * k) + nx * (n * k), p.y + uy * (a * k) + ny * (n * k)}; };
+    P2 base = along(hilt, 22, 0);
+    cv.polygon({along(base, 0, 5), along(tip, -14, 4), tip, along(tip, -14, -4), along(base, 0, -5)}, blade);
+    cv.line(along(base, 4, 0), along(tip, -16, 0), 1.5 * k, mix(blade, Rgb{0, 0, 0}, 0.35));
+    cv.line(along(base, 0, 16), along(base, 0, -16), 6 * k, guard);
+    cv.line(hilt, base, 6 * k, Rgb{0.35, 0.18, 0.08});
+    cv.disc(hilt.x, hilt.y, 5.5 * k, guard);
+}
+
+const Rgb kGold{0.95, 0.76, 0.26}, kGoldDark{0.58, 0.38, 0.10}, kSteel{0.86, 0.88, 0.92};
+
+// Puts the title logo's coordinates elsewhere: scaled by s, then moved by (dx, dy).
+struct Place {
+    double s = 1, dx = 0, dy = 0;
+    double x(double v) const { return v * s + dx; }
+    double y(double v) const { return v * s + dy; }
+    std::vector<P2> operator()(const std::vector<P2>& p) const {
+        std::vector<P2> q;
+        for (const P2& v : p) q.push_back({x(v.x), y(v.y)});
+        return q;
+    }
+    void rect(Canvas& cv, double x0, double y0, double x1, double y1, Rgb c) const {
+        cv.rect(x(x0), y(y0), x(x1), y(y1), c);
+    }
+};
+
+// The game's arms, as the title logo shows them at `at`: a shield with a gold rim and a crimson
+// field, on it a gold keep with a dark gate.
+void arms(Canvas& cv, const Place& at) {
+    const double cx = 128;
+    auto outer = shield_outline(cx, 250, 44, 170, 214);
+    cv.polygon(at(scaled(outer, cx, 210, 1.05)), Rgb{0.10, 0.06, 0.04});
+    cv.polygon(at(outer), kGold);
+    auto field = at(scaled(outer, cx, 210, 0.88));
+    cv.polygon(field, Rgb{0.62, 0.08, 0.10});
+    // Darker right half of the field for depth.
+    cv.fill(at.x(cx), at.y(160), at.x(180), at.y(252),
+            [&](double x, double y) { return x >= at.x(cx) && Canvas::inside_polygon(field, x, y); },
+            Rgb{0.48, 0.05, 0.08});
+    // Keep: body, battlements, gate arch.
+    at.rect(cv, 114, 196, 142, 232, kGold);
+    at.rect(cv, 139, 196, 142, 232, kGoldDark);
+    for (int i = 0; i < 4; ++i) at.rect(cv, 112 + i * 9, 232, 118 + i * 9, 239, kGold);
+    at.rect(cv, 111, 230, 145, 233, kGoldDark);
+    at.rect(cv, 123, 196, 133, 210, Rgb{0.20, 0.05, 0.05});
+    cv.disc(at.x(128), at.y(210), 5 * at.s, Rgb{0.20, 0.05, 0.05});
+    at.rect(cv, 110, 193, 146, 197, kGoldDark);
 }
 
 // Deterministic value noise in -1 .. 1 for a pixel: grain for stone surfaces.
@@ -227,8 +287,7 @@ double grain(int x, int y) {
 bool title_logo(const std::string& path) {
     Canvas cv(256, 256);
     vertical_gradient(cv, {0.05, 0.06, 0.14}, {0.16, 0.20, 0.38});
-    const Rgb gold{0.95, 0.76, 0.26}, gold_light{1.0, 0.92, 0.60}, gold_dark{0.58, 0.38, 0.10};
-    const Rgb crimson{0.62, 0.08, 0.10}, steel{0.86, 0.88, 0.92};
+    const Rgb gold_light{1.0, 0.92, 0.60};
 
     // The menus write their lines over the lower part of this logo in pure light and dark colours,
     // so it is a plain stone slab of middle, grey tone: light text stands out by brightness, dark
@@ -245,42 +304,24 @@ bool title_logo(const std::string& path) {
             cv.at(x, y) = {slab.r + g, slab.g + g, slab.b + g};
         }
     cv.rect(0, slab_top - 4, 256, slab_top, Rgb{0.30, 0.29, 0.28});
-    cv.rect(0, slab_top, 256, slab_top + 2, gold_dark);
+    cv.rect(0, slab_top, 256, slab_top + 2, kGoldDark);
 
     // Crossed swords behind the shield.
-    sword(cv, {70, 160}, {214, 252}, steel, gold);
-    sword(cv, {186, 160}, {42, 252}, steel, gold);
-
-    // Shield: gold rim, crimson field, a gold keep with a dark gate.
-    const double cx = 128;
-    auto outer = shield_outline(cx, 250, 44, 170, 214);
-    cv.polygon(scaled(outer, cx, 210, 1.05), Rgb{0.10, 0.06, 0.04});
-    cv.polygon(outer, gold);
-    auto field = scaled(outer, cx, 210, 0.88);
-    cv.polygon(field, crimson);
-    // Darker right half of the field for depth.
-    cv.fill(cx, 160, 180, 252, [&](double x, double y) { return x >= cx && Canvas::inside_polygon(field, x, y); },
-            Rgb{0.48, 0.05, 0.08});
-    // Keep: body, battlements, gate arch.
-    cv.rect(114, 196, 142, 232, gold);
-    cv.rect(139, 196, 142, 232, gold_dark);
-    for (int i = 0; i < 4; ++i) cv.rect(112 + i * 9, 232, 118 + i * 9, 239, gold);
-    cv.rect(111, 230, 145, 233, gold_dark);
-    cv.rect(123, 196, 133, 210, Rgb{0.20, 0.05, 0.05});
-    cv.disc(128, 210, 5, Rgb{0.20, 0.05, 0.05});
-    cv.rect(110, 193, 146, 197, gold_dark);
+    sword(cv, {70, 160}, {214, 252}, kSteel, kGold);
+    sword(cv, {186, 160}, {42, 252}, kSteel, kGold);
+    arms(cv, Place{});
 
     // Title ribbon across the shield's point, with folded tails.
     const Rgb ribbon{0.12, 0.10, 0.16}, ribbon_dark{0.06, 0.05, 0.08};
     cv.polygon({{22, 150}, {40, 150}, {40, 182}, {22, 182}, {31, 166}}, ribbon_dark);
     cv.polygon({{234, 150}, {216, 150}, {216, 182}, {234, 182}, {225, 166}}, ribbon_dark);
     cv.rect(32, 146, 224, 186, ribbon);
-    cv.rect(32, 146, 224, 148, gold_dark);
-    cv.rect(32, 184, 224, 186, gold_dark);
+    cv.rect(32, 146, 224, 148, kGoldDark);
+    cv.rect(32, 184, 224, 186, kGoldDark);
     const double cell = 3.4;
     const char* title = "VARNHOLD";
     double x = (256 - text_width(title, cell)) / 2;
-    lettering(cv, title, x, 154, cell, gold, gold_light, gold_dark, Rgb{0.02, 0.02, 0.03});
+    lettering(cv, title, x, 154, cell, kGold, gold_light, kGoldDark, Rgb{0.02, 0.02, 0.03});
     return cv.write_bmp(path);
 }
 
@@ -326,7 +367,32 @@ bool maker_emblem(const std::string& path) {
     return cv.write_bmp(path);
 }
 
+// The desktop icon at size x size pixels: the arms filling a transparent square, the crossed
+// swords behind them from 48 pixels up (smaller, their blades would only blur the shield's edge).
+bool icon(const std::string& path, int size) {
+    Canvas cv(size, size, 0.0);
+    const double u = size / 256.0;  // pixels per unit of the 256-unit layout
+    if (size >= 48) {
+        sword(cv, {28 * u, 16 * u}, {236 * u, 248 * u}, kSteel, kGold, 2 * u);
+        sword(cv, {228 * u, 16 * u}, {20 * u, 248 * u}, kSteel, kGold, 2 * u);
+    }
+    // The shield's box (x 82 ... 174, y 168 ... 252 with its outline) centred and scaled up.
+    const double s = 2.05 * u;
+    arms(cv, Place{s, 128 * u - 128 * s, 128 * u - 210 * s});
+    return cv.write_png(path);
+}
+
 }  // namespace
+
+bool write_icons(const std::string& out_dir) {
+    for (int size : {16, 32, 48, 64, 128, 256}) {
+        const std::string dir = out_dir + "/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
+        std::error_code ec;
+        std::filesystem::create_directories(dir, ec);
+        if (ec || !icon(dir + "/varnhold.png", size)) return false;
+    }
+    return true;
+}
 
 bool write_logos(const std::string& out_dir) {
     std::string dir = out_dir + "/obj/graf_obj/logo";

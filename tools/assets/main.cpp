@@ -1,5 +1,6 @@
-// varnhold_assets OUTDIR: writes every data file of the game (shaders, logos, models, glyphs)
-// into OUTDIR, creating folders. The output is the same on every run.
+// varnhold_assets OUTDIR [ICONDIR]: writes every data file of the game (shaders, logos, models,
+// glyphs) into OUTDIR and, when ICONDIR is given, the desktop icons into it, creating folders. The
+// output is the same on every run.
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -7,8 +8,8 @@
 #include "assets.h"
 
 int main(int argc, char** argv) {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTDIR\n", argc > 0 ? argv[0] : "varnhold_assets");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: %s OUTDIR [ICONDIR]\n", argc > 0 ? argv[0] : "varnhold_assets");
         return 2;
     }
     const std::string out = argv[1];
@@ -24,6 +25,10 @@ int main(int argc, char** argv) {
     }
     if (!assets::write_logos(out)) {
         std::fprintf(stderr, "cannot write the logos into %s\n", out.c_str());
+        return 1;
+    }
+    if (argc == 3 && !assets::write_icons(argv[2])) {
+        std::fprintf(stderr, "cannot write the icons into %s\n", argv[2]);
         return 1;
     }
     int files = 0;
