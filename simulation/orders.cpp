@@ -317,7 +317,11 @@ void S_L::vojna_pohyb() {
         if (b.x == s.final_x && b.y == s.final_y) continue;
         std::printf("skupina %d next point [%d,%d] \n", g, s.final_x, s.final_y);
         int wx = s.final_x, wy = s.final_y;
-        if (!find_path(s.xf, s.yf, wx, wy, true) || !presun_vojensku_skupinu_na(g, wx, wy, -1)) zastav();
+        // The same leg again means everyone stands where this one left him (a wall holds some
+        // back): walking it once more gets the group no closer, so the walk is given up.
+        if (!find_path(s.xf, s.yf, wx, wy, true) || (wx == s.go_to_x && wy == s.go_to_y) ||
+            !presun_vojensku_skupinu_na(g, wx, wy, -1))
+            zastav();
     }
 }
 
