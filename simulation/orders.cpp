@@ -295,6 +295,10 @@ void S_L::vojna_pohyb() {
             s.moved = false;
             continue;
         }
+        auto do_ciela = [&] {
+            return vzdialenost_bodov(s.xf, s.yf, static_cast<float>(s.go_to_x), static_cast<float>(s.go_to_y));
+        };
+        const float pred = do_ciela();
         int zivych = 0, v_cieli = 0;
         for (int k = 0; k < clenov(g); ++k) {
             const int c = zivy_clen(g, k);
@@ -307,6 +311,8 @@ void S_L::vojna_pohyb() {
             s.rot = p.heading;
         }
         prepocitaj_stred(g);
+        // Closer to where it walks by more than the float noise of a recomputed centre.
+        if (do_ciela() < pred - 1e-4f) bitka_bez_pokroku = 0;
         if (v_cieli < zivych) continue;
         s.moved = false;
         if (s.final_x == -1) {
