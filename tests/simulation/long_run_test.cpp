@@ -57,7 +57,7 @@ S_beh hraj(int mesiacov, Rozkazy rozkazy, bool po_kazdom_kroku, const std::funct
         const bool bitka = strategy.je_vojna;
         b.bitiek += bitka;
         for (int krokov = 0; strategy.je_vojna; ++krokov) {
-            b.najdlhsia = std::max(b.najdlhsia, krokov);
+            b.najdlhsia = std::max(b.najdlhsia, krokov + 1);
             if (krokov == S_L::BITKA_KROKOV_MAX) {
                 b.chyba = "a battle did not end in three minutes";
                 break;
@@ -202,8 +202,8 @@ TEST(DlhaHra, ATownGivenRandomOrdersForFiftyYears) {
     EXPECT_GT(postavenych, 100);
     EXPECT_GT(vylepsenych, 50);
     EXPECT_GT(regrutov, 10);
-    std::printf("%d months, %d battles (%d ended by the stall rule, the longest %d steps), %d attacks; %d built, "
-                "%d upgraded, %d opened or closed, %d recruitments; %d people, %d objects\n",
+    std::printf("%d months, %d battles (%d ended by the stall rule or the time limit, the longest %d steps), "
+                "%d attacks; %d built, %d upgraded, %d opened or closed, %d recruitments; %d people, %d objects\n",
                 b.mesiacov, b.bitiek, b.uviaznutych, b.najdlhsia, strategy.utok.pocet, postavenych, vylepsenych,
                 prepnutych, regrutov, hrac().pocet_ludi, strategy.objekt_hwm);
 }
@@ -226,7 +226,8 @@ TEST(DlhaHra, AWalledTownIsAttackedAgainAndAgainForThirtyYears) {
     ASSERT_EQ(b.chyba, "");
     EXPECT_EQ(b.mesiacov, 360);
     EXPECT_EQ(strategy.time.rok, 35);
-    // December of years 5, 10, ... 30: six attacks, each a battle of its own that ended by itself.
+    // December of years 5, 10, ... 30: six attacks, each a battle of its own decided by the fighting,
+    // none by the stall rule.
     EXPECT_EQ(strategy.utok.pocet, 6);
     EXPECT_EQ(b.bitiek, 6);
     EXPECT_EQ(b.uviaznutych, 0);
