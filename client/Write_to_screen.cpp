@@ -178,6 +178,12 @@ void stavovy_riadok() {
     if (oznacena >= 0) glPrint("%s ", strategy.vojenska_skupina_meno(oznacena));
     novy_riadok();
     novy_riadok();
+    // How long the battle has lasted, on the line the date takes in peace.
+    const int sekund = strategy.return_bitka_sekund();
+    white();
+    glPrint("bitka trva ");
+    lila();
+    glPrint("%d min %02d s", sekund / 60, sekund % 60);
     const int slotov = std::min(strategy.vojenska_skupina_owned_last(), S_L::MAX_SKUPIN_NA_VLASTNIKA);
     for (int i = 0; i < slotov; ++i) {
         const int g = strategy.id_vojenskej_skupiny(i);
@@ -528,6 +534,32 @@ void zoznam_budov() {
 
 // ---------------------------------------------------------------- notices
 
+// The last battle's outcome from the line at height y down: who won and, when the enemy did, what
+// it carried off, four resources a line.
+void oznam_o_bitke(float y) {
+    const Strategy_library::S_vysledok_bitky& b = strategy.return_posledna_bitka();
+    if (b.vitaz == S_L::id_nikto) return;
+    write_g(oznamy_x(), y, 0, "");
+    yellow();
+    glPrint("bitka - %s", b.vitaz == S_L::id_player ? "vyhral si obranu" : "nepriatel vyhral");
+    if (b.vitaz != S_L::id_nepriatel) return;
+    int n = 0;
+    for (int r = 1; r < S_L::last_surovina_id; ++r) {
+        if (b.ulupene[r] <= 0) continue;
+        if (n % 4 == 0) {
+            y -= scalef;
+            write_g(oznamy_x(), y, 0, "");
+            glPrint(n == 0 ? "ulupil" : "      ");
+        }
+        glPrint("  %s %d", strategy.surovina_meno(r), b.ulupene[r]);
+        ++n;
+    }
+    if (n == 0) {
+        write_g(oznamy_x(), y - scalef, 0, "");
+        glPrint("ulupil nic");
+    }
+}
+
 void oznamy() {
     S_oznam o[MAX_OZNAMOV];
     const int n = zhrn_oznamy(o);
@@ -538,6 +570,7 @@ void oznamy() {
         glPrint("%s - %s", o[i].meno, text_oznamu(o[i].kod));
         if (o[i].pocet > 1) glPrint(" (%d)", o[i].pocet);
     }
+    oznam_o_bitke(y);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The text layer of a frame: the title or the status line, the open menu or the controls help,
-// and while a game runs the date, the game windows and the notices of the last day.
+// and while a game runs the date, the game windows, the notices of the last day and the outcome
+// of the last battle.
 #pragma once
 
 // The whole text layer, drawn after the world.

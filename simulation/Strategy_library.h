@@ -282,6 +282,15 @@ struct S_utok {
     int rok;
 };
 
+// What the last battle came to, for its notice: who won (id_player or id_nepriatel; id_nikto when
+// there is nothing to tell), whether the stall rule or the time limit ended it, and what the
+// victor carried off, per resource.
+struct S_vysledok_bitky {
+    int vitaz;
+    bool uviazla;
+    int ulupene[26];
+};
+
 // ---------------------------------------------------------------- calendar, diseases, ranks
 
 struct S_time {
@@ -450,6 +459,12 @@ public:
     static constexpr int AT_DEFAULT = 0, AT_MEC = 5, AT_KOPIJA = 5, AT_LUK = 10, AT_BARANIDLO = 10,
                          AT_MAX = 20;
     static constexpr int RA_baranidlo = 1, RA_luk = 2, RA_veza = 2;
+    // Battle time: a battle step every 50 ms. A battle in which nobody was wounded, nothing was
+    // damaged and no group got closer to its goal for 10 s is decided by where the armies stand,
+    // and so is any battle that reaches 3 minutes.
+    static constexpr int KROKOV_BITKY_ZA_SEKUNDU = 20;
+    static constexpr int BITKA_BEZ_POKROKU_MAX = 10 * KROKOV_BITKY_ZA_SEKUNDU;
+    static constexpr int BITKA_KROKOV_MAX = 180 * KROKOV_BITKY_ZA_SEKUNDU;
     static constexpr int SILA_NIC = 0, SILA_LUK = 25, SILA_KOPIJA = 30, SILA_MEC = 35;
     static constexpr int ODOLNOST_ZIADNA_ZBROJ = 0, ODOLNOST_LAHKA_ZBROJ = 10,
                          ODOLNOST_STREDNA_ZBROJ = 20, ODOLNOST_TAZKA_ZBROJ = 30, ODOLNOST_BRANA = 80,
@@ -549,6 +564,13 @@ public:
         int wx, wy;
     };
     S_cesta_v_pamati cesty_v_pamati[256];
+    // Battle steps since the current battle began (after it, how long the last one lasted).
+    int bitka_krokov;
+    // Battle steps in a row without progress: nobody wounded, no building damaged, no walking
+    // group closer to where it walks.
+    int bitka_bez_pokroku;
+    // The last battle's outcome, for its notice; forgotten at the next month's checks.
+    S_vysledok_bitky posledna_bitka;
 
     // Sets the scalars that do not start at zero; everything else is zero-filled static storage.
     S_L();
@@ -932,6 +954,15 @@ public:
     void request_end_of_battle(int attacker_id, int deffender_id, bool attacker_won);
     void vojenske_skupiny_retriete();
     void vojenska_skupina_emergency_delete_attack(int s);
+    // A battle that has made no progress for BITKA_BEZ_POKROKU_MAX steps, or has lasted
+    // BITKA_KROKOV_MAX, ends: the end check runs, and if the battle is still on, an enemy group at
+    // the main building that no group of the player fights has won, else the defence has held.
+    // One console line says so.
+    void ukonci_uviaznutu_bitku();
+    bool nepriatel_pri_hlavnej_budove_bez_odporu();
+    // How long the current battle has lasted, in whole seconds; the last battle's outcome.
+    int return_bitka_sekund();
+    const S_vysledok_bitky& return_posledna_bitka();
     // Helper: enemy group g walks toward tile (x, y) by path, the first waypoint now; no path or a
     // refused order leaves it without a final goal.
     void posli_na_ciel(int g, int x, int y);
@@ -993,6 +1024,9 @@ public:
     int return_budova_VIP(int x, int y);
     int get_graficky_objekt(float x, float y);
 };
+
+static_assert(sizeof(S_vysledok_bitky::ulupene) / sizeof(int) == S_L::last_surovina_id,
+              "a battle's plunder has a place for every resource");
 
 // True for a valid object id (0 … 40000).
 inline bool platny_objekt(int o) { return o >= 0 && o < S_L::MAX_OBJECTS; }

@@ -24,6 +24,8 @@ bool za_nepriatela(S_L& w, int povodny, const char* chyba) {
 }  // namespace
 
 void S_L::kontroluj_diplomaciu() {
+    // The notice of a battle lasts until the month's checks after it.
+    posledna_bitka = {};
     if (je_vojna || time.rok - utok.rok <= 4 || time.den != 1 || time.mesiac != M_december || bol_utok) return;
     if (id_owner[id_player].privilegia_id <= PRIV_mesto) return;
     if (vytvor_utok()) utok.rok = time.rok;
@@ -32,6 +34,7 @@ void S_L::kontroluj_diplomaciu() {
 bool S_L::vytvor_utok() {
     time_slow = true;
     je_vojna = true;
+    bitka_krokov = bitka_bez_pokroku = 0;
     if (utok.pocet < 0) utok.pocet = 0;
     utok.pocet += 1;
     if (utok.posledny_uspesny && utok.pocet > 1)
@@ -170,12 +173,18 @@ bool S_L::deploy_troops() {
 
 void S_L::vojna_kontroluj_script() {
     if (!je_vojna) return;
+    // Every wound, blow at a building and group getting closer to its goal in this step sets the
+    // count back to 0.
+    bitka_krokov += 1;
+    bitka_bez_pokroku += 1;
     vojna_kontroluj_utoky_na_budovy();
     vojna_kontroluj_utok_na_nepriatela();
     vojna_kontroluj_veze();
     vojna_pohyb();
     vojna_hladaj_ciele();
     vojna_kontroluj_koniec();
+    if (je_vojna && (bitka_bez_pokroku >= BITKA_BEZ_POKROKU_MAX || bitka_krokov >= BITKA_KROKOV_MAX))
+        ukonci_uviaznutu_bitku();
     if (!je_vojna) return;
     AI_attack_urcuj_pohyb();
     SYNCH_ZONING_CHANGE = false;
@@ -307,11 +316,53 @@ void S_L::vojna_kontroluj_koniec() {
     if (!hrac_zije) ukonci_utok(id_nepriatel, id_player, nepriatel_zije);
 }
 
+bool S_L::nepriatel_pri_hlavnej_budove_bez_odporu() {
+    const S_owner& hrac = id_owner[id_player];
+    if (hrac.hlavna_budova_last_id <= 0) return false;
+    const S_hlavne_budovy_id& h = hrac.hlavna_budova[hrac.hlavna_budova_last_id - 1];
+    // A group fights another when it attacks it, whichever side began.
+    auto boj = [&](int a, int b) {
+        const int o = vojenska_skupina[a].utoci_na_objekt;
+        return o != -1 && o == vojenska_skupina[b].objekt_id;
+    };
+    for (int g = 0, n = riadkov_skupin(); g < n; ++g) {
+        const S_vojenska_skupina& s = vojenska_skupina[g];
+        if (s.vlastnik != id_nepriatel || s.dead_status || !ma_zivych(g)) continue;
+        // At the main building: as near as the enemy's orders count a group at its target.
+        if (vzdialenost_bodov(s.xf, s.yf, static_cast<float>(h.x), static_cast<float>(h.y)) > 2.0f) continue;
+        bool bojuje = false;
+        for (int p = 0; p < n && !bojuje; ++p) {
+            const S_vojenska_skupina& o = vojenska_skupina[p];
+            bojuje = o.vlastnik == id_player && !o.dead_status && ma_zivych(p) && (boj(p, g) || boj(g, p));
+        }
+        if (!bojuje) return true;
+    }
+    return false;
+}
+
+void S_L::ukonci_uviaznutu_bitku() {
+    const bool limit = bitka_krokov >= BITKA_KROKOV_MAX;
+    SYNCH_DEAD = true;
+    vojna_kontroluj_koniec();
+    ukonci_utok(id_nepriatel, id_player, nepriatel_pri_hlavnej_budove_bez_odporu());
+    posledna_bitka.uviazla = true;
+    std::printf(limit ? "BITKA TRVALA %d KROKOV (%d bez pokroku) : %s\n"
+                      : "BITKA UVIAZLA po %d krokoch (%d bez pokroku) : %s\n",
+                bitka_krokov, bitka_bez_pokroku,
+                posledna_bitka.vitaz == id_nepriatel ? "nepriatel vyhral" : "obrana vydrzala, nepriatel odrazeny");
+}
+
+int S_L::return_bitka_sekund() { return bitka_krokov / KROKOV_BITKY_ZA_SEKUNDU; }
+
+const S_vysledok_bitky& S_L::return_posledna_bitka() { return posledna_bitka; }
+
 void S_L::ukonci_utok(int attacker_id, int deffender_id, bool attacker_won) {
     if (!je_vojna) return;
     std::printf("UKONCOVANIE UTOKU ");
     je_vojna = false;
     time_slow = true;
+    posledna_bitka = {};
+    posledna_bitka.vitaz = attacker_won ? attacker_id : deffender_id;
     uprac_veze(deffender_id);
     uprac_vojenske_skupiny();
     if (platny_vlastnik(deffender_id)) {
@@ -329,8 +380,10 @@ void S_L::ukonci_utok(int attacker_id, int deffender_id, bool attacker_won) {
         for (int r = 0; r < last_surovina_id; ++r) {
             int& mam = id_owner[deffender_id].surovina[r].mam;
             if (r == mrtvola) continue;
+            const int pred = mam;
             mam -= mam / 3;
             if (mam < 0) mam = 0;
+            posledna_bitka.ulupene[r] = pred > mam ? pred - mam : 0;
         }
     } else {
         std::printf("VYHRAL SI OBRANU");

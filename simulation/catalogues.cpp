@@ -404,6 +404,8 @@ void S_L::reset_war() {
     utok.sermiari = utok.lukostrelci = utok.kopijnici = false;
     utok.rok = 0;
     bol_utok = false;
+    bitka_krokov = bitka_bez_pokroku = 0;
+    posledna_bitka = {};
 }
 
 // ---------------------------------------------------------------- new game

@@ -71,7 +71,9 @@ int sanca_zasahu(int zdravie) {
 bool S_L::zran_vojaka(int c, int sila) {
     if (!platny_clovek(c)) return false;
     S_clovek& p = clovek[c];
-    p.zdravie -= poskodenie(sila, zbroj_sila(p.brnenie));
+    const int rana = poskodenie(sila, zbroj_sila(p.brnenie));
+    if (rana > 0) bitka_bez_pokroku = 0;
+    p.zdravie -= rana;
     if (p.zdravie > 0) return false;
     p.zdravie = 0;
     const int g = p.skupina;
@@ -314,6 +316,7 @@ void S_L::vojna_kontroluj_utoky_na_budovy() {
             if (odolnost <= stroj.sila) {
                 ob.percenta -= 2 * poskodenie(stroj.sila, odolnost);
                 s.action_timer = actionTimerVojenskyStroj(s.vojensky_stroj);
+                bitka_bez_pokroku = 0;
             }
         }
         if (ob.percenta >= 1) continue;

@@ -295,6 +295,10 @@ void S_L::vojna_pohyb() {
             s.moved = false;
             continue;
         }
+        auto do_ciela = [&] {
+            return vzdialenost_bodov(s.xf, s.yf, static_cast<float>(s.go_to_x), static_cast<float>(s.go_to_y));
+        };
+        const float pred = do_ciela();
         int zivych = 0, v_cieli = 0;
         for (int k = 0; k < clenov(g); ++k) {
             const int c = zivy_clen(g, k);
@@ -307,6 +311,8 @@ void S_L::vojna_pohyb() {
             s.rot = p.heading;
         }
         prepocitaj_stred(g);
+        // Closer to where it walks by more than the float noise of a recomputed centre.
+        if (do_ciela() < pred - 1e-4f) bitka_bez_pokroku = 0;
         if (v_cieli < zivych) continue;
         s.moved = false;
         if (s.final_x == -1) {
@@ -317,7 +323,11 @@ void S_L::vojna_pohyb() {
         if (b.x == s.final_x && b.y == s.final_y) continue;
         std::printf("skupina %d next point [%d,%d] \n", g, s.final_x, s.final_y);
         int wx = s.final_x, wy = s.final_y;
-        if (!find_path(s.xf, s.yf, wx, wy, true) || !presun_vojensku_skupinu_na(g, wx, wy, -1)) zastav();
+        // The same leg again means everyone stands where this one left him (a wall holds some
+        // back): walking it once more gets the group no closer, so the walk is given up.
+        if (!find_path(s.xf, s.yf, wx, wy, true) || (wx == s.go_to_x && wy == s.go_to_y) ||
+            !presun_vojensku_skupinu_na(g, wx, wy, -1))
+            zastav();
     }
 }
 

@@ -1,14 +1,18 @@
 // A walled town of rank 3 on the eve of the enemy's first attack, built with the world's own
 // operations: people, houses, workplaces and stores, a palisade ring with ten wooden towers and
 // an open gate on its north side, a barracks between the gate and the main building, towers manned
-// with archers and groups recruited at the barracks. The date is left at 31 November of year 5,
-// so the next day step reaches 1 December and the month's checks start the attack.
+// with archers and groups recruited at the barracks; or, to a plan, the same town with gaps in
+// its ring or none, its gate shut, its towers empty or without an army. The date is left at
+// 31 November of year 5, so the next day step reaches 1 December and the month's checks start the
+// attack.
 //
 // Header-only and depending on the simulation library alone, so a headless test and a client-side
 // test of the real game can prepare the same town. The catalogues must be filled first (`Set_all`,
 // which the client's start-up does; `naplnene_katalogy` does it once per process for a headless
 // test).
 #pragma once
+
+#include <functional>
 
 #include "Strategy_library.h"
 #include "katalogy.h"
@@ -29,8 +33,19 @@ constexpr int POCET_VIEZ = 10;
 constexpr int VEZE[POCET_VIEZ][2] = {{80, 80},  {120, 80}, {80, 120}, {120, 120}, {98, 80},
                                      {102, 80}, {90, 80},  {110, 80}, {80, 100},  {120, 100}};
 
-// Who defends the town: five armoured groups, or one group of ten spearmen without armour.
-enum class Armada { silna, slaba };
+// Who defends the town: five armoured groups, one group of ten spearmen without armour, or nobody.
+enum class Armada { silna, slaba, ziadna };
+
+// How the town is built: its army, whether the ring stands (a ring without the palisade cells for
+// which `medzera` is true has gaps; no ring means no palisades and no gate, the towers stand
+// alone), whether the gate is left open and whether the towers are manned.
+struct S_plan {
+    Armada armada = Armada::silna;
+    bool hradby = true;
+    std::function<bool(int x, int y)> medzera;
+    bool brana_otvorena = true;
+    bool veze_obsadene = true;
+};
 
 // What the builder made, by object and group ids.
 struct S_bojove_mesto {
@@ -53,7 +68,7 @@ inline int budova(int x, int y, float rot, int typ, int level) {
 
 // Starts a new game and builds the town; the current owner is the player afterwards. The date is
 // 31 November of year 5 and the game clock is left to the caller.
-inline S_bojove_mesto postav_bojove_mesto(Armada armada) {
+inline S_bojove_mesto postav_bojove_mesto(const S_plan& plan) {
     S_bojove_mesto m;
     strategy.New_Game();
     strategy.set_owner(S_L::id_player);
@@ -81,29 +96,35 @@ inline S_bojove_mesto postav_bojove_mesto(Armada armada) {
 
     // The ring, its towers and the gate; the zones as placing them one by one would leave them.
     for (int t = 0; t < POCET_VIEZ; ++t) m.veze[t] = budova(VEZE[t][0], VEZE[t][1], 0.0f, S_L::drevenna_veza, 1);
-    m.brana = budova(BRANA_X, BRANA_Y, 0.0f, S_L::drevena_brana, 1);
-    for (int k = OKRAJ_MIN + 1; k < OKRAJ_MAX; ++k) {
-        for (int y : {OKRAJ_MIN, OKRAJ_MAX}) budova(k, y, 0.0f, S_L::drevena_palisada, 1);
-        for (int x : {OKRAJ_MIN, OKRAJ_MAX}) budova(x, k, 90.0f, S_L::drevena_palisada, 1);
+    if (plan.hradby) {
+        m.brana = budova(BRANA_X, BRANA_Y, 0.0f, S_L::drevena_brana, 1);
+        auto palisada = [&](int x, int y, float rot) {
+            if (!plan.medzera || !plan.medzera(x, y)) budova(x, y, rot, S_L::drevena_palisada, 1);
+        };
+        for (int k = OKRAJ_MIN + 1; k < OKRAJ_MAX; ++k) {
+            for (int y : {OKRAJ_MIN, OKRAJ_MAX}) palisada(k, y, 0.0f);
+            for (int x : {OKRAJ_MIN, OKRAJ_MAX}) palisada(x, k, 90.0f);
+        }
+        // A gate is placed closed; the town keeps it open for its people unless told otherwise.
+        if (plan.brana_otvorena) strategy.close_open(m.brana);
     }
-    // A gate is placed closed; the town keeps it open for its people.
-    strategy.close_open(m.brana);
     strategy.zoning(0, 0, true);
 
     // The barracks, the towers manned, the army recruited.
     m.kasaren = budova(KASAREN_X, KASAREN_Y, 0.0f, S_L::kasaren, 1);
-    while (strategy.get_pocet_regrutovanie_na_vezu() > 0 && strategy.regrutujLukostrelcovDoVeze()) {
+    while (plan.veze_obsadene && strategy.get_pocet_regrutovanie_na_vezu() > 0 &&
+           strategy.regrutujLukostrelcovDoVeze()) {
     }
     auto regrutovana = [&](bool ok) {
         if (ok) m.skupiny[m.pocet_skupin++] = hrac.skupina[hrac.skupina_last_id - 1];
     };
-    if (armada == Armada::silna) {
+    if (plan.armada == Armada::silna) {
         regrutovana(strategy.regrutujSermiarov(3));
         regrutovana(strategy.regrutujKopijnikov(3));
         regrutovana(strategy.regrutujSermiarov(3));
         regrutovana(strategy.regrutujKopijnikov(3));
         regrutovana(strategy.regrutujLukostrelcov(2));
-    } else {
+    } else if (plan.armada == Armada::slaba) {
         regrutovana(strategy.regrutujKopijnikov(0));
     }
     strategy.kontroluj_najdenie_domu_prace();
@@ -112,6 +133,12 @@ inline S_bojove_mesto postav_bojove_mesto(Armada armada) {
     strategy.mesiac_passed = strategy.rok_passed = false;
     strategy.set_owner(S_L::id_player);
     return m;
+}
+
+inline S_bojove_mesto postav_bojove_mesto(Armada armada) {
+    S_plan plan;
+    plan.armada = armada;
+    return postav_bojove_mesto(plan);
 }
 
 }  // namespace battle_town

@@ -1,8 +1,11 @@
 // Drives the real step driver headless with a fake millisecond clock: the clock started as the
 // new-game action starts it, one frame in which a step is due, one frame with the month
-// fast-forward on, and the player's part in a battle. Header-only, depending on the simulation library alone, so the scenario tests,
-// the long runs and the golden game step the world the same way.
+// fast-forward on, the player's part in a battle and his random orders in it. Header-only,
+// depending on the simulation library alone, so the scenario tests, the long runs and the golden
+// game step the world the same way.
 #pragma once
+
+#include <vector>
 
 #include "Game.h"
 #include "Strategy_library.h"
@@ -72,6 +75,47 @@ inline void bojuj() {
         w.find_point(x, y);
         w.presun_vojensku_skupinu_na_bod(g, static_cast<int>(x), static_cast<int>(y));
     }
+}
+
+// The player's buildings, by object id.
+inline std::vector<int> budovy_hraca() {
+    std::vector<int> b;
+    for (int i = 0; i < strategy.objekt_hwm; ++i)
+        if (strategy.objekt[i].co_to_je == Strategy_library::S_L::id_budova &&
+            strategy.objekt[i].vlastnik == Strategy_library::S_L::id_player)
+            b.push_back(i);
+    return b;
+}
+
+// One random order of the player's in a battle, drawn with `pod(n)` (0 … n − 1): a group sent
+// anywhere around the town, a gate opened or shut, a building opened or closed, a recruit, a
+// refill, a disbanded group, a cancelled attack.
+template <class Pod>
+void nahodny_rozkaz_v_bitke(Pod pod) {
+    using Strategy_library::S_L;
+    S_L& w = strategy;
+    const Strategy_library::S_owner& h = w.id_owner[S_L::id_player];
+    const int g = h.skupina_last_id > 0 ? h.skupina[pod(h.skupina_last_id)] : -1;
+    switch (pod(8)) {
+        case 0: if (g >= 0) w.presun_vojensku_skupinu_na(g, 71 + pod(59), 71 + pod(59), -1); break;
+        case 1: if (g >= 0) w.presun_vojensku_skupinu_na_bod(g, 71 + pod(59), 71 + pod(59)); break;
+        case 2:
+            if (h.brana_last_id > 0) {
+                const auto& b = h.brana[pod(h.brana_last_id)];
+                w.close_open_gate(b.x, b.y);
+            }
+            break;
+        case 3: {
+            const std::vector<int> v = budovy_hraca();
+            w.close_open(v[pod(static_cast<int>(v.size()))]);
+            break;
+        }
+        case 4: w.regrutujSermiarov(pod(4)); break;
+        case 5: if (g >= 0) w.vojenska_skupina_dopln(g); break;
+        case 6: if (g >= 0) w.rozpust_vojensku_skupinu(g, S_L::id_player); break;
+        default: if (g >= 0) w.vojenska_skupina_emergency_delete_attack(g); break;
+    }
+    w.set_owner(S_L::id_player);
 }
 
 }  // namespace krokovanie

@@ -374,6 +374,19 @@ TEST_F(Obrazovky, NoticesFoldTheLastDayNewestFirstAtTheTopOfTheScreen) {
         if (z.y < hore - s) najvyssie = std::max(najvyssie, z.y);
     EXPECT_LT(najvyssie + s, hore - s);
 
+    // Under them, after a battle, who won it and what the enemy carried off, four a line.
+    auto& bitka = strategy.posledna_bitka;
+    bitka.vitaz = S_L::id_nepriatel;
+    for (int r : {S_L::drevo, S_L::kamen, S_L::tehla, S_L::obilie, S_L::muka}) bitka.ulupene[r] = 10 * r;
+    nakresli();
+    EXPECT_EQ(riadok(hore - 2 * s), "BITKA - NEPRIATEL VYHRAL");
+    EXPECT_EQ(riadok(hore - 3 * s), "ULUPIL  DREVO 10  KAMEN 50  TEHLA 60  OBILIE 90");
+    EXPECT_EQ(riadok(hore - 4 * s), "MUKA 100");
+    bitka.vitaz = S_L::id_player;
+    nakresli();
+    EXPECT_EQ(riadok(hore - 2 * s), "BITKA - VYHRAL SI OBRANU");
+    EXPECT_EQ(riadok(hore - 3 * s), "");
+
     // Seven kinds of notices: five lines.
     for (int i = 0; i < 7; ++i) strategy.add_information(S_L::I_sklady_su_plne, strategy.budova_meno(1 + i));
     EXPECT_EQ(zhrn_oznamy(o), MAX_OZNAMOV);
@@ -408,14 +421,17 @@ TEST_F(Obrazovky, BarracksPagesAndTheWarStatusLineListTheGroups) {
     nakresli();
     EXPECT_TRUE(ukazuje("LUKOSTRELCI " + std::to_string(w.get_pocet_regrutovanie_na_vezu())));
 
-    // In a battle the status line lists the living groups, the selected one in cyan, and the
-    // towers with their garrisons; the notices line is hidden.
+    // In a battle the status line says how long it has lasted and lists the living groups, the
+    // selected one in cyan, and the towers with their garrisons; the notices line is hidden.
     Close_Window();
     je_vojna = true;
+    w.bitka_krokov = 65 * S_L::KROKOV_BITKY_ZA_SEKUNDU + 19;
     V_oznacena_skupina_object_id = h.skupina[1];
     w.add_information(S_L::I_sklady_su_plne, "studna");
     nakresli();
     const float v = vyska("1. SERMIARI");
+    EXPECT_EQ(riadok(v - s), "BITKA TRVA 1 MIN 05 S");
+    EXPECT_EQ(riadok(v - s, 0, 1e9f, true), "wwwww wwww l lll ll l");
     EXPECT_EQ(riadok(v), "1. SERMIARI ZDRAVIE(100)");
     EXPECT_EQ(riadok(v, 0, 1e9f, true)[0], 'w');
     EXPECT_EQ(riadok(v + s), "2. SERMIARI ZDRAVIE(100)");

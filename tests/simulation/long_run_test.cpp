@@ -26,22 +26,19 @@ struct S_beh {
     int mesiacov = 0;      // months played
     int bitiek = 0;        // battles that lasted beyond the month's checks
     int najdlhsia = 0;     // battle steps of the longest battle
-    int ukoncenych = 0;    // battles the system ended after `trpezlivost` steps
+    int uviaznutych = 0;   // battles the stall rule or the time limit ended
     int obranenych = 0;    // battles after which no enemy group was left alive
     int najviac_ludi = 0;  // the player's largest population
 };
 
 // Plays up to `mesiacov` months with the console silenced, giving the player's orders before
 // each one; a month whose checks start an attack goes on with every battle step until the
-// battle ends, the player fighting it. The books are recounted after every month end, every
-// battle's end and, `po_kazdom_kroku`, every battle step. Stops at the first disagreement or
-// when the game is over. A battle can stall for good (soldiers a wall holds back count as
-// arrived, so their group plans the same leg again each step, and an enemy without a ram waits
-// at the main building); with `trpezlivost` the system ends a battle after that many steps.
+// battle ends by itself, the player fighting it. The books are recounted after every month end,
+// every battle's end and, `po_kazdom_kroku`, every battle step. Stops at the first disagreement,
+// at a battle that outlasts the game's limit of three minutes, or when the game is over.
 // `v_bitke`, when given, adds orders of the player's own every seventh battle step.
 template <class Rozkazy>
-S_beh hraj(int mesiacov, Rozkazy rozkazy, bool po_kazdom_kroku, int trpezlivost = 0,
-           const std::function<void()>& v_bitke = nullptr) {
+S_beh hraj(int mesiacov, Rozkazy rozkazy, bool po_kazdom_kroku, const std::function<void()>& v_bitke = nullptr) {
     S_beh b;
     Ticho ticho;
     krokovanie::spusti();
@@ -60,15 +57,9 @@ S_beh hraj(int mesiacov, Rozkazy rozkazy, bool po_kazdom_kroku, int trpezlivost 
         const bool bitka = strategy.je_vojna;
         b.bitiek += bitka;
         for (int krokov = 0; strategy.je_vojna; ++krokov) {
-            b.najdlhsia = std::max(b.najdlhsia, krokov);
-            if (krokov == trpezlivost && trpezlivost > 0) {
-                strategy.request_end_of_battle(S_L::id_nepriatel, S_L::id_player, false);
-                b.ukoncenych += 1;
-                knihy_sedia("the end of a stalled battle");
-                break;
-            }
-            if (krokov == 20000) {
-                b.chyba = "a battle did not end";
+            b.najdlhsia = std::max(b.najdlhsia, krokov + 1);
+            if (krokov == S_L::BITKA_KROKOV_MAX) {
+                b.chyba = "a battle did not end in three minutes";
                 break;
             }
             if (krokov % 10 == 0) krokovanie::bojuj();
@@ -78,6 +69,7 @@ S_beh hraj(int mesiacov, Rozkazy rozkazy, bool po_kazdom_kroku, int trpezlivost 
         }
         if (!b.chyba.empty()) break;
         if (bitka) {
+            b.uviaznutych += strategy.posledna_bitka.uviazla;
             const S_owner& n = strategy.id_owner[S_L::id_nepriatel];
             bool zije = false;
             for (int i = 0; i < n.skupina_last_id; ++i)
@@ -134,15 +126,6 @@ TEST(DlhaHra, AFedTownGrowsForAHundredYears) {
                 strategy.clovek_hwm);
 }
 
-// The player's buildings, by object id.
-std::vector<int> budovy_hraca() {
-    std::vector<int> b;
-    for (int i = 0; i < strategy.objekt_hwm; ++i)
-        if (strategy.objekt[i].co_to_je == S_L::id_budova && strategy.objekt[i].vlastnik == S_L::id_player)
-            b.push_back(i);
-    return b;
-}
-
 TEST(DlhaHra, ATownGivenRandomOrdersForFiftyYears) {
     nova_hra();
     // A barracks, so the army's orders have one from the start, and cemeteries.
@@ -180,14 +163,14 @@ TEST(DlhaHra, ATownGivenRandomOrdersForFiftyYears) {
                     break;
                 }
                 case 2: {  // the next level of one of the town's buildings
-                    const std::vector<int> v = budovy_hraca();
+                    const std::vector<int> v = krokovanie::budovy_hraca();
                     const int o = v[pod(static_cast<int>(v.size()))], l = strategy.objekt[o].level;
                     strategy.upgrade(o);
                     vylepsenych += strategy.objekt[o].level != l;
                     break;
                 }
                 case 3: {  // open or close a building, a gate if there is one
-                    std::vector<int> v = budovy_hraca(), brany;
+                    std::vector<int> v = krokovanie::budovy_hraca(), brany;
                     for (int o : v)
                         if (strategy.budova_closeable(o)) brany.push_back(o);
                     if (!brany.empty() && pod(4) > 0) v = brany;
@@ -212,41 +195,16 @@ TEST(DlhaHra, ATownGivenRandomOrdersForFiftyYears) {
             }
             strategy.set_owner(S_L::id_player);
         }
-    }, false, 2000, [&] {
-        // In battle: a group sent somewhere, a gate opened or shut, a building opened or closed,
-        // a recruit, a refill, a disbanded group, a cancelled attack.
-        S_owner& h = hrac();
-        const int g = h.skupina_last_id > 0 ? h.skupina[pod(h.skupina_last_id)] : -1;
-        switch (pod(8)) {
-            case 0: if (g >= 0) strategy.presun_vojensku_skupinu_na(g, 71 + pod(59), 71 + pod(59), -1); break;
-            case 1: if (g >= 0) strategy.presun_vojensku_skupinu_na_bod(g, 71 + pod(59), 71 + pod(59)); break;
-            case 2:
-                if (h.brana_last_id > 0) {
-                    const auto& b = h.brana[pod(h.brana_last_id)];
-                    strategy.close_open_gate(b.x, b.y);
-                }
-                break;
-            case 3: {
-                const std::vector<int> v = budovy_hraca();
-                strategy.close_open(v[pod(static_cast<int>(v.size()))]);
-                break;
-            }
-            case 4: strategy.regrutujSermiarov(pod(4)); break;
-            case 5: if (g >= 0) strategy.vojenska_skupina_dopln(g); break;
-            case 6: if (g >= 0) strategy.rozpust_vojensku_skupinu(g, S_L::id_player); break;
-            default: if (g >= 0) strategy.vojenska_skupina_emergency_delete_attack(g); break;
-        }
-        strategy.set_owner(S_L::id_player);
-    });
+    }, false, [&] { krokovanie::nahodny_rozkaz_v_bitke(pod); });
     ASSERT_EQ(b.chyba, "");
     EXPECT_EQ(b.mesiacov, 600);
     EXPECT_GE(strategy.utok.pocet, 5);
     EXPECT_GT(postavenych, 100);
     EXPECT_GT(vylepsenych, 50);
     EXPECT_GT(regrutov, 10);
-    std::printf("%d months, %d battles (%d stalled, the longest %d steps), %d attacks; %d built, %d upgraded, "
-                "%d opened or closed, %d recruitments; %d people, %d objects\n",
-                b.mesiacov, b.bitiek, b.ukoncenych, b.najdlhsia, strategy.utok.pocet, postavenych, vylepsenych,
+    std::printf("%d months, %d battles (%d ended by the stall rule or the time limit, the longest %d steps), "
+                "%d attacks; %d built, %d upgraded, %d opened or closed, %d recruitments; %d people, %d objects\n",
+                b.mesiacov, b.bitiek, b.uviaznutych, b.najdlhsia, strategy.utok.pocet, postavenych, vylepsenych,
                 prepnutych, regrutov, hrac().pocet_ludi, strategy.objekt_hwm);
 }
 
@@ -268,10 +226,11 @@ TEST(DlhaHra, AWalledTownIsAttackedAgainAndAgainForThirtyYears) {
     ASSERT_EQ(b.chyba, "");
     EXPECT_EQ(b.mesiacov, 360);
     EXPECT_EQ(strategy.time.rok, 35);
-    // December of years 5, 10, ... 30: six attacks, each a battle of its own that ended by itself.
+    // December of years 5, 10, ... 30: six attacks, each a battle of its own decided by the fighting,
+    // none by the stall rule.
     EXPECT_EQ(strategy.utok.pocet, 6);
     EXPECT_EQ(b.bitiek, 6);
-    EXPECT_EQ(b.ukoncenych, 0);
+    EXPECT_EQ(b.uviaznutych, 0);
     EXPECT_GT(h.pocet_ludi, 100);
     std::printf("%d months, %d battles (%d defended), the longest %d steps; %d people, %d deaths\n", b.mesiacov,
                 b.bitiek, b.obranenych, b.najdlhsia, h.pocet_ludi, h.pocet_smrti);
