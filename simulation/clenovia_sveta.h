@@ -83,6 +83,9 @@
     X(siet, nacitaj_mesh)                                                                       \
     X(hra, skupina_bunka_budovy)                                                                \
     X(pomoc, cesty_v_pamati)                                                                    \
+    X(hra, bitka_krokov)                                                                        \
+    X(hra, bitka_bez_pokroku)                                                                   \
+    X(hra, posledna_bitka)                                                                      \
     X(pomoc, verzia_mapy)                                                                       \
     X(pomoc, brana_zona_stav)                                                                   \
     X(pomoc, find_way_baza)

@@ -62,6 +62,7 @@ std::uint32_t crc(const unsigned char* p, std::size_t n) {
 class Zapisovac {
 public:
     static constexpr bool citam = false;
+    const int verzia = VERZIA;
     std::vector<unsigned char> b;
     std::string chyba;
     const char* tabulka = "svet";
@@ -133,7 +134,9 @@ public:
     const char* tabulka = "svet";
     int riadok = -1;
 
-    Citac(const unsigned char* d, std::size_t n) : c(d), koniec(d + n) {}
+    const int verzia;  // the file's format
+
+    Citac(const unsigned char* d, std::size_t n, int v) : c(d), koniec(d + n), verzia(v) {}
     bool ok() const { return chyba.empty(); }
     bool docitany() const { return c == koniec; }
 
@@ -302,6 +305,13 @@ void sekcia_svet(A& a, S_L& w) {
     for (int& v : w.vrat_cislo_vojaka_bez_skupiny) a.i(v, -1, S_L::MAX_CLOVEK - 1, "vrat_cislo_vojaka");
     for (auto& b : w.skupina_bunka_budovy)
         for (int& v : b) a.i(v, S_L::sekundarne_id_hlavne, S_L::MAX_OBJECTS - 1, "skupina_bunka_budovy");
+    if (a.verzia >= 2) {
+        a.i(w.bitka_krokov, 0, VELA, "bitka_krokov");
+        a.i(w.bitka_bez_pokroku, 0, VELA, "bitka_bez_pokroku");
+        a.i(w.posledna_bitka.vitaz, S_L::id_nikto, S_L::id_nepriatel, "posledna_bitka.vitaz");
+        a.p(w.posledna_bitka.uviazla, "posledna_bitka.uviazla");
+        for (int& v : w.posledna_bitka.ulupene) a.i(v, -VELA, VELA, "posledna_bitka.ulupene");
+    }
 }
 
 template <class A>
@@ -749,7 +759,7 @@ bool nacitaj_z_pamate(const unsigned char* d, std::size_t n, std::string& chyba)
     }
     S_krokovanie krok{};
     for (int k = 0; k < POCET_SEKCII; ++k) {
-        Citac a(sekcie[k].data, sekcie[k].dlzka);
+        Citac a(sekcie[k].data, sekcie[k].dlzka, h.verzia);
         sekcia(a, k, *w, krok);
         if (a.ok() && !a.docitany()) a.zle("koniec", "data navyse");
         if (!a.ok()) {

@@ -104,10 +104,11 @@ seed_bmp 8x8 "$L" 8 8 124 124 192
 seed_bmp 16x16-no-size "$O" 16 16 120 120 0
 seed_bmp 32x24 "$L" 32 24 112 116 2304
 
-# The loader of saved games: the committed save whole (mode byte 0) and its unpacked sections
-# (mode byte 1, packed again with right checksums by the harness).
+# The loader of saved games: the committed save of the newest format whole (mode byte 0) and its
+# unpacked sections (mode byte 1, packed again with right checksums by the harness).
 SAVE=tests/fuzz/corpus_save
 mkdir -p "$SAVE"
 rm -f "$SAVE"/seed-*
-{ printf '\0'; cat tests/ulozene_hry/verzia_1.hra; } > "$SAVE/seed-file"
-{ printf '\1'; tail -c +49 tests/ulozene_hry/verzia_1.hra | python3 -c 'import sys, zlib; sys.stdout.buffer.write(zlib.decompress(sys.stdin.buffer.read()))'; } > "$SAVE/seed-sections"
+NOVA=$(ls tests/ulozene_hry/verzia_*.hra | sort -V | tail -1)
+{ printf '\0'; cat "$NOVA"; } > "$SAVE/seed-file"
+{ printf '\1'; tail -c +49 "$NOVA" | python3 -c 'import sys, zlib; sys.stdout.buffer.write(zlib.decompress(sys.stdin.buffer.read()))'; } > "$SAVE/seed-sections"

@@ -187,6 +187,41 @@ TEST_F(Ulozenie, AGameLoadedIntoAnotherGoesOnThroughItsBattleStepForStep) {
     EXPECT_GT(povodne.krokov_bitky, 20) << "battle steps";  // the attack came and was fought
 }
 
+TEST_F(Ulozenie, ASaveInTheMiddleOfABattleFightsOnAsTheBattleWould) {
+    // Sixty steps into the walled town's battle, the player fighting.
+    auto dobojuj = [] {
+        std::vector<std::uint64_t> z;
+        for (int krok = 0; strategy.je_vojna && krok < 4000; ++krok) {
+            if (krok % 10 == 0) krokovanie::bojuj();
+            krokovanie::krok();
+            z.push_back(odtlacok_kroku());
+        }
+        z.push_back(strategy.posledna_bitka.vitaz);
+        return z;
+    };
+    potichu([] {
+        battle_town::postav_bojove_mesto(battle_town::Armada::silna);
+        krokovanie::spusti();
+        krokovanie::mesiac_hry();
+        for (int krok = 0; krok < 60; ++krok) {
+            if (krok % 10 == 0) krokovanie::bojuj();
+            krokovanie::krok();
+        }
+    });
+    ASSERT_TRUE(strategy.je_vojna);
+    ASSERT_EQ(strategy.bitka_krokov, 60);
+    const Bajty v_bitke = uloz();
+    const auto povodne = potichu(dobojuj);
+
+    potichu([] { battle_town::postav_bojove_mesto(battle_town::Armada::slaba); });
+    std::string chyba;
+    ASSERT_TRUE(nacitaj(v_bitke, chyba)) << chyba;
+    EXPECT_EQ(zrychlenie, 0.01f);  // the battle's speed
+    EXPECT_EQ(strategy.bitka_krokov, 60);
+    spusti_po_nacitani();
+    EXPECT_EQ(povodne, potichu(dobojuj));
+}
+
 TEST_F(Ulozenie, ANewGameAfterAnotherStartsAsInAFreshProcess) {
     S_cisty_svet cisty;
     potichu([&] { cisty.w->New_Game(); });
@@ -331,15 +366,20 @@ TEST_F(Ulozenie, TheCommittedSaveOfEachFormatLoadsAndPlaysOn) {
         std::string chyba;
         ASSERT_TRUE(uloz_hru(ciel, chyba)) << chyba;
     }
-    std::string chyba;
-    ASSERT_TRUE(nacitaj_hru(VARNHOLD_ZDROJ "/tests/ulozene_hry/verzia_1.hra", chyba)) << chyba;
-    EXPECT_EQ(strategy.time.den, 1);
-    EXPECT_EQ(strategy.time.mesiac, S_L::M_december);
-    EXPECT_EQ(strategy.time.rok, 5);
-    EXPECT_TRUE(strategy.je_vojna);
-    spusti_po_nacitani();
-    potichu([] {
-        for (int k = 0; strategy.je_vojna && k < 4000; ++k) krokovanie::krok();
-    });
-    EXPECT_EQ(strategy.prepocitaj_vsetko(), "");
+    for (int verzia = ulozenie::NAJSTARSIA_CITATELNA; verzia <= ulozenie::VERZIA; ++verzia) {
+        const std::string cesta = VARNHOLD_ZDROJ "/tests/ulozene_hry/verzia_" + std::to_string(verzia) + ".hra";
+        std::string chyba;
+        ASSERT_TRUE(nacitaj_hru(cesta.c_str(), chyba)) << chyba;
+        EXPECT_EQ(strategy.time.den, 1);
+        EXPECT_EQ(strategy.time.mesiac, S_L::M_december);
+        EXPECT_EQ(strategy.time.rok, 5);
+        EXPECT_TRUE(strategy.je_vojna);
+        // The battle goes on and ends by itself under the rules of this build.
+        spusti_po_nacitani();
+        potichu([] {
+            for (int k = 0; strategy.je_vojna && k < 4000; ++k) krokovanie::krok();
+        });
+        EXPECT_FALSE(strategy.je_vojna) << cesta;
+        EXPECT_EQ(strategy.prepocitaj_vsetko(), "") << cesta;
+    }
 }
