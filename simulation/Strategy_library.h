@@ -1028,6 +1028,23 @@ public:
 static_assert(sizeof(S_vysledok_bitky::ulupene) / sizeof(int) == S_L::last_surovina_id,
               "a battle's plunder has a place for every resource");
 
+// Acts for another owner: while the guard lives the per-owner operations act on `vlastnik`, and
+// the owner before comes back when it goes, on every way out of the scope. `platny()` is false
+// when vlastnik is no owner; nobody's record is the current one then.
+class C_za_vlastnika {
+public:
+    C_za_vlastnika(S_L& w, int vlastnik) : w_(w), povodny_(w.owner), platny_(w.set_owner(vlastnik)) {}
+    ~C_za_vlastnika() { w_.set_owner(povodny_); }
+    C_za_vlastnika(const C_za_vlastnika&) = delete;
+    C_za_vlastnika& operator=(const C_za_vlastnika&) = delete;
+    bool platny() const { return platny_; }
+
+private:
+    S_L& w_;
+    const int povodny_;
+    const bool platny_;
+};
+
 // True for a valid object id (0 … 40000).
 inline bool platny_objekt(int o) { return o >= 0 && o < S_L::MAX_OBJECTS; }
 // True for a valid owner id (0 … 2).

@@ -263,7 +263,7 @@ void S_L::vojna_kontroluj_utok_na_nepriatela() {
             zrus_utok(g);
             std::printf("%d prestala utocit na %d \n", g, o);
             if (ma_zivych(g)) {
-                set_owner(s.vlastnik);
+                const C_za_vlastnika za(*this, s.vlastnik);
                 presun_vojensku_skupinu_na(g, s.go_to_x, s.go_to_y, -1);
             }
         } else if (!ma_zivych(g)) {
