@@ -4,9 +4,7 @@
 
 #include <tuple>
 
-#include "people_town.h"
-
-using namespace people_town;
+#include "test_world.h"
 
 TEST(Food, FamilyShareAndAMonthOfEatingToTheUnit) {
     // A builder's family of four in one house: man 14, wife 29, a boy and a girl.

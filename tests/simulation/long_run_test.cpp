@@ -11,12 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "../../bench/ticho.h"
 #include "../battle_town.h"
 #include "../krokovanie.h"
-#include "people_town.h"
-
-using namespace people_town;
+#include "test_world.h"
 
 namespace {
 

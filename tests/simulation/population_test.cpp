@@ -5,9 +5,7 @@
 
 #include <tuple>
 
-#include "people_town.h"
-
-using namespace people_town;
+#include "test_world.h"
 
 TEST(Population, StartingTownThenHomesAndJobsInTurnAndPairingInIdOrder) {
     nova_hra();

@@ -7,22 +7,24 @@
 #include <string>
 
 #include "../battle_town.h"
+#include "test_world.h"
 
 using namespace battle_town;
 using Strategy_library::S_points;
 
 namespace {
 
-class Prepocet : public ::testing::Test {
+class Prepocet : public Potichu {
 protected:
-    static void SetUpTestSuite() { naplnene_katalogy(); }
     void SetUp() override {
-        ::testing::internal::CaptureStdout();
+        Potichu::SetUp();
         m = postav_bojove_mesto(Armada::silna);
-        ::testing::internal::GetCapturedStdout();
         ASSERT_EQ(strategy.prepocitaj_vsetko(), "");
     }
-    void TearDown() override { EXPECT_EQ(strategy.prepocitaj_vsetko(), "") << "a fault was left in place"; }
+    void TearDown() override {
+        EXPECT_EQ(strategy.prepocitaj_vsetko(), "") << "a fault was left in place";
+        Potichu::TearDown();
+    }
 
     // The recount with one field changed; the field is put back afterwards.
     template <class T>

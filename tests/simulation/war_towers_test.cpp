@@ -2,17 +2,15 @@
 // volleys in the battle step, enemy archers shooting at a garrison and the burial after.
 #include <gtest/gtest.h>
 
-#include "war_town.h"
-
-using namespace war_town;
+#include "test_world.h"
 
 namespace {
 
-class Towers : public SVystupom {
+class Towers : public Potichu {
 protected:
     int veza[3] = {-1, -1, -1};
     void SetUp() override {
-        SVystupom::SetUp();
+        Potichu::SetUp();
         vojnova_hra(60);
         for (int i = 0; i < 3; ++i) veza[i] = postav(90 + 4 * i, 90, S_L::drevenna_veza, 1);
     }
