@@ -1,8 +1,14 @@
 // Military groups: raising and arming from the men without work, the limits per owner and for
-// the world, revived rows, formations, removing soldiers, recruitment points and group queries.
+// the world, revived rows, formations, removing soldiers, recruitment points and group queries;
+// orders (across zones, deployment, the long walk) and groups emptied while they walk.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <set>
+
+#include "../battle_town.h"
 #include "Formations.h"
+#include "hradby.h"
 #include "test_world.h"
 
 namespace {
@@ -79,26 +85,28 @@ TEST_F(Groups, LimitsPerOwnerAndWorldAndRevivedRows) {
 }
 
 TEST_F(Groups, RamCrewStandsInTwoFiles) {
-    strategy.set_owner(S_L::id_nepriatel);
-    const int g = skupina(0, -1, -1, S_L::VS_baranidlo);
-    strategy.set_owner(S_L::id_player);
+    const int g = ::skupina(S_L::id_nepriatel, strategy.vojenske_stroje[S_L::VS_baranidlo].obsluha, -1, 40, 40,
+                            S_L::VS_baranidlo);
     ASSERT_GE(g, 0);
-    EXPECT_STREQ(strategy.vojenska_skupina[g].nazov, "baranidlo");
-    EXPECT_EQ(strategy.vojenska_skupina[g].max, strategy.vojenske_stroje[S_L::VS_baranidlo].obsluha);
-
-    C_Formations f;
-    EXPECT_FALSE(f.next_soldier());  // no size yet
-    EXPECT_FALSE(f.set_formation(2) || f.set_number_of_soldiers(0));
-    EXPECT_TRUE(f.set_formation(C_Formations::formation_baranidlo) && f.set_number_of_soldiers(10));
-    for (int c = 1; c <= 10; ++c) {
-        ASSERT_TRUE(f.next_soldier());
-        EXPECT_FLOAT_EQ(f.get_x(), c % 2 ? 0.18f : -0.18f);
-        EXPECT_FLOAT_EQ(f.get_z(), c <= 5 ? (c - 1) * 0.08f : -(c - 6) * 0.08f) << c;
+    EXPECT_STREQ(sk(g).nazov, "baranidlo");
+    EXPECT_EQ(sk(g).zoznam_vojakov_last_id, sk(g).max);
+    // Two files along the ram, as many men on either side and ahead of its middle as behind it,
+    // nobody on another's place.
+    std::set<std::pair<float, float>> miesta;
+    float x = 0, y = 0;
+    for (int k = 0; k < sk(g).max; ++k) {
+        EXPECT_EQ(std::abs(clen(g, k).formation_x), 0.18f) << k;
+        x += clen(g, k).formation_x, y += clen(g, k).formation_y;
+        miesta.insert({clen(g, k).formation_x, clen(g, k).formation_y});
     }
-    EXPECT_TRUE(f.next_soldier());  // one place past the size, then no more
-    EXPECT_FALSE(f.next_soldier());
+    EXPECT_TRUE(std::abs(x) < 1e-4f && std::abs(y) < 1e-4f && static_cast<int>(miesta.size()) == sk(g).max);
+    // A formation without a known kind or a size places nobody, and nobody past one beyond its size.
+    C_Formations f;
+    EXPECT_FALSE(f.next_soldier() || f.set_formation(2) || f.set_number_of_soldiers(0));
+    EXPECT_TRUE(f.set_formation(C_Formations::formation_baranidlo) && f.set_number_of_soldiers(2));
+    EXPECT_TRUE(f.next_soldier() && f.next_soldier() && f.next_soldier() && !f.next_soldier());
     f.reset();
-    EXPECT_TRUE(f.counter == 0 && f.number == 10 && f.form == C_Formations::formation_baranidlo);
+    EXPECT_TRUE(f.counter == 0 && f.number == 2 && f.form == C_Formations::formation_baranidlo);
 }
 
 TEST_F(Groups, RemovingASoldierKeepsTheListCompactEvenWhenFull) {
@@ -157,6 +165,170 @@ TEST_F(Groups, RecruitmentPointsTileQueriesAndMarkers) {
                                 vip(vl, false, -1, -1), vip(vl, true, -1, -1), vip(vl, false, 7, -1), vip(vl, true, 7, g)}),
               (std::vector<int>{-1, 3, 3, 0, 1, 1, 2}));  // the kinds by their numbers
     EXPECT_TRUE(strategy.vojenska_skupina_owned(g));
+}
+
+// Orders: orders across zones refused, the first order of a new group placing it at once, the
+// enemy's deployment and its refusals, and the long walk waypoint by waypoint.
+
+class Rozkaz : public Potichu {
+protected:
+    void SetUp() override {
+        Potichu::SetUp();
+        vojnova_hra(20);
+    }
+    // A small yard 21 … 23 on both axes behind a closed gate at (22, 20), zones computed.
+    static void dvor() {
+        kruh(20, 20, 24, 24, 22);
+        strategy.zoning(0, 0, false);
+    }
+};
+
+TEST_F(Rozkaz, OrdersIntoAnotherZoneAreRefusedButAGroupOnAnOpenGateMayLeave) {
+    dvor();
+    // A new group is placed wherever its first order sends it, zones or not.
+    const int g = skupina(S_L::id_player, 10, S_L::mec, 22, 22);
+    const int zona = strategy.point[22][22].zona;
+    ASSERT_NE(zona, 0);
+    EXPECT_TRUE(sk(g).xf == 22.0f && sk(g).objekt_id != -1);
+    EXPECT_FALSE(strategy.presun_vojensku_skupinu_na(g, 40, 40, -1));
+    EXPECT_FALSE(sk(g).moved);
+    // Standing on the gate's tile (no zone) it may go either way.
+    sk(g).xf = 22.0f, sk(g).yf = 20.0f;
+    EXPECT_TRUE(strategy.presun_vojensku_skupinu_na(g, 40, 40, -1));
+    EXPECT_TRUE(sk(g).moved && sk(g).go_to_x == 40);
+    // A walk whose goal lies beyond a border stops where the group stands.
+    sk(g).xf = 22.0f, sk(g).yf = 22.0f;
+    strategy.je_vojna = true;
+    strategy.vojna_pohyb();
+    strategy.je_vojna = false;
+    EXPECT_TRUE(!sk(g).moved && sk(g).go_to_x == 22 && sk(g).go_to_y == 22);
+}
+
+TEST_F(Rozkaz, DeploymentNeedsAFreeTileAndAGroupOnTheMap) {
+    strategy.set_owner(S_L::id_nepriatel);
+    for (int i = 0; i < 10; ++i) strategy.vytvor_clovek(S_L::id_nepriatel, S_L::muz, 20, 100);
+    strategy.vojenska_skupina_vytvor_pocet = 10;
+    const int g = strategy.vytvor_vojensku_skupinu(S_L::mec, -1, -1);
+    EXPECT_FALSE(strategy.presun_vojensku_skupinu_na(g, 70, 70, -1, true, 90.0f)) << "not yet on the map";
+    strategy.presun_vojensku_skupinu_na(g, 1, 1, -1);
+    EXPECT_FALSE(strategy.presun_vojensku_skupinu_na(g, 100, 100, -1, true, 90.0f)) << "the main building's tile";
+    EXPECT_TRUE(strategy.presun_vojensku_skupinu_na(g, 70, 70, -1, true, 90.0f));
+    EXPECT_TRUE(sk(g).xf == 70.0f && sk(g).yf == 70.0f && sk(g).rot == 90.0f && !sk(g).moved);
+    for (int k = 0; k < 10; ++k) {
+        EXPECT_FLOAT_EQ(clen(g, k).x, 70.0f + clen(g, k).formation_x);
+        EXPECT_EQ(clen(g, k).heading, 90.0f);
+    }
+    // The map object stays on the group's anchor tile.
+    EXPECT_EQ(strategy.point_id_of_objekt(1, 1), sk(g).objekt_id);
+    EXPECT_EQ(strategy.point_id_of_objekt(70, 70), -1);
+    strategy.set_owner(S_L::id_player);
+}
+
+TEST_F(Rozkaz, ALongWalkGoesWaypointByWaypointAndMenAtTheirPlaceDoNotStep) {
+    const int g = skupina(S_L::id_player, 10, S_L::mec, 30, 30);
+    strategy.je_vojna = true;
+    ASSERT_TRUE(strategy.presun_vojensku_skupinu_na_bod(g, 40, 35));
+    EXPECT_TRUE(sk(g).final_x == 40 && sk(g).final_y == 35 && sk(g).moved);
+    EXPECT_TRUE(sk(g).go_to_x == 30 && sk(g).go_to_y == 35);  // the first straight stretch
+    int kroky = 0, bodov = 0;
+    for (int x = 30, y = 35; sk(g).moved && kroky++ < 1000;) {
+        strategy.vojna_pohyb();
+        if (sk(g).go_to_x != x || sk(g).go_to_y != y) ++bodov, x = sk(g).go_to_x, y = sk(g).go_to_y;
+    }
+    strategy.je_vojna = false;
+    EXPECT_EQ(bodov, 1) << "one waypoint after the first";
+    float x = sk(g).xf, y = sk(g).yf;
+    strategy.find_point(x, y);
+    EXPECT_TRUE(x == 40.0f && y == 35.0f);
+    EXPECT_EQ(prepocet(), "");
+    // A man within a tenth of a tile of his place is not stepped.
+    clen(g, 0).x = 50.05f + clen(g, 0).formation_x, clen(g, 0).y = 50.0f + clen(g, 0).formation_y;
+    const float px = clen(g, 0).x, py = clen(g, 0).y;
+    strategy.posli_skupinu(g, 50, 50);
+    strategy.je_vojna = true;
+    strategy.vojna_pohyb();
+    strategy.je_vojna = false;
+    EXPECT_TRUE(clen(g, 0).x == px && clen(g, 0).y == py);
+}
+
+// A group emptied while it walks (destroyed in battle and buried, or disbanded) walks no more, and
+// an empty row takes no orders: neither a later movement step nor an order may give the row a new
+// map object, which the row's next recruit would drop for good. A destroyed group disbanded
+// before the burial buries its fallen.
+
+class PrazdnaSkupina : public Potichu {
+protected:
+    int g = -1;
+    // The walled battle town; its first group (swordsmen) given a march out through the gate.
+    void SetUp() override {
+        Potichu::SetUp();
+        g = battle_town::postav_bojove_mesto(battle_town::Armada::silna).skupiny[0];
+    }
+    void TearDown() override {
+        strategy.je_vojna = false;
+        Potichu::TearDown();
+    }
+    static int objektov_skupin() {
+        int n = 0;
+        for (int o = 0; o < strategy.objekt_hwm; ++o) n += strategy.objekt[o].co_to_je == S_L::id_vojensky_objekt;
+        return n;
+    }
+    static void zabi(int g) {
+        for (int k = 0; k < strategy.clenov(g); ++k) strategy.zran_vojaka(sk(g).zoznam_vojakov[k], 1000);
+    }
+    // A movement step of a battle, then a recruit into the player's first slot: the books balance
+    // and the empty row has come by no object.
+    void dalsia_bitka() {
+        ASSERT_TRUE(sk(g).dead_status && sk(g).zoznam_vojakov_last_id == 0 && sk(g).objekt_id == -1);
+        const int skupin = objektov_skupin();
+        strategy.je_vojna = true;
+        strategy.vojna_pohyb();
+        EXPECT_TRUE(sk(g).objekt_id == -1 && objektov_skupin() == skupin);
+        EXPECT_EQ(strategy.prepocitaj_vsetko(), "");
+        strategy.set_owner(S_L::id_player);
+        ASSERT_TRUE(strategy.regrutujKopijnikov(0));
+        strategy.je_vojna = false;
+        EXPECT_EQ(objektov_skupin(), skupin + 1);
+        EXPECT_EQ(strategy.prepocitaj_vsetko(), "");
+    }
+};
+
+TEST_F(PrazdnaSkupina, AGroupFallenOnItsWayAndBuriedGetsNoObjectInTheNextBattle) {
+    // In battle the swordsmen march out through the gate, and arrows bring every one of them down
+    // on the way; the fallen group plans its next leg as every step does, then the battle ends
+    // and the fallen are buried.
+    ASSERT_TRUE(strategy.presun_vojensku_skupinu_na_bod(g, battle_town::BRANA_X, battle_town::BRANA_Y - 10));
+    strategy.je_vojna = true;
+    strategy.vojna_pohyb();
+    zabi(g);
+    strategy.vojna_pohyb();
+    strategy.ukonci_utok(S_L::id_nepriatel, S_L::id_player, false);
+    dalsia_bitka();
+}
+
+TEST_F(PrazdnaSkupina, AGroupDisbandedOnItsWayStopsWalking) {
+    ASSERT_TRUE(strategy.presun_vojensku_skupinu_na_bod(g, battle_town::BRANA_X, battle_town::BRANA_Y - 10));
+    ASSERT_TRUE(strategy.rozpust_vojensku_skupinu(g, S_L::id_player));
+    EXPECT_FALSE(sk(g).moved);
+    dalsia_bitka();
+}
+
+TEST_F(PrazdnaSkupina, AnOrderForADisbandedGroupIsRefused) {
+    ASSERT_TRUE(strategy.rozpust_vojensku_skupinu(g, S_L::id_player));
+    EXPECT_FALSE(strategy.presun_vojensku_skupinu_na(g, battle_town::BRANA_X, battle_town::BRANA_Y - 10, -1));
+    EXPECT_FALSE(strategy.presun_vojensku_skupinu_na_bod(g, battle_town::BRANA_X, battle_town::BRANA_Y - 10));
+    dalsia_bitka();
+}
+
+TEST_F(PrazdnaSkupina, ADestroyedGroupDisbandedBeforeTheBurialBuriesItsFallen) {
+    const int ludi = hrac().pocet_ludi, vojakov = hrac().pocet_vojakov;
+    strategy.je_vojna = true;
+    zabi(g);
+    ASSERT_TRUE(strategy.rozpust_vojensku_skupinu(g, S_L::id_player));
+    EXPECT_TRUE(hrac().pocet_ludi == ludi - 10 && hrac().pocet_vojakov == vojakov - 10);
+    EXPECT_EQ(strategy.prepocitaj_vsetko(), "");
+    strategy.je_vojna = false;
+    EXPECT_EQ(strategy.prepocitaj_vsetko(), "");
 }
 
 }  // namespace

@@ -1,8 +1,10 @@
 // Long runs through the real step driver, with the whole world recounted after every month end
 // and every battle's end (and, where the run asks for it, after every battle step): a fed town
 // growing for a hundred years, a town given random orders for fifty, and a walled town attacked
-// again and again for thirty. Under the sanitizers (the test command's build) any memory fault or
-// undefined behaviour ends the run as well.
+// again and again for thirty. Battles run at their own speed while the calendar stands still,
+// and after each the fallen are buried and the groups stand in formation on their anchors. Under
+// the sanitizers (the test command's build) any memory fault or undefined behaviour ends the run
+// as well.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -16,6 +18,25 @@
 #include "test_world.h"
 
 namespace {
+
+// After a battle: nobody fallen is left unburied, every group stands in formation on its anchor
+// tile and the player's on its map object (the enemy has no barracks: all its groups were
+// raised on (0, 0), where only the last one's object stands). What is wrong, or "".
+std::string po_bitke() {
+    for (int c = 0; c < strategy.clovek_hwm; ++c)
+        if (cl(c).pohlavie != -1 && cl(c).vojak && cl(c).zdravie < 1) return "soldier " + std::to_string(c) + " unburied";
+    for (int g = 0; g < strategy.vojenska_skupina_last_id; ++g) {
+        const auto& s = sk(g);
+        bool stoji = s.dead_status ? s.zoznam_vojakov_last_id == 0 && s.objekt_id == -1
+                                   : s.xf == s.x && s.yf == s.y &&
+                                         (s.vlastnik != S_L::id_player || strategy.point_id_of_objekt(s.x, s.y) == s.objekt_id);
+        for (int k = 0; k < s.zoznam_vojakov_last_id && !s.dead_status; ++k)
+            stoji &= s.zoznam_vojakov[k] == -1 ||
+                     (clen(g, k).x == s.x + clen(g, k).formation_x && clen(g, k).y == s.y + clen(g, k).formation_y);
+        if (!stoji) return "group " + std::to_string(g) + " out of place";
+    }
+    return "";
+}
 
 // What a run came to.
 struct S_beh {
@@ -62,8 +83,10 @@ S_beh hraj(int mesiacov, Rozkazy rozkazy, bool po_kazdom_kroku, const std::funct
             if (krokov % 10 == 0) krokovanie::bojuj();
             if (v_bitke && krokov % 7 == 3) v_bitke();
             krokovanie::krok();
-            if ((po_kazdom_kroku || !strategy.je_vojna) && !knihy_sedia("battle step")) break;
+            if (strategy.je_vojna && (zrychlenie != 0.01f || strategy.time.den != 1)) b.chyba = "a day passed in battle";
+            if (!b.chyba.empty() || ((po_kazdom_kroku || !strategy.je_vojna) && !knihy_sedia("battle step"))) break;
         }
+        if (bitka && b.chyba.empty()) b.chyba = po_bitke();
         if (!b.chyba.empty()) break;
         if (bitka) {
             b.uviaznutych += strategy.posledna_bitka.uviazla;
