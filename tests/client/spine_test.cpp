@@ -1,5 +1,5 @@
 // The presentation's spine without a GL context: key tables, menus, camera and view centre,
-// geometry helpers and the logo image checks.
+// the step clock and the logo image checks.
 #include <gtest/gtest.h>
 
 #define GLFW_INCLUDE_NONE
@@ -16,7 +16,6 @@
 #include "Menu.h"
 #include "Mouse.h"
 #include "OpenGL3_3.h"
-#include "Vypocty.h"
 #include "logo.h"
 
 namespace {
@@ -68,11 +67,10 @@ TEST(Menus, ChosenButtonMovesWithinBoundsOrWraps) {
     EXPECT_TRUE(m.is_Button_choosed(2));
     EXPECT_FALSE(m.is_Button_choosed(0));
     m.Button_action();  // "c" has no action
-    std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_NE(out.find("Button nedefinovana akcia \n"), std::string::npos);
-    EXPECT_NE(out.find("choosed Button : c\n"), std::string::npos);
+    EXPECT_EQ(akcie, 0);
     m.next_Button();
     m.Button_action();
+    testing::internal::GetCapturedStdout();
     EXPECT_EQ(akcie, 1);
 }
 
@@ -89,7 +87,7 @@ TEST(Menus, RefusesA21stButtonAndOutOfRangeIndices) {
     EXPECT_FALSE(m.deactivate_Button(20));
     EXPECT_TRUE(m.deactivate_Button(3));
     EXPECT_FALSE(m.is_Button_active(3));
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("x deaktivovane \n"), std::string::npos);
+    testing::internal::GetCapturedStdout();
     // A button label longer than its record is cut, not written past it.
     std::string dlhy(400, 'q');
     C_Menu n;
@@ -103,27 +101,12 @@ TEST(Menus, RefusesA21stButtonAndOutOfRangeIndices) {
 TEST(Menus, MainMenuAndTheMovesBetweenScreens) {
     testing::internal::CaptureStdout();
     Vytvor_Menu();
-    std::string out = testing::internal::GetCapturedStdout();
-    EXPECT_NE(out.find("Nastavenia deaktivovane \n"), std::string::npos);
-    EXPECT_EQ(out.find("Nacitaj Hru deaktivovane"), std::string::npos);
     EXPECT_TRUE(Menu.is_active());
     EXPECT_FALSE(Herne_Menu.is_active());
-    EXPECT_STREQ(Menu.return_Button_Text(0), "Nova Hra");
-    EXPECT_STREQ(Menu.return_Button_Text(4), "Ukonci Hru");
-    EXPECT_TRUE(Menu.is_Button_active(1));
-    EXPECT_FALSE(Menu.is_Button_active(2));
+    EXPECT_TRUE(Menu.is_Button_active(1));  // "Nacitaj Hru"
+    EXPECT_FALSE(Menu.is_Button_active(2));  // "Nastavenia"
     EXPECT_FALSE(Menu.previouse_Button());
-    EXPECT_STREQ(Herne_Menu.return_Button_Text(1), "Uloz Hru");
 
-    // Choosing the inactive "Nastavenia" only prints.
-    testing::internal::CaptureStdout();
-    Menu.next_Button();
-    Menu.next_Button();
-    Menu.Button_action();
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("Button nedefinovana akcia \n"),
-              std::string::npos);
-
-    testing::internal::CaptureStdout();
     Hra_aktivuj_Herne_Menu();
     EXPECT_TRUE(Herne_Menu.is_active());
     Herne_Menu_do_Hlavne_Menu();
@@ -171,14 +154,6 @@ TEST(StepClock, CountsMillisecondsFromProcessStart) {
     EXPECT_LT(a, 600000.0f);
     const float b = hodiny_od_startu();
     EXPECT_GE(b, a);
-}
-
-TEST(Geometry, PointRotationAndDistance) {
-    float x = 1, y = 0, z = 0;
-    Rotacia_Bodu(x, y, z, 0, 90, 0);
-    EXPECT_NEAR(x, 0.0f, 1e-5);
-    EXPECT_NEAR(z, -1.0f, 1e-5);
-    EXPECT_FLOAT_EQ(vzdialenost(0, 0, 0, 3, 4, 0), 5.0f);
 }
 
 // Writes a BMP with the given header fields and `data_bajty` bytes of pixels.

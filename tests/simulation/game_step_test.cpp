@@ -11,17 +11,15 @@ namespace {
 
 float hodiny = 0;
 int klavesnica_volania = 0;
-int koniec_hry_volania = 0;
 
 class GameStep : public Potichu {
 protected:
     void SetUp() override {
         Potichu::SetUp();
         strategy.New_Game();
-        game_hooks = {[] { return hodiny; }, [] { ++klavesnica_volania; },
-                      [] { ++koniec_hry_volania; }};
+        game_hooks = {[] { return hodiny; }, [] { ++klavesnica_volania; }, nullptr};
         hodiny = 0;
-        klavesnica_volania = koniec_hry_volania = 0;
+        klavesnica_volania = 0;
         zrychlenie = 1.0f;
         cas_mesiace = false;
         my_time = {0, 0, false};
@@ -40,23 +38,6 @@ protected:
     }
     static int den() { return strategy.return_den(); }
 };
-
-TEST_F(GameStep, NewGameStartsOnTheFirstOfFebruaryWithItsOpeningStocksAndTheYearHas364Days) {
-    EXPECT_TRUE(den() == 1 && strategy.return_mesiac() == S_L::M_februar && strategy.return_rok() == 1);
-    EXPECT_STREQ(strategy.return_mesiac_meno(), "Februar");
-    for (int r = 0; r < S_L::last_surovina_id; ++r)  // the month's opening stocks are the starting ones
-        EXPECT_EQ(hrac().surovina[r].naZaciatkuMesiaca, hrac().surovina[r].mam) << r;
-    // February has 28 days; from 1 February to 1 January is the year without January's 31.
-    int dni = 0;
-    for (; !strategy.rok_passed; ++dni) {
-        strategy.next_day();
-        EXPECT_TRUE(strategy.return_mesiac() != S_L::M_marec || !strategy.presiel_mesiac() || dni + 1 == 28);
-    }
-    EXPECT_EQ(dni, 364 - 31);
-    EXPECT_TRUE(strategy.mesiac_passed && strategy.return_rok() == 2 && strategy.return_mesiac() == S_L::M_januar);
-    strategy.next_day();
-    EXPECT_FALSE(strategy.mesiac_passed || strategy.rok_passed);
-}
 
 TEST_F(GameStep, StepsAreTwoPeriodsApartAndNeverCatchUp) {
     pass(2499.0f);
@@ -126,15 +107,6 @@ TEST_F(GameStep, TimeSlowRequestRestoresSpeedAndEndsFastForward) {
     EXPECT_FALSE(strategy.time_slow);
 }
 
-TEST_F(GameStep, EndOfGameStopsTheGameAndOpensTheWindowInTheSamePass) {
-    strategy.SYNCH_END_OF_GAME = true;
-    pass(2500.0f);
-    EXPECT_FALSE(Game.is_running());
-    EXPECT_EQ(koniec_hry_volania, 1);
-    pass(1.0e6f);
-    EXPECT_EQ(den(), 2);  // nothing steps any more
-}
-
 TEST_F(GameStep, WhileStoppedOnlyKeysErrorReportAndOwnerResetRun) {
     Game.Stop();
     strategy.last_error_active = S_L::E_malo_surovin_na_stavbu;
@@ -144,22 +116,6 @@ TEST_F(GameStep, WhileStoppedOnlyKeysErrorReportAndOwnerResetRun) {
     EXPECT_EQ(strategy.owner, S_L::id_player);
     EXPECT_EQ(den(), 1);
     EXPECT_EQ(klavesnica_volania, 1);
-}
-
-TEST_F(GameStep, BattleStepsRunAtBattleSpeedWithoutDays) {
-    pass(2500.0f);
-    strategy.je_vojna = true;
-    pass(10000.0f);
-    EXPECT_TRUE(je_vojna);
-    EXPECT_NEAR(zrychlenie, 0.01f, 1e-6);
-    EXPECT_EQ(den(), 2);
-    // Battle steps are 2 x 25 ms apart and the calendar stands still.
-    pass(10049.0f);
-    pass(10050.0f);
-    EXPECT_EQ(den(), 2);
-    strategy.je_vojna = false;
-    pass(10100.0f);
-    EXPECT_EQ(den(), 3);
 }
 
 }  // namespace

@@ -40,26 +40,6 @@ protected:
 
 }  // namespace
 
-TEST_F(Vyroba, SeasonsDecideWhenFarmsShearersAndOrchardsProduce) {
-    const int farma = stoji(W::farma, 90, 90), sad = stoji(W::jablkovy_sad, 91, 90);
-    const int kosiar = stoji(W::kosiar, 92, 90), studna = stoji(W::studna, 93, 90);
-    const auto vyroba = [](int o, int r, bool v_sezone) {
-        return v_sezone ? strategy.budova_produkuje_pocet(o, r) : 0;
-    };
-    for (int m = W::M_januar; m <= W::M_december; ++m) {
-        strategy.time.mesiac = m;
-        ucet(W::jablko).mam = 0;
-        for (int r : {W::obilie, W::vlna, W::jablko, W::voda}) ucet(r).vyprodukovane = 0;
-        strategy.kontroluj_prijem_denne();
-        EXPECT_EQ(ucet(W::obilie).vyprodukovane, vyroba(farma, W::obilie, m == W::M_oktober));
-        EXPECT_EQ(ucet(W::vlna).vyprodukovane, vyroba(kosiar, W::vlna, m == W::M_oktober));
-        EXPECT_EQ(ucet(W::jablko).vyprodukovane, vyroba(sad, W::jablko, m == W::M_jul));
-        EXPECT_EQ(ucet(W::voda).vyprodukovane, strategy.budova_produkuje_pocet(studna, W::voda))
-            << "a well needs no workers";
-    }
-    EXPECT_EQ(strategy.informacie_last_integer, -1) << "out of season is no notice";
-}
-
 TEST_F(Vyroba, WorkersInputsAndAccessAreRequired) {
     strategy.time.mesiac = W::M_oktober;
     const int farma = stoji(W::farma, 90, 90);

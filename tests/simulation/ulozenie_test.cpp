@@ -236,6 +236,8 @@ TEST_F(Ulozenie, ANewGameAfterAnotherStartsAsInAFreshProcess) {
     strategy.AI_neni_brana = true;
     zrychlenie = 0.1f;
     cas_mesiace = true;
+    // Whatever the owners' records hold (counters, lists, stocks) does not outlive the game.
+    std::memset(static_cast<void*>(strategy.id_owner), 0x5a, sizeof strategy.id_owner);
 
     potichu([] { strategy.New_Game(); });
     Game_nova_hra();

@@ -28,28 +28,6 @@ protected:
     }
 };
 
-// A blow takes the difference of the weapon's strength and the armour's (a sword against heavy
-// armour 5), one when they are equal (a spear against heavy armour) and nothing when the weapon is
-// weaker (no weapon against heavy armour).
-TEST_F(Boj, HitChanceFallsWithTheStrikersHealthAndTheStruckHitsBack) {
-    // e cannot hurt a and has health to spare, so every blow of a shows as 5 points lost by e.
-    const int pokusov = 30000;
-    for (int zdravie : {100, 59, 25}) {
-        int a, e;
-        duel(a, e, S_L::mec, S_L::tazke_brnenie, zdravie, -1, S_L::tazke_brnenie, 1000000);
-        for (int i = 0; i < pokusov; ++i) ASSERT_FALSE(strategy.personal_fight(a, e));
-        EXPECT_EQ(cl(a).zdravie, zdravie);
-        const int sanca = zdravie >= 60 ? 3 : zdravie >= 30 ? 4 : 5;
-        EXPECT_NEAR((1000000 - cl(e).zdravie) / 5, pokusov / sanca, pokusov / 60) << zdravie;
-    }
-    // The one struck hits back with his own chance: a spear against heavy armour takes 1.
-    int a, e;
-    duel(a, e, -1, S_L::tazke_brnenie, 1000000, S_L::kopija, S_L::tazke_brnenie, 20);
-    for (int i = 0; i < pokusov; ++i) ASSERT_FALSE(strategy.personal_fight(a, e));
-    EXPECT_EQ(cl(e).zdravie, 20);
-    EXPECT_NEAR(1000000 - cl(a).zdravie, pokusov / 5, pokusov / 60);
-}
-
 TEST_F(Boj, AnArcherShootsOnceEveryElevenStepsAndAnswersABlowOnlyWhileHisTimerIsDown) {
     int a, e;
     duel(a, e, S_L::luk, -1, 100, -1, -1, 1000000);

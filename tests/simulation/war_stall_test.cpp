@@ -1,7 +1,7 @@
 // Every battle ends. Two battles that used to stall for good: a group whose outer men a wall
-// holds back, and an enemy standing at the main building that nobody fights; a battle that
-// never stops making progress ends at three minutes; and a seeded battery of random towns of
-// rank 3 attacked through the real step driver.
+// holds back, and an enemy standing at the main building that nobody fights; and a seeded
+// battery of random towns of rank 3 attacked through the real step driver. (The three-minute
+// limit is met by the long run of random orders, which fails a battle that outlasts it.)
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -95,16 +95,6 @@ TEST_F(Uviaznuta, AnEnemyAtTheMainBuildingThatNobodyFightsWinsButNotOneThatIsFou
     EXPECT_EQ(hrac().surovina[S_L::drevo].mam, 200);
 }
 
-TEST_F(Uviaznuta, ABattleThatNeverStopsMakingProgressEndsAtThreeMinutes) {
-    // Two groups far from the main building fight for ever: nobody can fall.
-    const int a = skupina(S_L::id_player, 10, S_L::mec, 40, 60), b = skupina(S_L::id_nepriatel, 10, S_L::mec, 40, 61);
-    for (int g : {a, b})
-        for (int k = 0; k < sk(g).zoznam_vojakov_last_id; ++k) clen(g, k).zdravie = 1000000000;
-    EXPECT_EQ(kroky(S_L::BITKA_KROKOV_MAX + 1), S_L::BITKA_KROKOV_MAX);
-    EXPECT_TRUE(strategy.bitka_krokov == S_L::BITKA_KROKOV_MAX && strategy.bitka_bez_pokroku < S_L::BITKA_BEZ_POKROKU_MAX);
-    EXPECT_TRUE(strategy.return_posledna_bitka().vitaz == S_L::id_player && strategy.return_posledna_bitka().uviazla);
-}
-
 // A town of rank 3 drawn at random: the ring whole, with gaps or missing; its gate open or shut;
 // its towers manned or empty; up to six groups of 1 … 40 men of any arms (a ram crew now and
 // then); the enemy's army with a ram of its own now and then; and the player fighting with the
@@ -121,7 +111,7 @@ TEST(Bitky, EveryBattleOfThirtySixRandomTownsEndsWithinThreeMinutesWithTheBooksB
     std::mt19937 nahoda(20250611);  // the towns' own generator: the world's stays the game's
     auto pod = [&](int n) { return static_cast<int>(nahoda() % static_cast<unsigned>(n)); };
     std::string chyba;
-    int bitiek = 0, hned = 0, uviaznutych = 0, najdlhsia = 0, vyhratych = 0;
+    int bitiek = 0, hned = 0, uviaznutych = 0, vyhratych = 0;
     for (int mesto = 0; mesto < 36 && chyba.empty(); ++mesto) {
         S_nahodne_mesto m;
         m.plan.armada = battle_town::Armada::ziadna;
@@ -185,7 +175,6 @@ TEST(Bitky, EveryBattleOfThirtySixRandomTownsEndsWithinThreeMinutesWithTheBooksB
         if (chyba.empty() && !knihy.empty()) chyba = ktore + ": after the battle:\n" + knihy;
         uviaznutych += strategy.return_posledna_bitka().uviazla;
         vyhratych += strategy.return_posledna_bitka().vitaz == S_L::id_player;
-        najdlhsia = std::max(najdlhsia, krokov);
         // The days run on at speed 1.0.
         {
             Ticho ticho;
@@ -202,9 +191,6 @@ TEST(Bitky, EveryBattleOfThirtySixRandomTownsEndsWithinThreeMinutesWithTheBooksB
     EXPECT_GT(hned, 0);
     EXPECT_GT(vyhratych, 0);
     EXPECT_GT(uviaznutych, 0);
-    std::printf("36 towns: %d battles fought, %d ended at once; %d ended by the stall rule or the time limit, the "
-                "longest %d steps; the player won %d\n",
-                bitiek, hned, uviaznutych, najdlhsia, vyhratych);
 }
 
 }  // namespace
