@@ -306,15 +306,10 @@ TEST_F(PrazdnaSkupina, AGroupFallenOnItsWayAndBuriedGetsNoObjectInTheNextBattle)
     dalsia_bitka();
 }
 
-TEST_F(PrazdnaSkupina, AGroupDisbandedOnItsWayStopsWalking) {
+TEST_F(PrazdnaSkupina, AGroupDisbandedOnItsWayStopsWalkingAndTakesNoOrders) {
     ASSERT_TRUE(strategy.presun_vojensku_skupinu_na_bod(g, battle_town::BRANA_X, battle_town::BRANA_Y - 10));
     ASSERT_TRUE(strategy.rozpust_vojensku_skupinu(g, S_L::id_player));
     EXPECT_FALSE(sk(g).moved);
-    dalsia_bitka();
-}
-
-TEST_F(PrazdnaSkupina, AnOrderForADisbandedGroupIsRefused) {
-    ASSERT_TRUE(strategy.rozpust_vojensku_skupinu(g, S_L::id_player));
     EXPECT_FALSE(strategy.presun_vojensku_skupinu_na(g, battle_town::BRANA_X, battle_town::BRANA_Y - 10, -1));
     EXPECT_FALSE(strategy.presun_vojensku_skupinu_na_bod(g, battle_town::BRANA_X, battle_town::BRANA_Y - 10));
     dalsia_bitka();
