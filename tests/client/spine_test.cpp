@@ -1,5 +1,5 @@
 // The presentation's spine without a GL context: key tables, menus, camera and view centre,
-// the step clock and the logo image checks.
+// the step clock, geometry helpers and the logo image checks.
 #include <gtest/gtest.h>
 
 #define GLFW_INCLUDE_NONE
@@ -16,6 +16,7 @@
 #include "Menu.h"
 #include "Mouse.h"
 #include "OpenGL3_3.h"
+#include "Vypocty.h"
 #include "logo.h"
 
 namespace {
@@ -154,6 +155,14 @@ TEST(StepClock, CountsMillisecondsFromProcessStart) {
     EXPECT_LT(a, 600000.0f);
     const float b = hodiny_od_startu();
     EXPECT_GE(b, a);
+}
+
+TEST(Geometry, PointRotationAndDistance) {
+    float x = 1, y = 0, z = 0;
+    Rotacia_Bodu(x, y, z, 0, 90, 0);
+    EXPECT_NEAR(x, 0.0f, 1e-5);
+    EXPECT_NEAR(z, -1.0f, 1e-5);
+    EXPECT_FLOAT_EQ(vzdialenost(0, 0, 0, 3, 4, 0), 5.0f);
 }
 
 // Writes a BMP with the given header fields and `data_bajty` bytes of pixels.

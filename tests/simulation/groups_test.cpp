@@ -30,7 +30,7 @@ protected:
     }
 };
 
-TEST_F(Groups, RaisingTakesJoblessMenArmsThemAndPlacesThemInLine) {
+TEST_F(Groups, RaisingTakesJoblessMenAndArmsThem) {
     S_owner& h = hrac();
     const int volni = h.bez_prace_last_id;
     ASSERT_GE(volni, 4);
@@ -46,12 +46,9 @@ TEST_F(Groups, RaisingTakesJoblessMenArmsThemAndPlacesThemInLine) {
     EXPECT_TRUE(h.surovina[S_L::kopija].mam == 6 && h.surovina[S_L::kozenne_brnenie].mam == 6);
     EXPECT_TRUE(h.pocet_kopijnikov == 4 && h.pocet_vojakov == 4 && h.pocet_sermiarov == 0);
     EXPECT_EQ(strategy.objekt[kasaren].je_ludi, ludia_pred + 4);
-    const float rad[] = {0.0f, 0.08f, 0.0f, -0.08f};
     for (int k = 0; k < 4; ++k) {
         const auto& c = strategy.clovek[s.zoznam_vojakov[k]];
         EXPECT_TRUE(c.vojak && c.skupina == g && c.zbran == S_L::kopija && c.objekt_v_ktorom_pracuje == kasaren);
-        EXPECT_FLOAT_EQ(c.formation_x, rad[k]) << k;
-        EXPECT_EQ(c.formation_y, 0.0f);
     }
     EXPECT_FALSE(s.range_attack);
     // More places than men: a smaller group, its places kept.

@@ -1,6 +1,6 @@
 // The player's army at the barracks: recruiting with its checks and armour grades, the new group
-// standing at its point at once, refilling, disbanding, the limits on groups and the burial of
-// the fallen after a battle, with the barracks count and the recount of the books.
+// standing at its point at once, refilling, disbanding and the burial of the fallen after a
+// battle, with the barracks count and the recount of the books.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -127,21 +127,6 @@ TEST_F(Armada, DisbandedMenReturnToTheJoblessUnarmedAndTheBarracksGetsItsCellBac
     EXPECT_TRUE(strategy.rozpust_vojensku_skupinu(g, S_L::id_player));  // nothing more to do
     EXPECT_FALSE(strategy.rozpust_vojensku_skupinu(g, S_L::id_nepriatel));
     EXPECT_EQ(strategy.owner, S_L::id_player);
-}
-
-TEST_F(Armada, TenGroupsAtMostAndFreedRowsAndSlotsComeBackFirst) {
-    S_owner& h = hrac();
-    for (int i = 0; i < 10; ++i) ASSERT_TRUE(strategy.regrutujKopijnikov(0)) << i;
-    EXPECT_FALSE(strategy.regrutujKopijnikov(0));
-    EXPECT_EQ(h.skupina_last_id, 10);
-    const int tretia = h.skupina[2];
-    ASSERT_TRUE(strategy.rozpust_vojensku_skupinu(tretia, S_L::id_player));
-    ASSERT_TRUE(strategy.regrutujLukostrelcov(0));
-    EXPECT_TRUE(strategy.vojenska_skupina_last_id == 10 && h.skupina[2] == tretia);
-    // The revived group stands on its own slot's point; the last slot's group keeps its tile.
-    EXPECT_TRUE(sk(tretia).x == h.vojenska_skupina[2].x && sk(tretia).y == h.vojenska_skupina[2].y);
-    EXPECT_EQ(strategy.point_id_of_objekt(h.vojenska_skupina[9].x, h.vojenska_skupina[9].y), sk(h.skupina[9]).objekt_id);
-    EXPECT_EQ(prepocet(), "");
 }
 
 TEST_F(Armada, AfterABattleTheFallenAreBuriedAndDestroyedGroupsDeleted) {

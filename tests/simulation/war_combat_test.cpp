@@ -1,6 +1,6 @@
-// Combat: a duel's damage and hit chances, an archer's arrow timer in a duel and in the
-// battle step, a ram beating a gate down and the zones opening behind it, and target search that
-// does not search an unchanged map twice.
+// Combat: a ram beating a gate down and the zones opening behind it, target search that does not
+// search an unchanged map twice, and a group that has killed its enemy walking on. (A duel's
+// damage, hit chances and an archer's arrow timer are pinned by the golden game's battles.)
 #include <gtest/gtest.h>
 
 #include "hradby.h"
@@ -18,48 +18,7 @@ protected:
         Potichu::TearDown();
         strategy.je_vojna = false;
     }
-    // Two single men, a of the player and e of the enemy, armed and with the given health.
-    static void duel(int& a, int& e, int zbran_a, int brnenie_a, int zdravie_a, int zbran_e, int brnenie_e,
-                     int zdravie_e) {
-        a = sk(skupina(S_L::id_player, 1, zbran_a, 40, 40)).zoznam_vojakov[0];
-        e = sk(skupina(S_L::id_nepriatel, 1, zbran_e, 40, 41)).zoznam_vojakov[0];
-        cl(a).brnenie = brnenie_a, cl(a).zdravie = zdravie_a;
-        cl(e).brnenie = brnenie_e, cl(e).zdravie = zdravie_e;
-    }
 };
-
-TEST_F(Boj, AnArcherShootsOnceEveryElevenStepsAndAnswersABlowOnlyWhileHisTimerIsDown) {
-    int a, e;
-    duel(a, e, S_L::luk, -1, 100, -1, -1, 1000000);
-    strategy.fire_arrows(a, e);
-    EXPECT_EQ(cl(a).action_timer, 10);
-    // With the timer up nothing is drawn and nothing happens.
-    const unsigned stav = strategy.rand_stav;
-    EXPECT_FALSE(strategy.fire_arrows(a, e));
-    EXPECT_EQ(strategy.rand_stav, stav);
-    // In the battle step the timer counts down once a step: a shot every eleventh step.
-    const int g = cl(a).skupina, n = cl(e).skupina;
-    sk(g).utoci_na_objekt = sk(n).objekt_id, sk(g).utoci_na_x = sk(n).x, sk(g).utoci_na_y = sk(n).y;
-    sk(n).yf = 42.0f;  // two tiles away
-    cl(e).y = 42.0f;
-    cl(a).action_timer = 0;
-    strategy.je_vojna = true;
-    std::vector<int> vystrely;
-    for (int krok = 1; krok <= 34; ++krok) {
-        strategy.vojna_kontroluj_utok_na_nepriatela();
-        if (cl(a).action_timer == 10) vystrely.push_back(krok);
-    }
-    EXPECT_EQ(vystrely, (std::vector<int>{1, 12, 23, 34}));
-    EXPECT_TRUE(sk(g).utoci_na_objekt == sk(n).objekt_id && !sk(g).personal_fights);
-
-    // Struck in melee, an archer answers with an arrow while his timer is down, then not at all.
-    cl(a).zbran = -1, cl(a).zdravie = 1000000, cl(e).zbran = S_L::luk, cl(e).action_timer = 0;
-    strategy.personal_fight(a, e);
-    EXPECT_EQ(cl(e).action_timer, 10);
-    const int zdravie = cl(a).zdravie;
-    for (int i = 0; i < 1000; ++i) strategy.personal_fight(a, e);
-    EXPECT_EQ(cl(a).zdravie, zdravie);
-}
 
 TEST_F(Boj, ARamBeatsAGateDownInFiveBlowsElevenStepsApartAndTheZonesOpen) {
     // A small walled yard, 21 … 23 on both axes, with a closed gate at (22, 20).
