@@ -39,6 +39,12 @@ protected:
     static int den() { return strategy.return_den(); }
 };
 
+TEST_F(GameStep, ANewGameOpensItsFirstMonthWithItsStartingStocks) {
+    // The first month end's spoilage and balance count from them.
+    for (int r = 0; r < S_L::last_surovina_id; ++r)
+        EXPECT_EQ(hrac().surovina[r].naZaciatkuMesiaca, hrac().surovina[r].mam) << r;
+}
+
 TEST_F(GameStep, StepsAreTwoPeriodsApartAndNeverCatchUp) {
     pass(2499.0f);
     EXPECT_EQ(den(), 1);
