@@ -19,6 +19,7 @@ TEST(Privileges, EachRankUnlocksItsBuildingTypes) {
     for (rank = 0; rank < 5; ++rank)
         for (auto [typ, prvy] : od) EXPECT_EQ(strategy.ma_privilegia(typ), rank >= prvy) << typ << " at " << rank;
     EXPECT_FALSE(strategy.ma_privilegia(35) || strategy.ma_privilegia(-1));
+    for (auto [typ, prvy] : od) EXPECT_EQ(strategy.privilegia_pre_typ(typ), prvy == 5 ? -1 : prvy) << typ;
     for (rank = 0; rank < 5; rank += 4) EXPECT_EQ(std::string(strategy.getTitul()), rank ? "kralovske mesto" : "ziadne");
 }
 
@@ -43,6 +44,16 @@ TEST(Privileges, RankRisesOneStepAMonthByAdultsAndNeverFalls) {
     strategy.kontroluj_PRIV_male_mesto();  // a lower check called directly does not demote
     EXPECT_EQ(h.privilegia_id, S_L::PRIV_kralovske_mesto);
     EXPECT_EQ(prepocet(), "");
+
+    // The goal told to the player is the edge of each next promotion; none past the last rank.
+    nova_hra();
+    for (int r = S_L::PRIV_ziadne; r < S_L::PRIV_kralovske_mesto; ++r) {
+        pribudne(strategy.dospelych_na_dalsie_privilegia() - 1 - h.pocet_muzov - h.pocet_zien, 0);
+        EXPECT_EQ(koniec_mesiaca(), r);
+        pribudne(1, 0);
+        EXPECT_EQ(koniec_mesiaca(), r + 1);
+    }
+    EXPECT_EQ(strategy.dospelych_na_dalsie_privilegia(), -1);
 }
 
 TEST(Privileges, GameEndsWhenThePlayersLastPersonDies) {
