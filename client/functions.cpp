@@ -1,6 +1,7 @@
 // Camera matrices and the matrix state of mesh placement.
 #include "functions.h"
 
+#include <algorithm>
 #include <cmath>
 #include <glm/gtc/matrix_transform.hpp>
 
@@ -90,26 +91,48 @@ void kresli_mesh_gl(int handle, const glm::mat4& mvp) {
 
 void (*kresli_mesh)(int handle, const glm::mat4& mvp) = kresli_mesh_gl;
 
-void Kresli_graficky_objekt(int handle) {
+void Kresli_graficky_objekt(int handle, const S_odtien& odtien) {
     // The draw handle is the registry index (the upload hands them out in id order).
     if (handle < 0 || handle >= strategy.return_last_graficky_objekt()) return;
-    resetShader();
+    if (odtien.podiel > 0.0f)
+        tonuj(odtien.podiel, odtien.r, odtien.g, odtien.b);
+    else
+        resetShader();
     kresli_mesh(handle, ProjectionMatrix * ViewMatrix * modelMatrix.ModelMatrix);
+    if (odtien.podiel > 0.0f) resetShader();
 }
 
 // Places one mesh found by `handle` and draws it.
-static void umiestni(int handle, float x, float y, float z, float rx, float ry, float rz) {
+static void umiestni(int handle, float x, float y, float z, float rx, float ry, float rz,
+                     const S_odtien& odtien = {}) {
     glPushMatrix();
     glTranslatef(x, y, z);
     glRotatef(rx, 1, 0, 0);
     glRotatef(ry, 0, 1, 0);
     glRotatef(rz, 0, 0, 1);
-    glCallList(handle);
+    modelMatrix.ModelMatrix = modelMatrix.TransllationMatrix * modelMatrix.RotationMatrix;
+    Kresli_graficky_objekt(handle, odtien);
     glPopMatrix();
 }
 
-void Call_graficky_objekt(int typ, float x, float y, float z, float rx, float ry, float rz) {
-    umiestni(strategy.graficky_objekt_base_list(typ), x, y, z, rx, ry, rz);
+void Call_graficky_objekt(int typ, float x, float y, float z, float rx, float ry, float rz,
+                          const S_odtien& odtien) {
+    umiestni(strategy.graficky_objekt_base_list(typ), x, y, z, rx, ry, rz, odtien);
+}
+
+float vyska_stavby(int percenta) {
+    const float p = static_cast<float>(std::clamp(percenta, 0, 100)) / 100.0f;
+    return 0.2f + 0.8f * p;
+}
+
+void Call_graficky_objekt_stavba(int mx, int my, float x, float y, float z, float ry, int percenta) {
+    glPushMatrix();
+    glTranslatef(x, y, z);
+    glRotatef(ry, 0, 1, 0);
+    modelMatrix.ModelMatrix = modelMatrix.TransllationMatrix * modelMatrix.RotationMatrix *
+                              glm::scale(glm::mat4(1.0f), glm::vec3(1.0f, vyska_stavby(percenta), 1.0f));
+    Kresli_graficky_objekt(strategy.graficky_objekt_base_list(mx, my), ODTIEN_STAVBY);
+    glPopMatrix();
 }
 
 void Call_graficky_objekt(int mx, int my, float x, float y, float z, float rx, float ry, float rz) {
