@@ -809,7 +809,9 @@ int nasobok_rychlosti() { return static_cast<int>(std::lround(1.0f / zrychlenie)
 float oznamy_x() { return 100.0f; }
 float oznamy_y() { return static_cast<float>(Window.Y) - 2.0f * scalef; }
 
-void Write_to_out_screen() {
+namespace {
+
+void napis_vrstvu() {
     okno(100.0f, 0.0f);
     white();
     novy_riadok();
@@ -831,6 +833,15 @@ void Write_to_out_screen() {
     if (EndGameInfoMenu.is_active()) koniec_hry();
     if (Herne_Menu.is_active()) menu("Herne Menu", Herne_Menu);
     if (Game.is_running()) Write_to_out_screen_running();
+}
+
+}  // namespace
+
+void Write_to_out_screen() {
+    // Every text of the frame goes out in one draw, when the layer is done.
+    zacni_text();
+    napis_vrstvu();
+    dokonci_text();
 }
 
 void Write_to_out_screen_running() {

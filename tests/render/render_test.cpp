@@ -280,7 +280,8 @@ TEST(Render, TextIsDrawnInTheOverrideColourWhereItWasPlaced) {
     vymen_buffre();
     uloz(s, "text_yellow.png");
 
-    int zmenene = 0, mimo = 0, zlte = 0;
+    // The glyphs in yellow, standing on their black outlines.
+    int zmenene = 0, mimo = 0, zlte = 0, cierne = 0;
     for (int py = 0; py < s.h; ++py)
         for (int px = 0; px < s.w; ++px) {
             const unsigned char* a = s.px(px, py);
@@ -291,10 +292,13 @@ TEST(Render, TextIsDrawnInTheOverrideColourWhereItWasPlaced) {
                                   py >= y - 2 * scalef && py <= y + 3 * scalef;
             if (!v_riadku) ++mimo;
             if (a[0] > 200 && a[1] > 200 && a[2] < 60) ++zlte;
+            if (a[0] < 40 && a[1] < 40 && a[2] < 40) ++cierne;
         }
     EXPECT_GT(zmenene, 100);
     EXPECT_EQ(mimo, 0);
-    EXPECT_GT(zlte, zmenene * 3 / 4);
+    EXPECT_GT(zlte, zmenene / 3);
+    EXPECT_GT(cierne, zmenene / 4);
+    EXPECT_GT(zlte + cierne, zmenene * 3 / 4);
 }
 
 int mesh_kreslenia = 0;
