@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstdlib>
+#include <iosfwd>
 #include <string>
 #include <vector>
 
@@ -982,6 +983,14 @@ public:
     // ============================================================ combat (combat.cpp)
     void vojna_kontroluj_utoky_na_budovy();
     void vojna_kontroluj_utok_na_nepriatela();
+    // Helpers of a group's attack on enemy group e: the turn of member k (person c) from afar
+    // (an archer shoots when his timer lets him and his target is in range) or in contact (he
+    // closes in and fights), 1 when he is done (no target left, the enemy destroyed, he fell);
+    // `porazil`: g has destroyed e (it stops attacking); `znic_skupinu`: group g is destroyed.
+    int tah_z_dialky(int g, int k, int c, int e);
+    int tah_zblizka(int g, int k, int c, int e);
+    bool porazil(int g, int e);
+    void znic_skupinu(int g);
     void vojna_hladaj_ciele();
     int vojna_hladaj_ciele_help(int s, float x, float y);
     int find_target(int s, int v, int e);
@@ -1074,6 +1083,12 @@ public:
     // built-up area, gate list and tower list against the buildings on the map. One line per
     // disagreement; "" when the books balance.
     std::string prepocitaj_knihy(int vl) const;
+    // Its steps, each adding its lines to out: the people, the groups, the tower garrisons, the
+    // buildings with the gate and tower lists.
+    void prepocitaj_ludi(int vl, std::ostream& out) const;
+    void prepocitaj_skupiny(int vl, std::ostream& out) const;
+    void prepocitaj_posadky(int vl, std::ostream& out) const;
+    void prepocitaj_budovy(int vl, std::ostream& out) const;
     // The same for what belongs to no owner: both free-id pools against the object and people
     // tables and their high-water marks, the object records and group rows, every person's owner,
     // home and workplace, and the map cells of every object, footprints included.
@@ -1105,6 +1120,23 @@ public:
 
 static_assert(sizeof(S_vysledok_bitky::ulupene) / sizeof(int) == S_L::last_surovina_id,
               "a battle's plunder has a place for every resource");
+
+// Acts for another owner: while the guard lives the per-owner operations act on `vlastnik`, and
+// the owner before comes back when it goes, on every way out of the scope. `platny()` is false
+// when vlastnik is no owner; nobody's record is the current one then.
+class C_za_vlastnika {
+public:
+    C_za_vlastnika(S_L& w, int vlastnik) : w_(w), povodny_(w.owner), platny_(w.set_owner(vlastnik)) {}
+    ~C_za_vlastnika() { w_.set_owner(povodny_); }
+    C_za_vlastnika(const C_za_vlastnika&) = delete;
+    C_za_vlastnika& operator=(const C_za_vlastnika&) = delete;
+    bool platny() const { return platny_; }
+
+private:
+    S_L& w_;
+    const int povodny_;
+    const bool platny_;
+};
 
 // True for a valid object id (0 … 40000).
 inline bool platny_objekt(int o) { return o >= 0 && o < S_L::MAX_OBJECTS; }

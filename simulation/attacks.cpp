@@ -13,14 +13,6 @@ namespace {
 constexpr int SKUPIN_V_ARMADE = 5;
 constexpr int VOJAKOV_V_SKUPINE = 10;
 
-// Makes the enemy the current owner; on failure prints `chyba` and gives the owner back.
-bool za_nepriatela(S_L& w, int povodny, const char* chyba) {
-    if (w.set_owner(S_L::id_nepriatel)) return true;
-    std::printf("%s", chyba);
-    w.set_owner(povodny);
-    return false;
-}
-
 }  // namespace
 
 void S_L::kontroluj_diplomaciu() {
@@ -84,8 +76,7 @@ bool S_L::vytvor_utok_prebuduj_armadu() {
                 return false;
             }
     }
-    const int povodny = owner;
-    if (!za_nepriatela(*this, povodny, "ERORR : prebuduj armadu : nemozne nastavit id vlastnika")) return false;
+    const C_za_vlastnika za_nepriatela(*this, id_nepriatel);
     const bool povodne_zdroje = infinite_sources;
     infinite_sources = true;
     vojenska_skupina_vytvor_pocet = VOJAKOV_V_SKUPINE;
@@ -130,10 +121,6 @@ bool S_L::vytvor_utok_prebuduj_armadu() {
             std::printf("prebuduj armadu : vlastne skupina %d : %d presun FALSE\n", i, g);
     }
     infinite_sources = povodne_zdroje;
-    if (!set_owner(povodny)) {
-        std::printf("ERORR : prebuduj armadu : nemozne vratit id vlastnika");
-        return false;
-    }
     if (vytvorenych != SKUPIN_V_ARMADE) {
         std::printf("WARRNING : prebuduj armadu : nebol naregrutovany pozadovany pocet");
         return false;
@@ -159,8 +146,7 @@ bool S_L::deploy_troops() {
             std::printf("UNIMPLEMENTED : deploy_troops : along y ");
         return false;
     }
-    const int povodny = owner;
-    if (!za_nepriatela(*this, povodny, "ERORR : deploy_troops : nemozne nastavit utocnika")) return false;
+    const C_za_vlastnika za_nepriatela(*this, id_nepriatel);
     const S_owner& nep = id_owner[id_nepriatel];
     for (int i = 0; i < nep.skupina_last_id && i < MAX_SKUPIN_NA_VLASTNIKA; ++i) {
         const int g = nep.skupina[i];
@@ -169,10 +155,6 @@ bool S_L::deploy_troops() {
             std::printf("deploy_troops : skupina %d -> OK\n", g);
         else
             std::printf("deploy_troops : skupina %d -> FALSE\n", g);
-    }
-    if (!set_owner(povodny)) {
-        std::printf("ERORR : deploy_troops : nemozne vratit nastavenia vlastnika");
-        return false;
     }
     return true;
 }
@@ -201,7 +183,7 @@ void S_L::vojna_kontroluj_script() {
 
 void S_L::AI_attack_urcuj_pohyb_hladaj_branu() {
     if (!SYNCH_ZONING_CHANGE && AI_brana_x != -1) return;
-    if (!za_nepriatela(*this, id_player, "HLADANIE BRANY OWNER SETTING FAIL ")) return;
+    const C_za_vlastnika za_nepriatela(*this, id_nepriatel);
     const S_owner& hrac = id_owner[id_player];
     if (hrac.brana_last_id == 0) AI_neni_brana = true;
     if (hrac.hlavna_budova_last_id > 0) {
@@ -217,7 +199,6 @@ void S_L::AI_attack_urcuj_pohyb_hladaj_branu() {
             AI_brana_y = by;
         }
     }
-    set_owner(id_player);
 }
 
 void S_L::posli_na_ciel(int g, int tx, int ty) {
@@ -240,7 +221,7 @@ void S_L::AI_attack_urcuj_pohyb() {
     }
     AI_attack_urcuj_pohyb_hladaj_branu();
     const bool v_otvorenom = na_mape(AI_hlavny_ciel_x, AI_hlavny_ciel_y) && point[AI_hlavny_ciel_x][AI_hlavny_ciel_y].zona == 0;
-    set_owner(id_nepriatel);
+    const C_za_vlastnika za_nepriatela(*this, id_nepriatel);
     const bool na_hlavnu = AI_neni_brana || v_otvorenom;
     const int cx = na_hlavnu ? AI_hlavny_ciel_x : AI_brana_x, cy = na_hlavnu ? AI_hlavny_ciel_y : AI_brana_y;
 
@@ -279,7 +260,6 @@ void S_L::AI_attack_urcuj_pohyb() {
             posli_na_ciel(g, cx, cy);
         }
     }
-    set_owner(id_player);
 }
 
 // ---------------------------------------------------------------- the end of a battle

@@ -175,104 +175,84 @@ void S_L::vojna_kontroluj_utok_na_nepriatela() {
             !platna_skupina(objekt[o].id))
             continue;
         const int e = objekt[o].id;
-        S_vojenska_skupina& nep = vojenska_skupina[e];
+        const S_vojenska_skupina& nep = vojenska_skupina[e];
         const float D = vzdialenost_bodov(s.xf, s.yf, nep.xf, nep.yf);
-        int zivych = 0, hotovych = 0;
-        if (D >= 1.0f) {
-            s.personal_fights = false;
-            if (!s.range_attack || D - 1.0f > s.range_of_attack) continue;
-            s.moved = false;
-            for (int k = 0; k < clenov(g); ++k) {
-                const int c = zivy_clen(g, k);
-                if (c == -1) continue;
-                ++zivych;
-                S_clovek& p = clovek[c];
-                if (p.action_timer > 0) {
-                    p.action_timer -= 1;
-                    continue;
-                }
-                const int t = find_target(g, k, e);
-                if (t == -1) {
-                    ++hotovych;
-                    continue;
-                }
-                if (vzdialenost_bodov(p.x, p.y, clovek[t].x, clovek[t].y) > s.range_of_attack) continue;
-                p.attacked = t;
-                if (!fire_arrows(c, t)) continue;
-                p.attacked = -1;
-                if (!ma_zivych(e)) {
-                    unbound(e);
-                    set_dead_status(e);
-                    zrus_utok(g);
-                    ++hotovych;
-                }
-            }
-            prepocitaj_stred(g);
-            std::printf("utok na nepriatela >> skupina %d : %fx%f sfx/sfy [%fx%f] contr %d\n", g, s.xf, s.yf,
-                        nep.xf, nep.yf, hotovych);
-            if (hotovych == zivych) {
-                std::printf("%d prestala utocit na %d \n", g, o);
-                zrus_utok(g);
-            }
-            if (!ma_zivych(g)) {
-                std::printf("vojenska skupina %d dead\n", g);
-                zrus_utok(g);
-                set_dead_status(g);
-                unbound(g);
-            }
-            continue;
-        }
-
-        // Contact: soldier against soldier.
-        s.personal_fights = true;
+        // Apart, only archers within their range fight; in contact soldier meets soldier.
+        const bool zblizka = D < 1.0f;
+        s.personal_fights = zblizka;
+        if (!zblizka && (!s.range_attack || D - 1.0f > s.range_of_attack)) continue;
         s.moved = false;
+        int zivych = 0, hotovych = 0;
         for (int k = 0; k < clenov(g); ++k) {
             const int c = zivy_clen(g, k);
             if (c == -1) continue;
             ++zivych;
-            if (s.utoci_na_objekt == -1) {
-                ++hotovych;
-                continue;
-            }
-            const int t = find_target(g, k, e);
-            if (t == -1) {
-                ++hotovych;
-                continue;
-            }
-            S_clovek& p = clovek[c];
-            if (vzdialenost_bodov(p.x, p.y, clovek[t].x, clovek[t].y) >= 0.2f) {
-                pohyb_clovek(c, clovek[t].x, clovek[t].y, false);
-                continue;
-            }
-            p.attacked = t;
-            clovek[t].attacked = c;
-            if (!personal_fight(c, t)) continue;
-            p.attacked = clovek[t].attacked = -1;
-            if (!ma_zivych(e)) {
-                std::printf("vojenska skupina %d dead\n", e);
-                set_dead_status(e);
-                unbound(e);
-                zrus_utok(g);
-                ++hotovych;
-            } else if (p.zdravie < 1) {
-                ++hotovych;
-            }
+            hotovych += zblizka ? tah_zblizka(g, k, c, e) : tah_z_dialky(g, k, c, e);
         }
         prepocitaj_stred(g);
-        if (hotovych == zivych) {
-            zrus_utok(g);
+        if (!zblizka)
+            std::printf("utok na nepriatela >> skupina %d : %fx%f sfx/sfy [%fx%f] contr %d\n", g, s.xf, s.yf,
+                        nep.xf, nep.yf, hotovych);
+        // Every member done: the group stops attacking (in contact it walks on to where it was
+        // going); with its last man fallen it is destroyed.
+        const bool hotova = hotovych == zivych;
+        if (hotova) {
             std::printf("%d prestala utocit na %d \n", g, o);
-            if (ma_zivych(g)) {
-                set_owner(s.vlastnik);
+            zrus_utok(g);
+            if (zblizka && ma_zivych(g)) {
+                const C_za_vlastnika za(*this, s.vlastnik);
                 presun_vojensku_skupinu_na(g, s.go_to_x, s.go_to_y, -1);
             }
-        } else if (!ma_zivych(g)) {
-            std::printf("vojenska skupina %d dead\n", g);
+        }
+        if (!ma_zivych(g) && !(zblizka && hotova)) {
             zrus_utok(g);
-            set_dead_status(g);
-            unbound(g);
+            znic_skupinu(g);
         }
     }
+}
+
+int S_L::tah_z_dialky(int g, int k, int c, int e) {
+    S_clovek& p = clovek[c];
+    if (p.action_timer > 0) {
+        p.action_timer -= 1;
+        return 0;
+    }
+    const int t = find_target(g, k, e);
+    if (t == -1) return 1;
+    if (vzdialenost_bodov(p.x, p.y, clovek[t].x, clovek[t].y) > vojenska_skupina[g].range_of_attack) return 0;
+    p.attacked = t;
+    if (!fire_arrows(c, t)) return 0;
+    p.attacked = -1;
+    return porazil(g, e);
+}
+
+int S_L::tah_zblizka(int g, int k, int c, int e) {
+    if (vojenska_skupina[g].utoci_na_objekt == -1) return 1;
+    const int t = find_target(g, k, e);
+    if (t == -1) return 1;
+    S_clovek& p = clovek[c];
+    if (vzdialenost_bodov(p.x, p.y, clovek[t].x, clovek[t].y) >= 0.2f) {
+        pohyb_clovek(c, clovek[t].x, clovek[t].y, false);
+        return 0;
+    }
+    p.attacked = t;
+    clovek[t].attacked = c;
+    if (!personal_fight(c, t)) return 0;
+    p.attacked = clovek[t].attacked = -1;
+    return porazil(g, e) || p.zdravie < 1;
+}
+
+bool S_L::porazil(int g, int e) {
+    if (ma_zivych(e)) return false;
+    znic_skupinu(e);
+    zrus_utok(g);
+    return true;
+}
+
+void S_L::znic_skupinu(int g) {
+    std::printf("vojenska skupina %d dead\n", g);
+    set_dead_status(g);
+    unbound(g);
 }
 
 void S_L::vojna_kontroluj_utoky_na_budovy() {

@@ -217,28 +217,16 @@ void S_L::vojenska_skupina_dopln(int s) {
 
 bool S_L::rozpust_vojensku_skupinu(int skupina_id, int vl) {
     const int g = skupina_id;
-    const int povodny = owner;
-    const bool prepnuty = owner != vl;
-    if (prepnuty) {
-        std::printf("owner missmatch");
-        if (!set_owner(vl)) {
-            std::printf("rozpust skupinu : owner set error");
-            set_owner(povodny);
-            return false;
-        }
-    }
-    auto spat = [&]() {
-        if (prepnuty && !set_owner(povodny)) std::printf("rozpust skupinu setting owner back error ");
-    };
-    if (g < 0 || g >= vojenska_skupina_last_id || !platna_skupina(g) || vojenska_skupina[g].vlastnik != vl) {
-        spat();
+    if (owner != vl) std::printf("owner missmatch");
+    const C_za_vlastnika za(*this, vl);
+    if (!za.platny()) {
+        std::printf("rozpust skupinu : owner set error");
         return false;
     }
+    if (g < 0 || g >= vojenska_skupina_last_id || !platna_skupina(g) || vojenska_skupina[g].vlastnik != vl)
+        return false;
     S_vojenska_skupina& s = vojenska_skupina[g];
-    if (s.dead_status && s.zoznam_vojakov_last_id == 0) {
-        spat();
-        return true;
-    }
+    if (s.dead_status && s.zoznam_vojakov_last_id == 0) return true;
     S_owner& ow = id_owner[vl];
     for (int k = 0, n = clenov(g); k < n; ++k) {
         const int c = s.zoznam_vojakov[k];
@@ -272,7 +260,6 @@ bool S_L::rozpust_vojensku_skupinu(int skupina_id, int vl) {
     // A disbanded row has nobody left to walk or fight: no later movement step may order it on
     // (which would give the empty row a new map object that its next recruit drops for good).
     ukonci_pochod(g);
-    spat();
     return true;
 }
 

@@ -138,23 +138,147 @@ void odovzdanie_otca(S_L& w, int c) {
     }
 }
 
+// ---------------------------------------------------------------- the steps of a death
+
+// The body goes to the stores and the death is counted by sex.
+void zapis_smrt(S_owner& o, int pohlavie) {
+    o.surovina[S_L::mrtvola].mam += 1;
+    if (pohlavie == S_L::muz)
+        o.zomrelo_muz += 1;
+    else
+        o.zomrelo_zena += 1;
+}
+
+// The children lose the parent who died; a minor whose father died loses the home he gave.
+void odpoj_deti(S_L& w, int c, int pohlavie) {
+    S_clovek& p = w.clovek[c];
+    const int n = (p.pocet_deti < S_L::MAX_DETI_NA_RODICA) ? p.pocet_deti : S_L::MAX_DETI_NA_RODICA;
+    for (int i = 0; i < n; ++i) {
+        const int k = p.id_deti[i];
+        p.id_deti[i] = -1;
+        if (!zije(w, k)) continue;
+        S_clovek& dieta = w.clovek[k];
+        if (pohlavie == S_L::zena && dieta.id_matky == c) dieta.id_matky = -1;
+        if (pohlavie == S_L::muz && dieta.id_otca == c) {
+            dieta.id_otca = -1;
+            if (dieta.vek < S_L::CLOVEK_REPRODUKCIA_ZACIATOK) dieta.objekt_v_ktorom_byva = -1;
+        }
+    }
+}
+
+// The partner is single again (a widow leaves the home and looks for a husband); a single woman
+// leaves the list of women without a husband.
+void ovdovenie(S_L& w, int c, int pohlavie) {
+    S_clovek& p = w.clovek[c];
+    const int partner = p.id_partnera;
+    if (zije(w, partner) && w.clovek[partner].id_partnera == c) {
+        S_clovek& q = w.clovek[partner];
+        q.id_partnera = -1;
+        if (q.pohlavie == S_L::zena) {
+            w.pridaj_bez_muza(partner);
+            q.objekt_v_ktorom_byva = -1;
+        }
+    } else if (pohlavie == S_L::zena) {
+        w.najdi_odstran_posunodober_bez_muza(c);
+    }
+    p.id_partnera = -1;
+}
+
+// A man's workplace counts one worker fewer (the main building one builder fewer); a jobless
+// man leaves the list of the jobless.
+void uvolni_pracu(S_L& w, S_owner& o, int c, int praca) {
+    if (praca == -1) {
+        w.najdi_odstran_posun_bez_prace(c);
+    } else if (platny_objekt(praca)) {
+        S_objekt& ob = w.objekt[praca];
+        if (ob.je_ludi > 0) ob.je_ludi -= 1;
+        std::printf("%d zomrel a uvolnil pracu v %s \n", c, w.objekt_meno(praca));
+        if (ob.id == S_L::hlavna_budova && o.stavbari > 0) o.stavbari -= 1;
+    }
+}
+
+// A soldier leaves the barracks or tower that counted him, his group or garrison, and the
+// soldiers' counts by weapon.
+void prepusti_padleho(S_L& w, S_owner& o, int c, int praca) {
+    S_clovek& p = w.clovek[c];
+    if (praca != -1) {
+        std::printf("!!!!!!!!vojak odstraneny z prace %d\n", praca);
+        if (platny_objekt(praca) && w.objekt[praca].je_ludi > 0) w.objekt[praca].je_ludi -= 1;
+    }
+    o.pocet_vojakov -= 1;
+    p.vojak = false;
+    if (p.skupina >= 0) w.odober_vojaka_z_vojenskej_skupiny(c, p.skupina);
+    // A garrison man dying outside a battle leaves no place to refill: the tower counts one
+    // archer fewer and the owner has one more free place.
+    if (p.veza >= 0 && w.odober_vojaka_z_veze(c, p.veza, w.owner)) {
+        S_veza& v = o.veza[p.veza];
+        if (v.pocet > 0) v.pocet -= 1;
+        o.veza_volne_miesta += 1;
+    }
+    p.skupina = -1;
+    p.veza = -1;
+    if (p.zbran == S_L::luk)
+        o.pocet_lukostrelcov -= 1;
+    else if (p.zbran == S_L::kopija)
+        o.pocet_kopijnikov -= 1;
+    else if (p.zbran == S_L::mec)
+        o.pocet_sermiarov -= 1;
+    p.zbran = p.brnenie = -1;
+}
+
+// A grown man's house counts one man fewer; a homeless one leaves the list of the homeless.
+void uvolni_dom(S_L& w, int c, int dom) {
+    if (dom == -1)
+        w.najdi_odstran_posun_bez_domova(c);
+    else if (platny_objekt(dom) && w.objekt[dom].je_ludi > 0)
+        w.objekt[dom].je_ludi -= 1;
+}
+
+// The population counters by age and sex.
+void odpocitaj_obyvatela(S_owner& o, int vek, int pohlavie) {
+    o.pocet_ludi -= 1;
+    o.pocet_smrti += 1;
+    if (vek < S_L::CLOVEK_REPRODUKCIA_ZACIATOK) {
+        if (pohlavie == S_L::muz)
+            o.pocet_chlapcov -= 1;
+        else
+            o.pocet_dievcat -= 1;
+        o.pocet_deti -= 1;
+    } else if (pohlavie == S_L::muz) {
+        o.pocet_muzov -= 1;
+    } else {
+        o.pocet_zien -= 1;
+    }
+}
+
+// The dead suffers from nothing any more; one who was ill is counted as dead of disease.
+void vylieci_mrtveho(S_owner& o, S_clovek& p) {
+    for (int d = 1; d < S_L::choroba_last_id; ++d) {
+        if (!p.choroba[d].ma) continue;
+        p.choroba[d].ma = false;
+        o.trpi_chorobou[d] -= 1;
+        p.choroby_pocet -= 1;
+        if (p.choroby_pocet == 0) {
+            o.trpi_chorobou_celkom -= 1;
+            o.zomrelo_na_chorobu += 1;
+        }
+    }
+    p.choroby_pocet = 0;
+}
+
 }  // namespace
 
 // ---------------------------------------------------------------- creation
 
 bool S_L::vytvor_clovek(int vlastnik, int pohlavie, int vek, int zdravie) {
     if (pohlavie != muz && pohlavie != zena) return false;
-    const int povodny = owner;
-    if (!set_owner(vlastnik)) {
+    const C_za_vlastnika za(*this, vlastnik);
+    if (!za.platny()) {
         std::printf("ERROR : vytvor clovek nepodarilo sa nastavit vlastnika\n");
-        set_owner(povodny);
         return false;
     }
     int id = vrat_volne_id_clovek();
-    if (!platny_clovek(id)) {
-        set_owner(povodny);
-        return false;
-    }
+    if (!platny_clovek(id)) return false;
     S_clovek& c = clovek[id];
     cisty_zaciatok(c);
     c.id_matky = c.id_otca = c.id_partnera = -1;
@@ -187,10 +311,6 @@ bool S_L::vytvor_clovek(int vlastnik, int pohlavie, int vek, int zdravie) {
             o.pocet_chlapcov += 1;
             o.pocet_deti += 1;
         }
-    }
-    if (!set_owner(povodny)) {
-        std::printf("ERROR : vytvor clovek nepodarilo sa vratit vlastnika\n");
-        return false;
     }
     return true;
 }
@@ -316,137 +436,36 @@ void S_L::clovek_dosiahol_dospelost(int c) {
 void S_L::clovek_DIE(int c) {
     if (!platny_clovek(c)) return;
     S_clovek& p = clovek[c];
-    const int povodny = owner;
-    if (p.vlastnik != owner) {
-        std::printf("clovek DIE owner missmatch\n");
-        // A free slot has no owner: refuse, so nobody dies twice and no counter is lowered twice.
-        if (!platny_vlastnik(p.vlastnik) || !set_owner(p.vlastnik)) {
-            std::printf("clovek DIE : owner set error\n");
-            set_owner(povodny);
-            return;
-        }
-    }
-    if (p.zdravie == -1 && p.pohlavie == -1) {  // already dead
-        set_owner(povodny);
+    if (p.vlastnik != owner) std::printf("clovek DIE owner missmatch\n");
+    // A free slot has no owner: refuse, so nobody dies twice and no counter is lowered twice.
+    const C_za_vlastnika za(*this, p.vlastnik);
+    if (!za.platny()) {
+        std::printf("clovek DIE : owner set error\n");
         return;
     }
+    if (p.zdravie == -1 && p.pohlavie == -1) return;  // already dead
     S_owner& o = aktualny_vlastnik();
-    const int vlastnik = owner;
-    const int a = p.vek;
-    const int s = p.pohlavie;
+    const int vek = p.vek, pohlavie = p.pohlavie, dom = p.objekt_v_ktorom_byva;
     p.vek = p.zdravie = p.id_matky = p.id_otca = -1;
-
-    o.surovina[mrtvola].mam += 1;
-    if (s == muz)
-        o.zomrelo_muz += 1;
-    else
-        o.zomrelo_zena += 1;
-
-    const int h = p.objekt_v_ktorom_byva;
-    const int n = (p.pocet_deti < MAX_DETI_NA_RODICA) ? p.pocet_deti : MAX_DETI_NA_RODICA;
-    for (int i = 0; i < n; ++i) {
-        int k = p.id_deti[i];
-        p.id_deti[i] = -1;
-        if (!zije(*this, k)) continue;
-        S_clovek& dieta = clovek[k];
-        if (s == zena && dieta.id_matky == c) dieta.id_matky = -1;
-        if (s == muz && dieta.id_otca == c) {
-            dieta.id_otca = -1;
-            if (dieta.vek < CLOVEK_REPRODUKCIA_ZACIATOK) dieta.objekt_v_ktorom_byva = -1;
-        }
-    }
+    zapis_smrt(o, pohlavie);
+    odpoj_deti(*this, c, pohlavie);
     p.pohlavie = -1;
     p.x = p.y = -1.0f;
-
-    const int partner = p.id_partnera;
-    if (zije(*this, partner) && clovek[partner].id_partnera == c) {
-        S_clovek& q = clovek[partner];
-        q.id_partnera = -1;
-        if (q.pohlavie == zena) {
-            pridaj_bez_muza(partner);
-            q.objekt_v_ktorom_byva = -1;
-        }
-    } else if (s == zena) {
-        najdi_odstran_posunodober_bez_muza(c);
-    }
-    p.id_partnera = -1;
-
-    if (s == muz) {
-        const int w = p.objekt_v_ktorom_pracuje;
+    ovdovenie(*this, c, pohlavie);
+    if (pohlavie == muz) {
+        const int praca = p.objekt_v_ktorom_pracuje;
         p.objekt_v_ktorom_pracuje = -1;
-        if (!p.vojak) {
-            if (w == -1) {
-                najdi_odstran_posun_bez_prace(c);
-            } else if (platny_objekt(w)) {
-                if (objekt[w].je_ludi > 0) objekt[w].je_ludi -= 1;
-                std::printf("%d zomrel a uvolnil pracu v %s \n", c, objekt_meno(w));
-                if (objekt[w].id == hlavna_budova && o.stavbari > 0) o.stavbari -= 1;
-            }
-        } else {
-            if (w != -1) {
-                std::printf("!!!!!!!!vojak odstraneny z prace %d\n", w);
-                if (platny_objekt(w) && objekt[w].je_ludi > 0) objekt[w].je_ludi -= 1;
-            }
-            o.pocet_vojakov -= 1;
-            p.vojak = false;
-            if (p.skupina >= 0) odober_vojaka_z_vojenskej_skupiny(c, p.skupina);
-            // A garrison man dying outside a battle leaves no place to refill: the tower
-            // counts one archer fewer and the owner has one more free place.
-            if (p.veza >= 0 && odober_vojaka_z_veze(c, p.veza, vlastnik)) {
-                S_veza& v = o.veza[p.veza];
-                if (v.pocet > 0) v.pocet -= 1;
-                o.veza_volne_miesta += 1;
-            }
-            p.skupina = -1;
-            p.veza = -1;
-            if (p.zbran == luk)
-                o.pocet_lukostrelcov -= 1;
-            else if (p.zbran == kopija)
-                o.pocet_kopijnikov -= 1;
-            else if (p.zbran == mec)
-                o.pocet_sermiarov -= 1;
-            p.zbran = p.brnenie = -1;
-        }
+        if (p.vojak) prepusti_padleho(*this, o, c, praca);
+        else uvolni_pracu(*this, o, c, praca);
         p.objekt_v_ktorom_byva = -1;
-        if (a >= CLOVEK_REPRODUKCIA_ZACIATOK) {
-            if (h == -1)
-                najdi_odstran_posun_bez_domova(c);
-            else if (platny_objekt(h) && objekt[h].je_ludi > 0)
-                objekt[h].je_ludi -= 1;
-        }
+        if (vek >= CLOVEK_REPRODUKCIA_ZACIATOK) uvolni_dom(*this, c, dom);
     }
     p.objekt_v_ktorom_byva = -1;
     // Cleared last: a soldier leaves his group's and tower's lists as his owner's man.
     p.vlastnik = -1;
-
-    o.pocet_ludi -= 1;
-    o.pocet_smrti += 1;
-    if (a < CLOVEK_REPRODUKCIA_ZACIATOK) {
-        if (s == muz)
-            o.pocet_chlapcov -= 1;
-        else
-            o.pocet_dievcat -= 1;
-        o.pocet_deti -= 1;
-    } else if (s == muz) {
-        o.pocet_muzov -= 1;
-    } else {
-        o.pocet_zien -= 1;
-    }
-
-    for (int d = 1; d < choroba_last_id; ++d) {
-        if (!p.choroba[d].ma) continue;
-        p.choroba[d].ma = false;
-        o.trpi_chorobou[d] -= 1;
-        p.choroby_pocet -= 1;
-        if (p.choroby_pocet == 0) {
-            o.trpi_chorobou_celkom -= 1;
-            o.zomrelo_na_chorobu += 1;
-        }
-    }
-    p.choroby_pocet = 0;
-
+    odpocitaj_obyvatela(o, vek, pohlavie);
+    vylieci_mrtveho(o, p);
     pridaj_volne_id_clovek(c);
-    set_owner(povodny);
 }
 
 // ---------------------------------------------------------------- settlers

@@ -14,8 +14,16 @@ using namespace Strategy_library;
 
 namespace {
 
+// A stored counter against the recounted one: a line when they differ.
+void porovnaj(std::ostream& out, const char* co, int ulozene, int spocitane) {
+    if (ulozene != spocitane) out << co << ": stored " << ulozene << ", recounted " << spocitane << "\n";
+}
+
+// A person who is alive.
+bool zije(const S_L& w, int c) { return platny_clovek(c) && w.clovek[c].pohlavie != -1; }
+
 // A list holds its ids in any order, without gaps and with nothing left past its fill counter.
-void porovnaj_zoznam(std::ostringstream& out, const char* co, const int* z, int n,
+void porovnaj_zoznam(std::ostream& out, const char* co, const int* z, int n,
                      const std::vector<int>& ma_byt) {
     std::vector<int> je(z, z + std::clamp(n, 0, S_L::MAX_CLOVEK));
     std::sort(je.begin(), je.end());
@@ -72,7 +80,7 @@ void najdi_kotvy(const S_L& w, std::vector<int>& kotva, std::vector<int>& kotiev
 // names a live building of the owner of type `typ` whose anchor is the entry's cell, and every
 // such building is listed exactly once.
 template <class Zaznam>
-void porovnaj_tabulku(std::ostringstream& out, const S_L& w, const char* co, int vl, int typ,
+void porovnaj_tabulku(std::ostream& out, const S_L& w, const char* co, int vl, int typ,
                       const Zaznam* z, int n, const std::vector<int>& kotva, int (*objekt_zaznamu)(const Zaznam&)) {
     if (n < 0 || n >= S_L::MAX_OBJECTS) {
         out << co << " list: " << n << " entries\n";
@@ -99,17 +107,8 @@ void porovnaj_tabulku(std::ostringstream& out, const S_L& w, const char* co, int
 
 }  // namespace
 
-std::string S_L::prepocitaj_knihy(int vl) const {
-    std::ostringstream out;
-    if (!platny_vlastnik(vl)) return "owner " + std::to_string(vl) + " does not exist\n";
-    auto porovnaj = [&](const char* co, int ulozene, int spocitane) {
-        if (ulozene != spocitane)
-            out << co << ": stored " << ulozene << ", recounted " << spocitane << "\n";
-    };
-    auto zije = [&](int c) { return platny_clovek(c) && clovek[c].pohlavie != -1; };
+void S_L::prepocitaj_ludi(int vl, std::ostream& out) const {
     const S_owner& o = id_owner[vl];
-
-    // ------------------------------------------------------------ people, lists, buildings
     int muzov = 0, zien = 0, chlapcov = 0, dievcat = 0, stavbari = 0, chorych = 0;
     int vojakov = 0, sermiarov = 0, kopijnikov = 0, lukostrelcov = 0;
     int choroby[choroba_last_id] = {};
@@ -134,7 +133,7 @@ std::string S_L::prepocitaj_knihy(int vl) const {
         const bool padly = p.vojak && je_vojna;
         if ((p.zdravie < 1 && !padly) || (j != -1 && !muz_))
             out << "person " << c << ": health " << p.zdravie << ", job " << j << "\n";
-        if (q != -1 && (!zije(q) || clovek[q].id_partnera != c ||
+        if (q != -1 && (!zije(*this, q) || clovek[q].id_partnera != c ||
                         (!muz_ && h != clovek[q].objekt_v_ktorom_byva)))
             out << "person " << c << " and partner " << q << " are not married both ways under one roof\n";
         int n = 0;
@@ -170,19 +169,19 @@ std::string S_L::prepocitaj_knihy(int vl) const {
             out << "soldier " << c << " of group " << p.skupina << ", tower " << p.veza << " is listed "
                 << vyskytov << " times there\n";
     }
-    porovnaj("pocet_ludi", o.pocet_ludi, muzov + zien + chlapcov + dievcat);
-    porovnaj("pocet_muzov", o.pocet_muzov, muzov);
-    porovnaj("pocet_zien", o.pocet_zien, zien);
-    porovnaj("pocet_deti", o.pocet_deti, chlapcov + dievcat);
-    porovnaj("pocet_chlapcov", o.pocet_chlapcov, chlapcov);
-    porovnaj("pocet_dievcat", o.pocet_dievcat, dievcat);
-    porovnaj("stavbari", o.stavbari, stavbari);
-    porovnaj("trpi_chorobou_celkom", o.trpi_chorobou_celkom, chorych);
-    for (int d = 1; d < choroba_last_id; ++d) porovnaj("trpi_chorobou[d]", o.trpi_chorobou[d], choroby[d]);
-    porovnaj("pocet_vojakov", o.pocet_vojakov, vojakov);
-    porovnaj("pocet_sermiarov", o.pocet_sermiarov, sermiarov);
-    porovnaj("pocet_kopijnikov", o.pocet_kopijnikov, kopijnikov);
-    porovnaj("pocet_lukostrelcov", o.pocet_lukostrelcov, lukostrelcov);
+    porovnaj(out, "pocet_ludi", o.pocet_ludi, muzov + zien + chlapcov + dievcat);
+    porovnaj(out, "pocet_muzov", o.pocet_muzov, muzov);
+    porovnaj(out, "pocet_zien", o.pocet_zien, zien);
+    porovnaj(out, "pocet_deti", o.pocet_deti, chlapcov + dievcat);
+    porovnaj(out, "pocet_chlapcov", o.pocet_chlapcov, chlapcov);
+    porovnaj(out, "pocet_dievcat", o.pocet_dievcat, dievcat);
+    porovnaj(out, "stavbari", o.stavbari, stavbari);
+    porovnaj(out, "trpi_chorobou_celkom", o.trpi_chorobou_celkom, chorych);
+    for (int d = 1; d < choroba_last_id; ++d) porovnaj(out, "trpi_chorobou[d]", o.trpi_chorobou[d], choroby[d]);
+    porovnaj(out, "pocet_vojakov", o.pocet_vojakov, vojakov);
+    porovnaj(out, "pocet_sermiarov", o.pocet_sermiarov, sermiarov);
+    porovnaj(out, "pocet_kopijnikov", o.pocet_kopijnikov, kopijnikov);
+    porovnaj(out, "pocet_lukostrelcov", o.pocet_lukostrelcov, lukostrelcov);
 
     porovnaj_zoznam(out, "homeless", o.clovek_bez_domova_list, o.bez_domova_last_id, bez_domova);
     porovnaj_zoznam(out, "jobless", o.clovek_bez_prace_list, o.bez_prace_last_id, bez_prace);
@@ -192,8 +191,10 @@ std::string S_L::prepocitaj_knihy(int vl) const {
         if (ob.co_to_je == id_budova && ob.vlastnik == vl && ob.je_ludi != v_budove[i])
             out << "object " << i << " (type " << ob.id << ") counts " << ob.je_ludi << " people, recounted " << v_budove[i] << "\n";
     }
+}
 
-    // ------------------------------------------------------------ groups
+void S_L::prepocitaj_skupiny(int vl, std::ostream& out) const {
+    const S_owner& o = id_owner[vl];
     // Every listed member is a soldier of this group; `dead` counts the holes and the fallen who
     // still hold their place. A row counts among the owner's groups from its creation until it
     // is disbanded or, destroyed, cleaned up after the battle.
@@ -213,7 +214,7 @@ std::string S_L::prepocitaj_knihy(int vl) const {
                 ++padlych;
                 continue;
             }
-            if (!zije(c) || clovek[c].vlastnik != vl || !clovek[c].vojak || clovek[c].skupina != g)
+            if (!zije(*this, c) || clovek[c].vlastnik != vl || !clovek[c].vojak || clovek[c].skupina != g)
                 out << "group " << g << " lists " << c << ", who is not its soldier\n";
             else if (clovek[c].zdravie < 1)
                 ++padlych;
@@ -230,9 +231,11 @@ std::string S_L::prepocitaj_knihy(int vl) const {
         }
         skupin += !vojenska_skupina[g].dead_status || vojenska_skupina[g].zoznam_vojakov_last_id > 0;
     }
-    porovnaj("pocet_skupin", o.pocet_skupin, skupin);
+    porovnaj(out, "pocet_skupin", o.pocet_skupin, skupin);
+}
 
-    // ------------------------------------------------------------ tower garrisons
+void S_L::prepocitaj_posadky(int vl, std::ostream& out) const {
+    const S_owner& o = id_owner[vl];
     // `pocet` counts the living, `dead` the freed places and the fallen still listed; each tower
     // gave the owner 10 free places, and every listed man holds one of them.
     int volne = 0;
@@ -247,7 +250,7 @@ std::string S_L::prepocitaj_knihy(int vl) const {
             const int c = v.vojak[k];
             if (c == -1) {
                 ++dier;
-            } else if (!zije(c) || clovek[c].vlastnik != vl || !clovek[c].vojak || clovek[c].veza != t) {
+            } else if (!zije(*this, c) || clovek[c].vlastnik != vl || !clovek[c].vojak || clovek[c].veza != t) {
                 out << "tower " << t << " lists " << c << ", who is not its soldier\n";
             } else {
                 ++(clovek[c].zdravie >= 1 ? zivych : padlych);
@@ -257,9 +260,11 @@ std::string S_L::prepocitaj_knihy(int vl) const {
         if (v.dead != dier + padlych) out << "tower " << t << ": dead " << v.dead << ", holes and fallen " << dier + padlych << "\n";
         volne += MAX_VOJACI_VO_VEZI_NA_LEVEL - (v.vojak_last_id - dier);
     }
-    porovnaj("veza_volne_miesta", o.veza_volne_miesta, volne);
+    porovnaj(out, "veza_volne_miesta", o.veza_volne_miesta, volne);
+}
 
-    // ------------------------------------------------------------ buildings, gates, towers
+void S_L::prepocitaj_budovy(int vl, std::ostream& out) const {
+    const S_owner& o = id_owner[vl];
     // `mam` counts the buildings of a type from placement until destruction; the main building's
     // cell is recorded (one per owner) and the built-up area holds every footprint.
     std::vector<int> kotva, kotiev;
@@ -279,7 +284,7 @@ std::string S_L::prepocitaj_knihy(int vl) const {
     for (int t = 0; t < last_building_integer; ++t)
         if (o.budova[t].mam != typov[t])
             out << "buildings of type " << t << ": stored " << o.budova[t].mam << ", recounted " << typov[t] << "\n";
-    porovnaj("hlavna_budova_last_id", o.hlavna_budova_last_id, std::min(typov[hlavna_budova], MAX_HLAVNA_BUDOVA_NA_HRACA));
+    porovnaj(out, "hlavna_budova_last_id", o.hlavna_budova_last_id, std::min(typov[hlavna_budova], MAX_HLAVNA_BUDOVA_NA_HRACA));
     if (o.hlavna_budova_last_id > 0 && o.hlavna_budova_last_id <= MAX_HLAVNA_BUDOVA_NA_HRACA) {
         const S_hlavne_budovy_id& h = o.hlavna_budova[0];
         const S_vrstva v = na_mape(h.x, h.y) ? vrstva_budov(*this, h.x, h.y) : S_vrstva{-1, -1};
@@ -294,6 +299,15 @@ std::string S_L::prepocitaj_knihy(int vl) const {
         if (o.brana[i].budova_id != drevena_brana) out << "gate " << i << " is of type " << o.brana[i].budova_id << "\n";
     porovnaj_tabulku<S_veza>(out, *this, "tower", vl, drevenna_veza, o.veza, o.veza_last_id, kotva,
                              [](const S_veza& z) { return z.object; });
+}
+
+std::string S_L::prepocitaj_knihy(int vl) const {
+    if (!platny_vlastnik(vl)) return "owner " + std::to_string(vl) + " does not exist\n";
+    std::ostringstream out;
+    prepocitaj_ludi(vl, out);
+    prepocitaj_skupiny(vl, out);
+    prepocitaj_posadky(vl, out);
+    prepocitaj_budovy(vl, out);
     return out.str();
 }
 

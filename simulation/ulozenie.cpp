@@ -71,7 +71,7 @@ public:
     bool ok() const { return chyba.empty(); }
 
     void i(int& v, int od, int po, const char* co) {
-        if (v < od || v > po) zle(co, v);
+        if (v < od || v > po) zle(co, ("hodnota " + std::to_string(v) + " mimo rozsahu").c_str());
         std::uint32_t z = (static_cast<std::uint32_t>(v) << 1) ^ static_cast<std::uint32_t>(v >> 31);
         while (z >= 0x80) {
             b.push_back(static_cast<unsigned char>(z | 0x80));
@@ -85,7 +85,7 @@ public:
         zapis32(&b[n], v);
     }
     void f(float& v, const char* co) {
-        if (!std::isfinite(v) || std::fabs(v) > 1e7f) zle(co, static_cast<int>(v));
+        if (!std::isfinite(v) || std::fabs(v) > 1e7f) zle(co, "chybne cislo");
         std::uint32_t u;
         std::memcpy(&u, &v, 4);
         i(u, co);
@@ -114,12 +114,11 @@ public:
         }
     }
 
-private:
-    void zle(const char* co, int v) {
+    void zle(const char* co, const char* preco) {
         if (!ok()) return;
-        chyba = std::string("hodnota mimo rozsahu: ") + tabulka;
+        chyba = std::string("hru nemozno ulozit: ") + tabulka;
         if (riadok >= 0) chyba += " " + std::to_string(riadok);
-        chyba += std::string(" ") + co + " = " + std::to_string(v);
+        chyba += std::string(" ") + co + ": " + preco;
     }
 };
 
@@ -335,9 +334,7 @@ template <class A>
 void sekcia_krokovanie(A& a, S_krokovanie& k) {
     a.tabulka = "krokovanie";
     a.f(k.zrychlenie, "zrychlenie");
-    if (!(k.zrychlenie > 0.0f && k.zrychlenie <= 1.0f)) {
-        if constexpr (A::citam) a.zle("zrychlenie", "mimo rozsahu");
-    }
+    if (!(k.zrychlenie > 0.0f && k.zrychlenie <= 1.0f)) a.zle("zrychlenie", "mimo rozsahu");
     a.p(k.cas_mesiace, "cas_mesiace");
 }
 

@@ -301,6 +301,12 @@ TEST_F(Ulozenie, DamagedForeignNewerAndHostileFilesAreRefusedAndTheGameStays) {
     strategy.id_owner[S_L::id_player].pocet_muzov -= 1;
     odmietnuta(nesedi, "books");
     EXPECT_NE(chyba.find("knihy hry nesedia: owner 1: pocet_muzov"), std::string::npos) << chyba;
+    // A value no load would take is not written either.
+    const int mesiac = strategy.time.mesiac;
+    strategy.time.mesiac = 13;
+    EXPECT_TRUE(ulozenie::zakoduj(chyba).empty());
+    EXPECT_EQ(chyba, "hru nemozno ulozit: svet mesiac: hodnota 13 mimo rozsahu");
+    strategy.time.mesiac = mesiac;
 
     // Files: a folder, a missing file, a foreign file; the message names the file.
     S_priecinok d;
