@@ -110,5 +110,7 @@ void Draw_points() {
             if (k != -1) Call_graficky_objekt_visualny_ukazovatel(rx, 0, ry, 0, 0, 0, k);
         }
     }
+    // Every mesh of the pass goes out in one draw.
+    vykresli_davku_sveta();
     IGNORE_PRINT = false;
 }

@@ -148,9 +148,10 @@ void LoadFont() {
         Bind_Font(static_cast<unsigned char>(g.znak), Add_Font("./Fonts/", cesta));
     }
     // The glyphs go out placed, from the two buffers of the text layer.
-    if (scena_pripravena()) {
-        text_na_kreslenie.vertexbuffer = shader_vytvor_buffer(nullptr, 0);
-        text_na_kreslenie.colorbuffer = shader_vytvor_buffer(nullptr, 0);
+    S_text_na_kreslenie& t = text_na_kreslenie;
+    if (scena_pripravena() && t.vertexbuffer == 0) {
+        t.vertexbuffer = shader_vytvor_buffer(nullptr, 0);
+        t.colorbuffer = shader_vytvor_buffer(nullptr, 0);
     }
     for (int i = 0; i <= Font::LAST_FONT; ++i) {
         Font::font_loaded[i] = LoadFontFromFile(i);

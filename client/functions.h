@@ -58,10 +58,16 @@ inline constexpr S_odtien ODTIEN_STAVBY = {0.6f, 0.62f, 0.6f, 0.56f};
 // `odtien`; -1 and handles of no loaded mesh are skipped.
 void Kresli_graficky_objekt(int handle, const S_odtien& odtien = {});
 
-// The GL draw of one mesh with its full MVP; replaceable so placement and the world pass can be
-// checked without a GL context. The default uploads the MVP and draws the mesh's two buffers.
-extern void (*kresli_mesh)(int handle, const glm::mat4& mvp);
-void kresli_mesh_gl(int handle, const glm::mat4& mvp);
+// One mesh placed by its model matrix; replaceable so placement and the world pass can be
+// checked without a GL context. The default adds the mesh's triangles, placed and in the colour
+// override in force, to the world's batch, which vykresli_davku_sveta draws in one call with the
+// camera's matrices at the end of the world pass; the batch's two buffers are made once
+// (priprav_davku_sveta, with the scene program) and freed with it (uvolni_davku_sveta).
+extern void (*kresli_mesh)(int handle, const glm::mat4& model);
+void kresli_mesh_gl(int handle, const glm::mat4& model);
+void vykresli_davku_sveta();
+void priprav_davku_sveta();
+void uvolni_davku_sveta();
 
 // The placement family: position, turn (degrees about x, y, z) and draw one mesh, looked up by
 // building type, by the building on map point (mx, my), by ground kind (current month), by

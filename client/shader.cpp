@@ -81,6 +81,13 @@ void shader_nahraj_buffer(unsigned int buffer, const void* data, long bajty) {
     glBufferData(GL_ARRAY_BUFFER, bajty, data, GL_STREAM_DRAW);
 }
 
+void shader_orezavaj_odvratene(bool zapni) {
+    if (zapni)
+        glEnable(GL_CULL_FACE);
+    else
+        glDisable(GL_CULL_FACE);
+}
+
 void shader_zmaz_buffer(unsigned int buffer) {
     if (buffer == 0) return;
     glDeleteBuffers(1, &buffer);

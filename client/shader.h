@@ -16,6 +16,8 @@ void shader_zmaz_buffer(unsigned int buffer);
 // Gives a buffer made by shader_vytvor_buffer new contents of `bajty` bytes (its old storage is
 // let go, so a draw still reading it does not hold this up); no buffer is made.
 void shader_nahraj_buffer(unsigned int buffer, const void* data, long bajty);
+// Leaves out the triangles that face away from the camera (wound clockwise on screen) while on.
+void shader_orezavaj_odvratene(bool zapni);
 // Draws `vrcholy` vertices from a position buffer (attribute 0) and a colour buffer (attribute 1),
 // three floats each, as triangles or (ciary) as lines.
 void shader_kresli(unsigned int vertexbuffer, unsigned int colorbuffer, int vrcholy, bool ciary);

@@ -32,7 +32,8 @@ struct Kreslenie {
 std::vector<Kreslenie> kreslenia;
 std::vector<std::vector<float>> ciary;
 
-void zaznam_mesh(int handle, const glm::mat4& mvp) {
+void zaznam_mesh(int handle, const glm::mat4& model) {
+    const glm::mat4 mvp = ProjectionMatrix * ViewMatrix * model;
     kreslenia.push_back({handle, glm::vec3(mvp * glm::vec4(0, 0, 0, 1)), glm::vec3(mvp * glm::vec4(1, 0, 0, 0)),
                          glm::vec3(mvp * glm::vec4(0, 1, 0, 0)), aktualna_farba.zapnuty, !IGNORE_PRINT,
                          aktualna_farba.podiel});
@@ -86,7 +87,7 @@ TEST_F(Scene, MatrixCallsTurnPerAxisAndPlaceTheMeshWithItsOwnColours) {
     glRotatef(90, 1, 0, 0);  // y stays; Ry * Rx takes +Y to +Z, then to -X
     blizko(glm::vec3(modelMatrix.RotationMatrix * glm::vec4(0, 1, 0, 0)), {-1, 0, 0});
     glPushMatrix();
-    // glCallList: the turn, then the translation, then the frame's projection and view.
+    // glCallList: the turn, then the translation (the batch adds the frame's projection and view).
     ProjectionMatrix = glm::mat4(2.0f), ProjectionMatrix[3][3] = 1;
     glTranslatef(3, 4, 5);
     glRotatef(90, 0, 1, 0);

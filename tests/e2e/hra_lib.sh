@@ -113,6 +113,8 @@ expect_exit_0() {
     else
         wait "$GPID"; local rc=$?
         [ "$rc" -eq 0 ] || fail "the game ended with status $rc"
+        # The game's last line: frames drawn and their median and 99th-percentile time.
+        grep -E "^snimky [0-9]+  median [0-9.]+ ms  99\. percentil [0-9.]+ ms$" "$OUT" || fail "no frame times at the end"
     fi
     GPID=""
 }
