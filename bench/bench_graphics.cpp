@@ -113,7 +113,7 @@ void BM_prazdna_snimka(benchmark::State& state) {
 // The whole frame of a running game with the country overview on its people tab: the world, then
 // the status line, the date and the tab's twenty lines. The GL driver allocates inside its own
 // draw calls (for meshes as for glyphs); the text layer's own allocations are counted in one more
-// pass with the glyph draw call left out.
+// pass with the glyph and outline draw calls left out.
 void BM_snimka_prehladu_ludia(benchmark::State& state) {
     Game.running = true;
     Nastav_Camera();
@@ -132,11 +132,12 @@ void BM_snimka_prehladu_ludia(benchmark::State& state) {
         glFinish();
         ++snimky;
     }
-    kresli_glyf = [](int) {};
+    kresli_glyf = kresli_obrys = [](int) {};
     const long a = alokacie;
     Write_to_out_screen();
     const long alokacie_textu = alokacie - a;
     kresli_glyf = kresli_glyf_gl;
+    kresli_obrys = kresli_obrys_gl;
     Close_Window();
     Game.running = false;
     if (snimky > 0) {
@@ -201,6 +202,11 @@ bool do_priecinka_dat() {
 }  // namespace
 
 int main(int argc, char** argv) {
+    // Five repetitions of each frame unless --benchmark_repetitions asks for another number (read
+    // before the library takes its flags away).
+    int opakovania = 5;
+    for (int i = 1; i < argc; ++i)
+        if (std::strncmp(argv[i], "--benchmark_repetitions=", 24) == 0) opakovania = std::atoi(argv[i] + 24);
     benchmark::Initialize(&argc, argv);
     if (!do_priecinka_dat()) return 1;
 
@@ -222,19 +228,19 @@ int main(int argc, char** argv) {
     if (kontext) {
         benchmark::RegisterBenchmark("prazdna_snimka", BM_prazdna_snimka)
             ->Unit(benchmark::kMillisecond)
-            ->Repetitions(5)
+            ->Repetitions(opakovania)
             ->ReportAggregatesOnly(true);
         benchmark::RegisterBenchmark("snimka_sveta_18x18", BM_snimka_sveta)
             ->Unit(benchmark::kMillisecond)
-            ->Repetitions(5)
+            ->Repetitions(opakovania)
             ->ReportAggregatesOnly(true);
         benchmark::RegisterBenchmark("snimka_prehladu_ludia", BM_snimka_prehladu_ludia)
             ->Unit(benchmark::kMillisecond)
-            ->Repetitions(5)
+            ->Repetitions(opakovania)
             ->ReportAggregatesOnly(true);
         benchmark::RegisterBenchmark("snimka_mesta_18x18", BM_snimka_mesta)
             ->Unit(benchmark::kMillisecond)
-            ->Repetitions(5)
+            ->Repetitions(opakovania)
             ->ReportAggregatesOnly(true);
     } else {
         std::fprintf(stderr, "no display: the frame benchmarks are skipped\n");

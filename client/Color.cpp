@@ -4,16 +4,19 @@
 #include "OpenGL3_3.h"
 #include "shader.h"
 
-S_override aktualna_farba = {false, 0, 0, 0};
+S_override aktualna_farba = {false, 0, 0, 0, 0};
 
-void reColorShader(float r, float g, float b) {
-    aktualna_farba = {true, r, g, b};
-    if (scena_pripravena()) shader_nastav_override(true, r, g, b);
+void tonuj(float podiel, float r, float g, float b) {
+    aktualna_farba = {podiel > 0.0f, r, g, b, podiel};
+    if (scena_pripravena()) shader_nastav_override(podiel, r, g, b);
 }
+
+void reColorShader(float r, float g, float b) { tonuj(1.0f, r, g, b); }
 
 void resetShader() {
     aktualna_farba.zapnuty = false;
-    if (scena_pripravena()) shader_nastav_override(false, 0, 0, 0);
+    aktualna_farba.podiel = 0.0f;
+    if (scena_pripravena()) shader_nastav_override(0.0f, 0, 0, 0);
 }
 
 void glColor3f(float r, float g, float b) { reColorShader(r, g, b); }

@@ -7,6 +7,9 @@
 void reColorShader(float r, float g, float b);
 // Sets "reColor" = 0.
 void resetShader();
+// Tints what is drawn next toward (r, g, b) by a share of 0 … 1 ("reColor" = podiel): 0 keeps a
+// mesh's own colours, 1 is the flat colour of the named colours.
+void tonuj(float podiel, float r, float g, float b);
 // The game's own current-colour call (not the library entry point): reColorShader.
 void glColor3f(float r, float g, float b);
 
@@ -26,5 +29,6 @@ void Color(int n);
 struct S_override {
     bool zapnuty;
     float r, g, b;
+    float podiel;  // the share of the colour: 1 for the named colours, less for a tint
 };
 extern S_override aktualna_farba;

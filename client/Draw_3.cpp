@@ -6,15 +6,31 @@
 #include "functions.h"
 #include "shader.h"
 
-void kresli_ciaru_gl(const float body[6], const glm::mat4& mvp) {
-    // White per vertex: the override colour is what shows.
+namespace {
+
+// The buffers a segment goes out in: its end points, given again for each, and white per vertex
+// (the override colour is what shows).
+unsigned int ciara_vb = 0, ciara_cb = 0;
+
+}  // namespace
+
+void priprav_ciary() {
     static const float biela[6] = {1, 1, 1, 1, 1, 1};
-    const unsigned int vb = shader_vytvor_buffer(body, sizeof(float) * 6);
-    const unsigned int cb = shader_vytvor_buffer(biela, sizeof biela);
+    if (ciara_vb == 0) ciara_vb = shader_vytvor_buffer(nullptr, 0);
+    if (ciara_cb == 0) ciara_cb = shader_vytvor_buffer(biela, sizeof biela);
+}
+
+void uvolni_ciary() {
+    shader_zmaz_buffer(ciara_vb);
+    shader_zmaz_buffer(ciara_cb);
+    ciara_vb = ciara_cb = 0;
+}
+
+void kresli_ciaru_gl(const float body[6], const glm::mat4& mvp) {
+    if (ciara_vb == 0) return;
+    shader_nahraj_buffer(ciara_vb, body, sizeof(float) * 6);
     shader_nastav_mvp(mvp);
-    shader_kresli(vb, cb, 2, true);
-    shader_zmaz_buffer(vb);
-    shader_zmaz_buffer(cb);
+    shader_kresli(ciara_vb, ciara_cb, 2, true);
 }
 
 void (*kresli_ciaru)(const float body[6], const glm::mat4& mvp) = kresli_ciaru_gl;

@@ -1,5 +1,6 @@
 // The world pass: the cross at the view centre, then per tile of the window the ground, the
-// building being placed, a building with its marker, or a standing group; during a war the groups
+// building being placed (red where it cannot be built), a building with its marker (a site
+// greyed and rising with its percent), or a standing group; during a war the groups
 // are drawn from the group table instead, with their markers.
 #include "Draw_Map.h"
 
@@ -57,14 +58,21 @@ static void kresli_dlazdicu(int i, int j, bool vojna) {
         Call_graficky_objekt_podklad(S_L::P_trava, static_cast<float>(i), -0.01f,
                                      static_cast<float>(j), 0, 0, 0);
 
+    // The building being placed: tinted red where the order would be refused.
     if (B_setting_position && i == strategy.setting_position_x() &&
         j == strategy.setting_position_y())
         Call_graficky_objekt(B_showing_to_id, static_cast<float>(i), 0, static_cast<float>(j), 0,
-                             strategy.return_rotation(), 0);
+                             strategy.return_rotation(), 0,
+                             strategy.dovod_odmietnutia() >= 0 ? ODTIEN_ODMIETNUTIA : S_odtien{});
 
     if (strategy.je_budova_nie_sekundarne(i, j)) {
-        Call_graficky_objekt(i, j, static_cast<float>(i), 0, static_cast<float>(j), 0,
-                             strategy.return_rotation(i, j), 0);
+        const int percenta = strategy.budova_percenta(i, j);
+        if (percenta < 100)
+            Call_graficky_objekt_stavba(i, j, static_cast<float>(i), 0, static_cast<float>(j),
+                                        strategy.return_rotation(i, j), percenta);
+        else
+            Call_graficky_objekt(i, j, static_cast<float>(i), 0, static_cast<float>(j), 0,
+                                 strategy.return_rotation(i, j), 0);
         const int k = strategy.return_budova_VIP(i, j);
         if (k != -1)
             Call_graficky_objekt_visualny_ukazovatel(static_cast<float>(i), 0,
@@ -102,5 +110,7 @@ void Draw_points() {
             if (k != -1) Call_graficky_objekt_visualny_ukazovatel(rx, 0, ry, 0, 0, 0, k);
         }
     }
+    // Every mesh of the pass goes out in one draw.
+    vykresli_davku_sveta();
     IGNORE_PRINT = false;
 }

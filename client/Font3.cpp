@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <glm/gtc/matrix_transform.hpp>
 
+#include "Color.h"
 #include "functions.h"
 #include "objloader.h"
 #include "shader.h"
@@ -30,14 +31,48 @@ bool IGNORE_PRINT = false;
 
 namespace {
 
-void nahraj_mvp(const glm::mat4& m) {
-    if (scena_pripravena()) shader_nastav_mvp(m);
+// The text not yet drawn: triangles in window pixels with their colours, and the two buffers
+// they go out in (made with the glyphs' own). The arrays keep their room from frame to frame.
+struct S_text_na_kreslenie {
+    std::vector<glm::vec3> body, farby;
+    unsigned int vertexbuffer = 0, colorbuffer = 0;
+    bool zbiera = false;
+};
+S_text_na_kreslenie text_na_kreslenie;
+
+// Adds a glyph's or outline's triangles placed by Font::Model, in the colour in force (the
+// mesh's own colours where none is).
+void pridaj_na_kreslenie(const std::vector<glm::vec3>& body, const std::vector<glm::vec3>& farby) {
+    S_text_na_kreslenie& t = text_na_kreslenie;
+    const S_override& f = aktualna_farba;
+    for (std::size_t k = 0; k < body.size(); ++k) {
+        t.body.push_back(glm::vec3(Font::Model * glm::vec4(body[k], 1.0f)));
+        const glm::vec3 vlastna = k < farby.size() ? farby[k] : glm::vec3(1.0f);
+        t.farby.push_back(f.zapnuty ? glm::mix(vlastna, glm::vec3(f.r, f.g, f.b), f.podiel) : vlastna);
+    }
 }
 
-void uvolni_buffre(S_font& f) {
-    shader_zmaz_buffer(f.vertexbuffer);
-    shader_zmaz_buffer(f.colorbuffer);
-    f.vertexbuffer = f.colorbuffer = 0;
+// Draws the text gathered so far in one call with the text projection, in its own colours.
+void vykresli_text() {
+    S_text_na_kreslenie& t = text_na_kreslenie;
+    if (!t.body.empty() && scena_pripravena() && t.vertexbuffer != 0) {
+        shader_nahraj_buffer(t.vertexbuffer, t.body.data(), static_cast<long>(t.body.size() * 12));
+        shader_nahraj_buffer(t.colorbuffer, t.farby.data(), static_cast<long>(t.farby.size() * 12));
+        const S_override farba = aktualna_farba;
+        resetShader();
+        shader_nastav_mvp(Font::Projection);
+        shader_kresli(t.vertexbuffer, t.colorbuffer, static_cast<int>(t.body.size()), false);
+        shader_nastav_mvp(MVP);
+        if (farba.zapnuty) tonuj(farba.podiel, farba.r, farba.g, farba.b);
+    }
+    t.body.clear();
+    t.farby.clear();
+}
+
+// Relative luminance of a colour given in display values 0 … 1.
+float jas(float r, float g, float b) {
+    auto linearne = [](float c) { return c <= 0.04045f ? c / 12.92f : std::pow((c + 0.055f) / 1.055f, 2.4f); };
+    return 0.2126f * linearne(r) + 0.7152f * linearne(g) + 0.0722f * linearne(b);
 }
 
 }  // namespace
@@ -73,6 +108,32 @@ bool LoadFontFromFile(int i) {
                    b[1], b[2], b[3], b[4], b[5]);
 }
 
+glm::vec3 farba_obrysu(float r, float g, float b) {
+    // Contrast against black is (L + 0.05) / 0.05, against white 1.05 / (L + 0.05).
+    const float l = jas(r, g, b) + 0.05f;
+    return l * l < 0.05f * 1.05f ? glm::vec3(1.0f) : glm::vec3(0.0f);
+}
+
+std::vector<glm::vec3> obrys_glyfu(const std::vector<glm::vec3>& glyf, float o) {
+    std::vector<glm::vec3> v;
+    glm::vec2 predosly_min(1e9f), predosly_max(-1e9f);
+    for (std::size_t t = 0; t + 2 < glyf.size(); t += 3) {
+        glm::vec2 mn(glyf[t]), mx(glyf[t]);
+        for (std::size_t k = 1; k < 3; ++k) {
+            mn = glm::min(mn, glm::vec2(glyf[t + k]));
+            mx = glm::max(mx, glm::vec2(glyf[t + k]));
+        }
+        if (mn == predosly_min && mx == predosly_max) continue;  // the other half of the block
+        predosly_min = mn;
+        predosly_max = mx;
+        mn -= o;
+        mx += o;
+        for (const glm::vec2& p : {mn, glm::vec2(mx.x, mn.y), mx, mn, mx, glm::vec2(mn.x, mx.y)})
+            v.emplace_back(p, 0.0f);
+    }
+    return v;
+}
+
 void LoadFont() {
     std::printf("\nsetting Fonts START\n");
     // Start from an empty table so that building the font again does not stack a second set.
@@ -86,6 +147,12 @@ void LoadFont() {
         std::snprintf(cesta, sizeof cesta, "./Fonts/%s", g.subor);
         Bind_Font(static_cast<unsigned char>(g.znak), Add_Font("./Fonts/", cesta));
     }
+    // The glyphs go out placed, from the two buffers of the text layer.
+    S_text_na_kreslenie& t = text_na_kreslenie;
+    if (scena_pripravena() && t.vertexbuffer == 0) {
+        t.vertexbuffer = shader_vytvor_buffer(nullptr, 0);
+        t.colorbuffer = shader_vytvor_buffer(nullptr, 0);
+    }
     for (int i = 0; i <= Font::LAST_FONT; ++i) {
         Font::font_loaded[i] = LoadFontFromFile(i);
         std::printf("setting buffer for font %d : ", i);
@@ -93,13 +160,7 @@ void LoadFont() {
             std::printf(" NOT LOADED !!!\n");
             continue;
         }
-        S_font& f = font[i];
-        if (scena_pripravena()) {
-            f.vertexbuffer = shader_vytvor_buffer(f.vertices.data(),
-                                                  static_cast<long>(f.vertices.size() * 12));
-            f.colorbuffer =
-                shader_vytvor_buffer(f.colors.data(), static_cast<long>(f.colors.size() * 12));
-        }
+        font[i].obrys = obrys_glyfu(font[i].vertices, OBRYS);
         std::printf("OK \n");
     }
     std::printf("setting Fonts END \n");
@@ -115,16 +176,26 @@ void BuildFont() {
 }
 
 void KillFont() {
-    for (int i = 0; i <= Font::LAST_FONT && i < Font::MAX_FONTS_POSSIBLE; ++i) uvolni_buffre(font[i]);
+    S_text_na_kreslenie& t = text_na_kreslenie;
+    shader_zmaz_buffer(t.vertexbuffer);
+    shader_zmaz_buffer(t.colorbuffer);
+    t.vertexbuffer = t.colorbuffer = 0;
 }
 
-void kresli_glyf_gl(int i) {
-    const S_font& f = font[i];
-    if (f.vertexbuffer == 0 || f.colorbuffer == 0 || f.vertices.empty()) return;
-    shader_kresli(f.vertexbuffer, f.colorbuffer, static_cast<int>(f.vertices.size()), false);
-}
+void kresli_glyf_gl(int i) { pridaj_na_kreslenie(font[i].vertices, font[i].colors); }
 
 void (*kresli_glyf)(int i) = kresli_glyf_gl;
+
+void kresli_obrys_gl(int i) { pridaj_na_kreslenie(font[i].obrys, {}); }
+
+void (*kresli_obrys)(int i) = kresli_obrys_gl;
+
+void zacni_text() { text_na_kreslenie.zbiera = true; }
+
+void dokonci_text() {
+    text_na_kreslenie.zbiera = false;
+    vykresli_text();
+}
 
 void Draw_font(int i) {
     if (i < 0 || i > Font::LAST_FONT || i >= Font::MAX_FONTS_POSSIBLE || !Font::font_loaded[i])
@@ -144,7 +215,6 @@ void FreeMatrix() {
     Font::MVP = Font::lockMVP;
     Font::View = Font::lockView;
     MVP = Font::lockWMVP;
-    nahraj_mvp(MVP);
 }
 
 void OtocAPosun(float angle, float x, float y, float z, float tx, float ty, float tz) {
@@ -155,7 +225,6 @@ void OtocAPosun(float angle, float x, float y, float z, float tx, float ty, floa
     if (z == 1) Font::Model = Font::Model * Rz(t);
     Font::Model = glm::scale(Font::Model, glm::vec3(Font::Scaled));
     Font::MVP = Font::Projection * Font::View * Font::Model;
-    nahraj_mvp(Font::MVP);
 }
 
 void OtocPosunScale(float angle, float x, float y, float z, float tx, float ty, float tz,
@@ -174,27 +243,61 @@ void Font_position(float x, float y, float z) {
 
 void glRasterPos3f(float x, float y, float z) { Font_position(x, y, z); }
 
+namespace {
+
+// The glyph of a character, -1 for a blank (a cell without a glyph), -2 for a character that
+// takes no cell; small letters are shown as capitals.
+int glyf_znaku(char znak) {
+    unsigned char c = static_cast<unsigned char>(znak);
+    if (c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 'a' + 'A');
+    const bool glyf = (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '/' || c == '-' ||
+                      c == '.' || c == '(' || c == ')' || c == '+';
+    if (glyf) return Return_Font(c);
+    return c == ' ' ? -1 : -2;
+}
+
+// Walks the text's cells from cell `od`, calling kresli(glyph, cell) for each glyph; the cells used.
+template <class F>
+int prejdi_text(const char* text, int od, F kresli) {
+    int n = 0;
+    for (const char* p = text; *p; ++p) {
+        const int g = glyf_znaku(*p);
+        if (g >= 0) kresli(g, od + n);
+        if (g != -2) ++n;
+    }
+    return n;
+}
+
+}  // namespace
+
 void Write(const char* text, float x, float y, float z, float size) {
     if (!text) return;
     string_text = text;
-    int n = 0;
-    for (const char* p = text; *p; ++p) {
-        unsigned char c = static_cast<unsigned char>(*p);
-        if (c >= 'a' && c <= 'z') c = static_cast<unsigned char>(c - 'a' + 'A');
-        const bool glyf = (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '/' ||
-                          c == '-' || c == '.' || c == '(' || c == ')' || c == '+';
-        if (glyf) {
-            LockMatrix();
-            OtocPosunScale(180, 0, 1, 0, x + static_cast<float>(n + Font::counter) * size, y, z,
-                           size);
-            Draw_font(Return_Font(c));
-            FreeMatrix();
-            ++n;
-        } else if (c == ' ') {
-            ++n;
-        }
-    }
-    Font::counter += n;
+    // The outlines of the whole print first, in the outline colour, then the glyphs in the text
+    // colour; the depth keeps every glyph over every outline whatever the order.
+    const S_override farba = aktualna_farba;
+    const glm::vec3 pod = farba.zapnuty ? farba_obrysu(farba.r, farba.g, farba.b) : glm::vec3(0.0f);
+    const auto umiestni = [&](int bunka, float hlbka) {
+        OtocPosunScale(180, 0, 1, 0, x + static_cast<float>(bunka) * size, y, z + hlbka, size);
+    };
+    bool obrysy = false;
+    prejdi_text(text, Font::counter, [&](int g, int bunka) {
+        if (g > Font::LAST_FONT || !Font::font_loaded[g]) return;
+        if (!obrysy) reColorShader(pod.r, pod.g, pod.b);
+        obrysy = true;
+        LockMatrix();
+        umiestni(bunka, Z_OBRYSU);
+        kresli_obrys(g);
+        FreeMatrix();
+    });
+    if (obrysy) farba.zapnuty ? reColorShader(farba.r, farba.g, farba.b) : resetShader();
+    Font::counter += prejdi_text(text, Font::counter, [&](int g, int bunka) {
+        LockMatrix();
+        umiestni(bunka, Z_PISMA);
+        Draw_font(g);
+        FreeMatrix();
+    });
+    if (!text_na_kreslenie.zbiera) vykresli_text();
 }
 
 void glPrint(const char* format, ...) {

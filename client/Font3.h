@@ -3,7 +3,8 @@
 // the old raster-position style: set a position, then print; prints continue on the same line
 // until the position is set again. Upper-case letters, digits and . - + ( ) / exist; lower-case
 // letters are shown in upper case, blanks take a cell, anything else is dropped without a cell.
-// The text colour is the colour override in force (set it with the named colours first).
+// The text colour is the colour override in force (set it with the named colours first); every
+// glyph stands on an outline of black or white (farba_obrysu) that keeps it apart from the scene.
 //
 // This header declares the game's own glRasterPos3f; a file that includes it must not include a
 // GL header.
@@ -65,9 +66,22 @@ struct S_font {
     std::vector<glm::vec2> uvs;
     std::vector<glm::vec3> normals;
     std::vector<glm::vec3> colors;
-    unsigned int vertexbuffer;
-    unsigned int colorbuffer;
+    // The outline drawn under the glyph: every block of the glyph grown by OBRYS on each side
+    // (triangles).
+    std::vector<glm::vec3> obrys;
 };
+
+// The width of a glyph's outline, in cells (one pixel at 12-pixel text). Glyphs stand in front of
+// their outlines and both in front of everything else drawn (the logos lie at depth 0): a glyph at
+// Z_PISMA, an outline at Z_OBRYSU, in the text projection's depth units.
+inline constexpr float OBRYS = 1.0f / 12.0f;
+inline constexpr float Z_PISMA = 0.5f, Z_OBRYSU = 0.25f;
+// The outline colour of a text colour: white under the dark ones (gray, blue), black under the
+// others, whichever stands further from it by luminance.
+glm::vec3 farba_obrysu(float r, float g, float b);
+// The outline of a glyph mesh: each triangle's bounding box grown by `o` on every side, as two
+// triangles; the glyphs are made of upright blocks, so their outline is the union of these.
+std::vector<glm::vec3> obrys_glyfu(const std::vector<glm::vec3>& glyf, float o);
 
 extern S_font font[Font::MAX_FONTS_POSSIBLE];
 // Text size in pixels: cell width and line height. 20 until BuildFont.
@@ -79,8 +93,8 @@ extern bool IGNORE_PRINT;
 
 // Loads the glyph set, sets the pixel projection and scalef = min(Y / 50, X / 100) of the window.
 void BuildFont();
-// Registers and loads the 42 glyphs (starting from an empty table), uploading each loaded one
-// when a window with the scene program exists.
+// Registers and loads the 42 glyphs (starting from an empty table) with their outlines, and makes
+// the text layer's two buffers when a window with the scene program exists.
 void LoadFont();
 // Appends a glyph record; its index, or -1 when the table is full.
 int Add_Font(const char* folder, const char* path);
@@ -90,19 +104,27 @@ void Bind_Font(int c, int index);
 int Return_Font(int c);
 // Loads glyph i's mesh (its bounding box is not kept).
 bool LoadFontFromFile(int i);
-// Deletes the buffers of every glyph.
+// Deletes the text layer's buffers.
 void KillFont();
 // Draws glyph i (nothing for a glyph that did not load).
 void Draw_font(int i);
-// The GL draw of one loaded glyph with the current "MVP"; replaceable so text layout can be
-// checked without a GL context (Font::Model holds the glyph's placement when it is called).
+// Draws one loaded glyph placed by Font::Model in the colour in force: its triangles join the
+// text still to be drawn (below). Replaceable so text layout can be checked without a GL context
+// (Font::Model holds the glyph's placement when it is called).
 extern void (*kresli_glyf)(int i);
 void kresli_glyf_gl(int i);
-// Save / restore the font matrices and the scene MVP (re-uploaded on restore).
+// The same for glyph i's outline (drawn in the outline colour before the glyphs of a print).
+extern void (*kresli_obrys)(int i);
+void kresli_obrys_gl(int i);
+// Text is drawn in one call for many glyphs: every print goes out at its end, except while a
+// text layer collects (between zacni_text and dokonci_text), whose prints go out together.
+void zacni_text();
+void dokonci_text();
+// Save / restore the font matrices and the scene MVP.
 void LockMatrix();
 void FreeMatrix();
 // Glyph placement: translate to (tx, ty, tz), turn by `angle` degrees about each axis flagged 1
-// (y, then x, then z), scale by Font::Scaled; uploads the product as "MVP".
+// (y, then x, then z), scale by Font::Scaled; Font::MVP is the product.
 void OtocAPosun(float angle, float x, float y, float z, float tx, float ty, float tz);
 void OtocPosunScale(float angle, float x, float y, float z, float tx, float ty, float tz,
                     float scale);

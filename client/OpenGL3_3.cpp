@@ -5,10 +5,13 @@
 #define GLFW_INCLUDE_NONE
 #include <GLFW/glfw3.h>
 
+#include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 
+#include "Draw_3.h"
 #include "Draw_Map.h"
 #include "Font3.h"
 #include "Game.h"
@@ -104,6 +107,8 @@ int Start_okna() {
         return -1;
     }
     glfwMakeContextCurrent(window);
+    // The swap waits for the display's refresh, so that menus and a paused game do not spin a core.
+    glfwSwapInterval(1);
     glewExperimental = GL_TRUE;
     if (const GLenum chyba = glewInit(); chyba != GLEW_OK) {
         std::printf("GLEW FALSE\n");
@@ -150,6 +155,8 @@ void Start_shaderov() {
     std::printf("starting setting buffers \n");
     std::printf("buffers setted\n");
     BuildFont();
+    priprav_davku_sveta();
+    priprav_ciary();
 }
 
 void DrawScene() {
@@ -169,7 +176,20 @@ void Kresli_svet() {
     Draw_points();
 }
 
+S_casy_snimok zhrn_casy_snimok(std::vector<float> casy) {
+    if (casy.empty()) return {0, 0.0f, 0.0f};
+    std::sort(casy.begin(), casy.end());
+    const auto poradie = [&](double podiel) {
+        const std::size_t k = static_cast<std::size_t>(std::ceil(podiel * static_cast<double>(casy.size())));
+        return casy[k > 0 ? k - 1 : 0];
+    };
+    return {static_cast<int>(casy.size()), poradie(0.5), poradie(0.99)};
+}
+
 void Hlavna_slucka() {
+    std::vector<float> casy;
+    casy.reserve(1 << 16);
+    auto predosla = std::chrono::steady_clock::now();
     do {
         DrawScene();
         glfwSwapBuffers(window);
@@ -180,11 +200,18 @@ void Hlavna_slucka() {
         Free_Keys();
         // Closing the window by the system counts as leaving the game.
         if (glfwWindowShouldClose(window)) Exit = true;
+        const auto teraz = std::chrono::steady_clock::now();
+        casy.push_back(std::chrono::duration<float, std::milli>(teraz - predosla).count());
+        predosla = teraz;
     } while (!Exit);
+    const S_casy_snimok c = zhrn_casy_snimok(std::move(casy));
+    std::printf("snimky %d  median %.1f ms  99. percentil %.1f ms\n", c.pocet, c.median_ms, c.p99_ms);
 }
 
 void kill_and_clear() {
     KillFont();
+    uvolni_davku_sveta();
+    uvolni_ciary();
     Zmaz_graficke_objekty();
     glDeleteProgram(programID);
     programID = 0;

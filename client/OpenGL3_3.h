@@ -1,6 +1,8 @@
 // Program start, the frame loop and shutdown; the process-wide window globals.
 #pragma once
 
+#include <vector>
+
 struct GLFWwindow;
 
 struct Swindow {
@@ -33,10 +35,18 @@ int Start_okna();
 // GL state, the world (Set_all), the logos, INIT_function and the stopped clock; false when the
 // logo images cannot be loaded.
 bool InitGL();
-// The scene program and the glyph font.
+// The scene program, the glyph font and the buffers of the world's batch and of the lines.
 void Start_shaderov();
-// Runs frames until Exit.
+// Runs frames until Exit (each swap waits for the display's refresh), then prints the number of
+// frames drawn and the median and 99th-percentile frame time.
 void Hlavna_slucka();
+// The frames and the median and 99th-percentile of frame times in ms (by rank: the smallest
+// time that so large a share of the frames does not exceed); zeros for none.
+struct S_casy_snimok {
+    int pocet;
+    float median_ms, p99_ms;
+};
+S_casy_snimok zhrn_casy_snimok(std::vector<float> casy);
 
 // The frame's drawing: the scene, then the text layer (Write_to_out_screen).
 void DrawScene();

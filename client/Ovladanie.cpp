@@ -13,6 +13,7 @@
 #include "Ovladanie_Mys.h"
 #include "Strategy_library.h"
 #include "Ulozene_hry.h"
+#include "Write_to_screen.h"
 
 using Strategy_library::S_L;
 
@@ -319,13 +320,32 @@ void Building_list_vyber_budovu_action() {
     B_show_building_list = false;
 }
 
+// Moves the building being placed by (dx, dy); a step on the map that the building radius
+// refuses says so.
+static void posun_umiestnovanu(int kam, int dx, int dy) {
+    const int x = strategy.setting_position_x() + dx, y = strategy.setting_position_y() + dy;
+    strategy.posun_stavajucu_budovu(kam);
+    if (Strategy_library::na_mape(x, y) && !strategy.v_dosahu_hlavnej_budovy(x, y))
+        oznam_odmietnutie("dalej od hlavnej budovy sa stavat neda");
+}
+
 // The camera looks along +y with +x to its left: D (right on screen) is x - 1.
-void Umiestni_Budovu_doprava_action() { strategy.posun_stavajucu_budovu(S_L::dolava); }
-void Umiestni_Budovu_dolava_action() { strategy.posun_stavajucu_budovu(S_L::doprava); }
-void Umiestni_Budovu_hore_action() { strategy.posun_stavajucu_budovu(S_L::dozadu); }
-void Umiestni_Budovu_dole_action() { strategy.posun_stavajucu_budovu(S_L::dopredu); }
+void Umiestni_Budovu_doprava_action() { posun_umiestnovanu(S_L::dolava, -1, 0); }
+void Umiestni_Budovu_dolava_action() { posun_umiestnovanu(S_L::doprava, 1, 0); }
+void Umiestni_Budovu_hore_action() { posun_umiestnovanu(S_L::dozadu, 0, 1); }
+void Umiestni_Budovu_dole_action() { posun_umiestnovanu(S_L::dopredu, 0, -1); }
 void Umiestni_Budovu_otoc_action() { strategy.otoc_stavajucu_budovu(); }
-void Umiestni_Budovu_potvrd_action() { B_setting_position = strategy.postav(); }
+
+void Umiestni_Budovu_potvrd_action() {
+    // The reason is read before the order, which forgets the type when it builds.
+    int surovina = 0;
+    const int t = strategy.typ_budovy, dovod = strategy.dovod_odmietnutia(&surovina);
+    B_setting_position = strategy.postav();
+    if (dovod >= 0)
+        oznam_odmietnutie(text_odmietnutia(dovod, surovina, t));
+    else
+        sprava_odmietnutia.text[0] = '\0';
+}
 
 void Umiestni_Budovu_zrus_action() {
     B_setting_position = false;

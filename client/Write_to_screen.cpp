@@ -4,6 +4,10 @@
 #include "Write_to_screen.h"
 
 #include <algorithm>
+#include <cmath>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
 #include <ctime>
 
 #include "Color.h"
@@ -149,13 +153,49 @@ const char* slovo_rokov(int r) {
 
 // ---------------------------------------------------------------- status line
 
+// After the rank: what the next rank needs against the adults now, and from a large city on the
+// earliest day the enemy can come.
+void ciele() {
+    const int rank = strategy.id_owner[S_L::id_player].privilegia_id;
+    const int treba = strategy.dospelych_na_dalsie_privilegia();
+    if (treba > 0 && rank + 1 < S_L::PRIV_last_id) {
+        white();
+        glPrint("  dalej ");
+        lila();
+        glPrint("%s", strategy.privilegia[rank + 1].nazov);
+        white();
+        glPrint(" dospeli ");
+        lila();
+        glPrint("%d / %d", strategy.return_pocet_muzov() + strategy.return_pocet_zien(), treba);
+    }
+    if (rank >= S_L::PRIV_velke_mesto && !je_vojna) {
+        const Strategy_library::S_time t = strategy.najskorsi_utok();
+        white();
+        glPrint("  utok najskor ");
+        lila();
+        glPrint("%d. %s %d", t.den, strategy.mesiac[t.mesiac].meno, t.rok);
+    }
+}
+
+// The speed and the month fast-forward, on the line under the rank (in peace: a battle runs at
+// its own speed).
+void rychlost() {
+    white();
+    glPrint("rychlost ");
+    lila();
+    glPrint("%dx", nasobok_rychlosti());
+    if (cas_mesiace) glPrint("  po mesiacoch");
+}
+
 void stavovy_riadok() {
     white();
     novy_riadok();
     glPrint("Privilegia ");
     lila();
     glPrint("%s", strategy.getTitul());
+    ciele();
     novy_riadok();
+    if (!je_vojna) rychlost();
     red();
     novy_riadok();
 
@@ -534,43 +574,93 @@ void zoznam_budov() {
 
 // ---------------------------------------------------------------- notices
 
-// The last battle's outcome from the line at height y down: who won and, when the enemy did, what
-// it carried off, four resources a line.
-void oznam_o_bitke(float y) {
-    const Strategy_library::S_vysledok_bitky& b = strategy.return_posledna_bitka();
-    if (b.vitaz == S_L::id_nikto) return;
-    write_g(oznamy_x(), y, 0, "");
-    yellow();
-    glPrint("bitka - %s", b.vitaz == S_L::id_player ? "vyhral si obranu" : "nepriatel vyhral");
-    if (b.vitaz != S_L::id_nepriatel) return;
-    int n = 0;
-    for (int r = 1; r < S_L::last_surovina_id; ++r) {
-        if (b.ulupene[r] <= 0) continue;
-        if (n % 4 == 0) {
-            y -= scalef;
-            write_g(oznamy_x(), y, 0, "");
-            glPrint(n == 0 ? "ulupil" : "      ");
-        }
-        glPrint("  %s %d", strategy.surovina_meno(r), b.ulupene[r]);
-        ++n;
-    }
-    if (n == 0) {
-        write_g(oznamy_x(), y - scalef, 0, "");
-        glPrint("ulupil nic");
+// Appends a formatted line of colour `farba` while there is room; returns the new count.
+template <int N>
+int pridaj(S_riadok_oznamu (&r)[N], int n, char farba, const char* format, ...) __attribute__((format(printf, 4, 5)));
+template <int N>
+int pridaj(S_riadok_oznamu (&r)[N], int n, char farba, const char* format, ...) {
+    if (n >= N) return n;
+    va_list ap;
+    va_start(ap, format);
+    std::vsnprintf(r[n].text, sizeof r[n].text, format, ap);
+    va_end(ap);
+    r[n].farba = farba;
+    return n + 1;
+}
+
+// Appends " - label count" for the first count above 0 of a list and "  label count" for the
+// others to a line.
+struct S_pocet_s_menom {
+    const char* meno;
+    int pocet;
+};
+template <int N>
+void pripis_pocty(char (&riadok)[128], const S_pocet_s_menom (&pocty)[N]) {
+    const char* oddelovac = " - ";
+    for (const S_pocet_s_menom& p : pocty) {
+        if (p.pocet <= 0) continue;
+        const std::size_t d = std::strlen(riadok);
+        std::snprintf(riadok + d, sizeof riadok - d, "%s%s %d", oddelovac, p.meno, p.pocet);
+        oddelovac = "  ";
     }
 }
 
+// Stores that fall: red when they run out before the coming month ends, yellow otherwise, with
+// what spoiled at the month end.
+template <int N>
+int zasoby(S_riadok_oznamu (&r)[N], int n, const char* co, int dni, int skazilo, int dni_mesiaca) {
+    if (dni < 0) return n;
+    const char farba = dni < dni_mesiaca ? 'r' : 'y';
+    if (skazilo > 0) return pridaj(r, n, farba, "%s vydrzi %d dni - skazilo sa %d", co, dni, skazilo);
+    return pridaj(r, n, farba, "%s vydrzi %d dni", co, dni);
+}
+
+// The last battle's outcome: who won and, when the enemy did, what it carried off, four
+// resources a line.
+template <int N>
+int oznam_o_bitke(S_riadok_oznamu (&r)[N], int n) {
+    const Strategy_library::S_vysledok_bitky& b = strategy.return_posledna_bitka();
+    if (b.vitaz == S_L::id_nikto) return n;
+    n = pridaj(r, n, 'y', "bitka - %s", b.vitaz == S_L::id_player ? "vyhral si obranu" : "nepriatel vyhral");
+    if (b.vitaz != S_L::id_nepriatel) return n;
+    int k = 0;
+    for (int s = 1; s < S_L::last_surovina_id; ++s) {
+        if (b.ulupene[s] <= 0) continue;
+        if (k % 4 == 0) n = pridaj(r, n, 'y', "%s", k == 0 ? "ulupil" : "      ");
+        if (n > 0 && n <= N) {
+            char* t = r[n - 1].text;
+            const std::size_t d = std::strlen(t);
+            std::snprintf(t + d, sizeof r[n - 1].text - d, "  %s %d", strategy.surovina_meno(s), b.ulupene[s]);
+        }
+        ++k;
+    }
+    if (k == 0) n = pridaj(r, n, 'y', "ulupil nic");
+    return n;
+}
+
+// While placing, the keys; for a while after a refusal, its reason.
+template <int N>
+int riadok_umiestnenia(S_riadok_oznamu (&r)[N], int n) {
+    if (sprava_odmietnutia.text[0] && hodiny_od_startu() - sprava_odmietnutia.od_ms < SPRAVA_ODMIETNUTIA_MS)
+        return pridaj(r, n, 'r', "%s", sprava_odmietnutia.text);
+    if (!B_setting_position) return n;
+    C_Ovladanie* k = Ovladanie.Umiestni_Budovu;
+    return pridaj(r, n, 'y', "umiestnujes %s - %s %s %s %s posun  %s otoc  %s postav  %s zrus",
+                  strategy.budova_meno(B_showing_to_id), k[O_Umiestni_Budovu_doprava].return_key_text(),
+                  k[O_Umiestni_Budovu_dolava].return_key_text(), k[O_Umiestni_Budovu_hore].return_key_text(),
+                  k[O_Umiestni_Budovu_dole].return_key_text(), k[O_Umiestni_Budovu_otoc].return_key_text(),
+                  k[O_Umiestni_Budovu_potvrd].return_key_text(), k[O_Umiestni_Budovu_zrus].return_key_text());
+}
+
 void oznamy() {
-    S_oznam o[MAX_OZNAMOV];
-    const int n = zhrn_oznamy(o);
+    S_riadok_oznamu r[MAX_RIADKOV_OZNAMOV];
+    const int n = riadky_oznamov(r);
     float y = oznamy_y();
     for (int i = 0; i < n; ++i, y -= scalef) {
         write_g(oznamy_x(), y, 0, "");
-        yellow();
-        glPrint("%s - %s", o[i].meno, text_oznamu(o[i].kod));
-        if (o[i].pocet > 1) glPrint(" (%d)", o[i].pocet);
+        r[i].farba == 'r' ? red() : yellow();
+        glPrint("%s", r[i].text);
     }
-    oznam_o_bitke(y);
 }
 
 }  // namespace
@@ -616,10 +706,112 @@ int zhrn_oznamy(S_oznam (&oznamy)[MAX_OZNAMOV]) {
     return n;
 }
 
+int oznamy_mesta(S_riadok_oznamu (&r)[MAX_OZNAMOV_MESTA]) {
+    const Strategy_library::S_sprava_mesiaca& m = strategy.return_sprava_mesiaca();
+    if (m.rok <= 0) return 0;
+    int n = 0;
+    int zomreli = 0;
+    for (int k : m.zomreli) zomreli += k;
+    if (zomreli > 0) {
+        n = pridaj(r, n, 'r', "zomrelo %d", zomreli);
+        const S_pocet_s_menom priciny[] = {{"smad", m.zomreli[S_L::SMRT_smad]},       {"hlad", m.zomreli[S_L::SMRT_hlad]},
+                                           {"zima", m.zomreli[S_L::SMRT_zima]},       {"choroba", m.zomreli[S_L::SMRT_choroba]},
+                                           {"staroba", m.zomreli[S_L::SMRT_vek]}, {"boj", m.zomreli[S_L::SMRT_boj]}};
+        pripis_pocty(r[n - 1].text, priciny);
+    }
+    // The stores against the month now begun; red lines go first.
+    const int dni = m.mesiac >= S_L::M_januar && m.mesiac <= S_L::M_december ? strategy.mesiac[m.mesiac].pocet_dni : 30;
+    S_riadok_oznamu z[2];
+    int nz = zasoby(z, 0, "voda", m.dni_vody, m.skazilo_vody, dni);
+    nz = zasoby(z, nz, "jedlo", m.dni_jedla, m.skazilo_jedla, dni);
+    for (int i = 0; i < nz; ++i)
+        if (z[i].farba == 'r') n = pridaj(r, n, 'r', "%s", z[i].text);
+    for (int i = 0; i < nz; ++i)
+        if (z[i].farba != 'r') n = pridaj(r, n, 'y', "%s", z[i].text);
+
+    if (m.hladovali > 0) n = pridaj(r, n, 'y', "bez jedla alebo vody bolo %d ludi", m.hladovali);
+    if (m.chori[0] > 0) {
+        n = pridaj(r, n, 'y', "chori %d", m.chori[0]);
+        const S_pocet_s_menom choroby[] = {
+            {"malo vody", m.chori[S_L::CH_malo_vody]},   {"malo jedla", m.chori[S_L::CH_malo_jedla]},
+            {"podchladenie", m.chori[S_L::CH_zima]},     {"mrtvoly", m.chori[S_L::CH_mrtvoly]},
+            {"malo masa", m.chori[S_L::CH_malo_masa]},   {"malo ovocia", m.chori[S_L::CH_malo_ovocia]}};
+        pripis_pocty(r[n - 1].text, choroby);
+    }
+    if (m.bez_domova > 0)
+        n = pridaj(r, n, 'y', "bez domova %d muzov - volne miesta v domoch %d", m.bez_domova, m.volne_v_domoch);
+    if (m.bez_prace > 0 || m.volne_prace > 0)
+        n = pridaj(r, n, 'y', "bez prace %d muzov - volne pracovne miesta %d", m.bez_prace, m.volne_prace);
+    if (m.osadnici > 0) {
+        n = pridaj(r, n, 'y', "prislo %d osadnikov", m.osadnici);
+    } else {
+        switch (m.prichod) {
+            case S_L::PRICHOD_ziadny_dom: n = pridaj(r, n, 'y', "osadnici nepridu - ziadne volne miesto v domoch"); break;
+            case S_L::PRICHOD_malo_jedla:
+                n = pridaj(r, n, 'y', "osadnici nepridu - treba viac ako %d jedla (mas %d)", m.prichod_treba, m.prichod_jedlo);
+                break;
+            case S_L::PRICHOD_malo_vody:
+                n = pridaj(r, n, 'y', "osadnici nepridu - treba viac ako %d vody (mas %d)", m.prichod_treba, m.prichod_voda);
+                break;
+            default: n = pridaj(r, n, 'y', "na konci roka pridu osadnici"); break;
+        }
+    }
+    if (m.cakaju_stavby > 0)
+        n = pridaj(r, n, 'y', "%d stavieb caka na stavbarov (stavbari %d)", m.cakaju_stavby, m.stavbari);
+    return n;
+}
+
+int riadky_oznamov(S_riadok_oznamu (&r)[MAX_RIADKOV_OZNAMOV]) {
+    int n = riadok_umiestnenia(r, 0);
+    S_riadok_oznamu mesto[MAX_OZNAMOV_MESTA];
+    const int nm = oznamy_mesta(mesto);
+    for (int i = 0; i < nm; ++i) n = pridaj(r, n, mesto[i].farba, "%s", mesto[i].text);
+    S_oznam o[MAX_OZNAMOV];
+    const int no = zhrn_oznamy(o);
+    for (int i = 0; i < no; ++i) {
+        if (o[i].pocet > 1)
+            n = pridaj(r, n, 'y', "%s - %s (%d)", o[i].meno, text_oznamu(o[i].kod), o[i].pocet);
+        else
+            n = pridaj(r, n, 'y', "%s - %s", o[i].meno, text_oznamu(o[i].kod));
+    }
+    return oznam_o_bitke(r, n);
+}
+
+S_sprava_odmietnutia sprava_odmietnutia = {"", 0.0f};
+
+void oznam_odmietnutie(const char* text) {
+    std::snprintf(sprava_odmietnutia.text, sizeof sprava_odmietnutia.text, "%s", text);
+    sprava_odmietnutia.od_ms = hodiny_od_startu();
+}
+
+const char* text_odmietnutia(int dovod, int surovina, int t) {
+    static char text[128];
+    switch (dovod) {
+        case S_L::E_neda_sa_tam_stavat: return "neda sa postavit - miesto je obsadene";
+        case S_L::E_nema_privilegia: {
+            const int p = strategy.privilegia_pre_typ(t);
+            if (p < 0) return "neda sa postavit - tuto budovu nemozes stavat";
+            std::snprintf(text, sizeof text, "neda sa postavit - treba privilegia %s", strategy.privilegia[p].nazov);
+            return text;
+        }
+        case S_L::E_malo_surovin_na_stavbu:
+            std::snprintf(text, sizeof text, "neda sa postavit - chyba %s (treba %d  mas %d)",
+                          strategy.surovina_meno(surovina), strategy.treba_na_postavenie(t, surovina),
+                          strategy.surovina_v_skladoch(surovina));
+            return text;
+        case S_L::E_nie_su_volne_objekty: return "neda sa postavit - ziadny volny objekt";
+        default: return "neda sa postavit - nie je vybrana budova";
+    }
+}
+
+int nasobok_rychlosti() { return static_cast<int>(std::lround(1.0f / zrychlenie)); }
+
 float oznamy_x() { return 100.0f; }
 float oznamy_y() { return static_cast<float>(Window.Y) - 2.0f * scalef; }
 
-void Write_to_out_screen() {
+namespace {
+
+void napis_vrstvu() {
     okno(100.0f, 0.0f);
     white();
     novy_riadok();
@@ -641,6 +833,15 @@ void Write_to_out_screen() {
     if (EndGameInfoMenu.is_active()) koniec_hry();
     if (Herne_Menu.is_active()) menu("Herne Menu", Herne_Menu);
     if (Game.is_running()) Write_to_out_screen_running();
+}
+
+}  // namespace
+
+void Write_to_out_screen() {
+    // Every text of the frame goes out in one draw, when the layer is done.
+    zacni_text();
+    napis_vrstvu();
+    dokonci_text();
 }
 
 void Write_to_out_screen_running() {

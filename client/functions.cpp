@@ -1,7 +1,10 @@
 // Camera matrices and the matrix state of mesh placement.
 #include "functions.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
+#include <vector>
 #include <glm/gtc/matrix_transform.hpp>
 
 #include "Camera.h"
@@ -79,37 +82,133 @@ void glCallList(int handle) {
     Kresli_graficky_objekt(handle);
 }
 
-void kresli_mesh_gl(int handle, const glm::mat4& mvp) {
-    const unsigned int vb = strategy.graficky_objekt_vertex_buffer(handle);
-    const unsigned int cb = strategy.graficky_objekt_color_buffer(handle);
-    const int n = strategy.graficky_objekt_verteces_size(handle);
-    if (vb == 0 || cb == 0 || n <= 0) return;  // never uploaded: nothing to draw from
-    shader_nastav_mvp(mvp);
-    shader_kresli(vb, cb, n, false);
+namespace {
+
+// One mesh of the world pass: what, where and in which colour override.
+struct S_mesh_v_davke {
+    int handle;
+    glm::mat4 model;
+    bool farba;
+    glm::vec4 odtien;  // the override's colour and share
+
+    bool operator==(const S_mesh_v_davke&) const = default;
+};
+
+// The meshes of the world pass not yet drawn, and the triangles of the pass drawn last: placed
+// in the world and coloured as the override asked, in two buffers. A pass that places the same
+// meshes as the one before (the camera aside, which the draw's matrix carries) draws those
+// buffers again as they are. The arrays keep their room from frame to frame.
+struct S_davka_sveta {
+    std::vector<S_mesh_v_davke> meshe, nakreslene;
+    std::vector<glm::vec3> body, farby;
+    int vrcholy = 0;
+    unsigned int vertexbuffer = 0, colorbuffer = 0;
+};
+S_davka_sveta davka_sveta;
+
+// Puts the triangles of the meshes into the batch's buffers.
+void nahraj_davku(S_davka_sveta& d) {
+    d.body.clear();
+    d.farby.clear();
+    for (const S_mesh_v_davke& m : d.meshe) {
+        const auto& mesh = strategy.graficky_objekt[m.handle];
+        const int n = strategy.graficky_objekt_verteces_size(m.handle), farieb = mesh.out_colors.size();
+        for (int k = 0; k < n; ++k) {
+            d.body.push_back(glm::vec3(m.model * glm::vec4(mesh.out_vertices[k], 1.0f)));
+            const glm::vec3 vlastna = k < farieb ? mesh.out_colors[k] : glm::vec3(0.0f);
+            d.farby.push_back(m.farba ? glm::mix(vlastna, glm::vec3(m.odtien), m.odtien.w) : vlastna);
+        }
+    }
+    d.vrcholy = static_cast<int>(d.body.size());
+    shader_nahraj_buffer(d.vertexbuffer, d.body.data(), static_cast<long>(d.body.size() * 12));
+    shader_nahraj_buffer(d.colorbuffer, d.farby.data(), static_cast<long>(d.farby.size() * 12));
 }
 
-void (*kresli_mesh)(int handle, const glm::mat4& mvp) = kresli_mesh_gl;
+}  // namespace
 
-void Kresli_graficky_objekt(int handle) {
+void kresli_mesh_gl(int handle, const glm::mat4& model) {
+    // A mesh never uploaded is not drawn.
+    if (strategy.graficky_objekt_vertex_buffer(handle) == 0 || strategy.graficky_objekt_verteces_size(handle) <= 0)
+        return;
+    const S_override& f = aktualna_farba;
+    davka_sveta.meshe.push_back({handle, model, f.zapnuty, glm::vec4(f.r, f.g, f.b, f.podiel)});
+}
+
+void (*kresli_mesh)(int handle, const glm::mat4& model) = kresli_mesh_gl;
+
+void priprav_davku_sveta() {
+    S_davka_sveta& d = davka_sveta;
+    if (d.vertexbuffer == 0) d.vertexbuffer = shader_vytvor_buffer(nullptr, 0);
+    if (d.colorbuffer == 0) d.colorbuffer = shader_vytvor_buffer(nullptr, 0);
+}
+
+void uvolni_davku_sveta() {
+    S_davka_sveta& d = davka_sveta;
+    shader_zmaz_buffer(d.vertexbuffer);
+    shader_zmaz_buffer(d.colorbuffer);
+    d.vertexbuffer = d.colorbuffer = 0;
+    d.nakreslene.clear();
+}
+
+void vykresli_davku_sveta() {
+    S_davka_sveta& d = davka_sveta;
+    if (!d.meshe.empty() && d.vertexbuffer != 0) {
+        if (d.meshe != d.nakreslene) nahraj_davku(d);
+        const S_override f = aktualna_farba;
+        resetShader();
+        shader_nastav_mvp(ProjectionMatrix * ViewMatrix);
+        shader_orezavaj_odvratene(true);
+        shader_kresli(d.vertexbuffer, d.colorbuffer, d.vrcholy, false);
+        shader_orezavaj_odvratene(false);
+        shader_nastav_mvp(MVP);
+        if (f.zapnuty) tonuj(f.podiel, f.r, f.g, f.b);
+    }
+    std::swap(d.meshe, d.nakreslene);
+    d.meshe.clear();
+}
+
+void Kresli_graficky_objekt(int handle, const S_odtien& odtien) {
     // The draw handle is the registry index (the upload hands them out in id order).
     if (handle < 0 || handle >= strategy.return_last_graficky_objekt()) return;
-    resetShader();
-    kresli_mesh(handle, ProjectionMatrix * ViewMatrix * modelMatrix.ModelMatrix);
+    if (odtien.podiel > 0.0f)
+        tonuj(odtien.podiel, odtien.r, odtien.g, odtien.b);
+    else
+        resetShader();
+    kresli_mesh(handle, modelMatrix.ModelMatrix);
+    if (odtien.podiel > 0.0f) resetShader();
 }
 
 // Places one mesh found by `handle` and draws it.
-static void umiestni(int handle, float x, float y, float z, float rx, float ry, float rz) {
+static void umiestni(int handle, float x, float y, float z, float rx, float ry, float rz,
+                     const S_odtien& odtien = {}) {
     glPushMatrix();
     glTranslatef(x, y, z);
     glRotatef(rx, 1, 0, 0);
     glRotatef(ry, 0, 1, 0);
     glRotatef(rz, 0, 0, 1);
-    glCallList(handle);
+    modelMatrix.ModelMatrix = modelMatrix.TransllationMatrix * modelMatrix.RotationMatrix;
+    Kresli_graficky_objekt(handle, odtien);
     glPopMatrix();
 }
 
-void Call_graficky_objekt(int typ, float x, float y, float z, float rx, float ry, float rz) {
-    umiestni(strategy.graficky_objekt_base_list(typ), x, y, z, rx, ry, rz);
+void Call_graficky_objekt(int typ, float x, float y, float z, float rx, float ry, float rz,
+                          const S_odtien& odtien) {
+    umiestni(strategy.graficky_objekt_base_list(typ), x, y, z, rx, ry, rz, odtien);
+}
+
+float vyska_stavby(int percenta) {
+    const float p = static_cast<float>(std::clamp(percenta, 0, 100)) / 100.0f;
+    return 0.2f + 0.8f * p;
+}
+
+void Call_graficky_objekt_stavba(int mx, int my, float x, float y, float z, float ry, int percenta) {
+    glPushMatrix();
+    glTranslatef(x, y, z);
+    glRotatef(ry, 0, 1, 0);
+    modelMatrix.ModelMatrix = modelMatrix.TransllationMatrix * modelMatrix.RotationMatrix *
+                              glm::scale(glm::mat4(1.0f), glm::vec3(1.0f, vyska_stavby(percenta), 1.0f));
+    Kresli_graficky_objekt(strategy.graficky_objekt_base_list(mx, my), ODTIEN_STAVBY);
+    glPopMatrix();
 }
 
 void Call_graficky_objekt(int mx, int my, float x, float y, float z, float rx, float ry, float rz) {

@@ -76,6 +76,18 @@ unsigned int shader_vytvor_buffer(const void* data, long bajty) {
     return buffer;
 }
 
+void shader_nahraj_buffer(unsigned int buffer, const void* data, long bajty) {
+    glBindBuffer(GL_ARRAY_BUFFER, buffer);
+    glBufferData(GL_ARRAY_BUFFER, bajty, data, GL_STREAM_DRAW);
+}
+
+void shader_orezavaj_odvratene(bool zapni) {
+    if (zapni)
+        glEnable(GL_CULL_FACE);
+    else
+        glDisable(GL_CULL_FACE);
+}
+
 void shader_zmaz_buffer(unsigned int buffer) {
     if (buffer == 0) return;
     glDeleteBuffers(1, &buffer);
@@ -101,7 +113,7 @@ void shader_nastav_mvp(const glm::mat4& m) { glUniformMatrix4fv(MatrixID, 1, GL_
 static GLint recolor_miesto = -1, newcolor_miesto = -1;
 static GLuint miesta_pre = 0;
 
-void shader_nastav_override(bool zapnuty, float r, float g, float b) {
+void shader_nastav_override(float podiel, float r, float g, float b) {
     if (programID == 0) return;
     if (miesta_pre != programID) {
         recolor_miesto = glGetUniformLocation(programID, "reColor");
@@ -109,6 +121,6 @@ void shader_nastav_override(bool zapnuty, float r, float g, float b) {
         miesta_pre = programID;
     }
     glUseProgram(programID);
-    glUniform1f(recolor_miesto, zapnuty ? 1.0f : 0.0f);
-    if (zapnuty) glUniform3f(newcolor_miesto, r, g, b);
+    glUniform1f(recolor_miesto, podiel);
+    if (podiel > 0.0f) glUniform3f(newcolor_miesto, r, g, b);
 }

@@ -13,13 +13,18 @@ unsigned int LoadShaders(const char* vertex_file_path, const char* fragment_file
 unsigned int shader_vytvor_buffer(const void* data, long bajty);
 // Deletes a buffer made by shader_vytvor_buffer.
 void shader_zmaz_buffer(unsigned int buffer);
+// Gives a buffer made by shader_vytvor_buffer new contents of `bajty` bytes (its old storage is
+// let go, so a draw still reading it does not hold this up); no buffer is made.
+void shader_nahraj_buffer(unsigned int buffer, const void* data, long bajty);
+// Leaves out the triangles that face away from the camera (wound clockwise on screen) while on.
+void shader_orezavaj_odvratene(bool zapni);
 // Draws `vrcholy` vertices from a position buffer (attribute 0) and a colour buffer (attribute 1),
 // three floats each, as triangles or (ciary) as lines.
 void shader_kresli(unsigned int vertexbuffer, unsigned int colorbuffer, int vrcholy, bool ciary);
 // Uploads a matrix to "MVP" of the scene program.
 void shader_nastav_mvp(const glm::mat4& m);
-// Sets "reColor" (on) and "newColor" of the scene program.
-void shader_nastav_override(bool zapnuty, float r, float g, float b);
+// Sets "reColor" (the share of the colour, 0 for none) and "newColor" of the scene program.
+void shader_nastav_override(float podiel, float r, float g, float b);
 
 // What the scene did to the GPU since the last reset: draw calls and buffers made and deleted.
 struct S_gl_statistika {

@@ -52,6 +52,7 @@ void Game_mesiac() {
     strategy.kontroluj_ludi();
     strategy.kontroluj_prichod_novych_ludi();
     strategy.spocitaj_bilanciu();
+    strategy.zhrn_mesiac();
     strategy.kontroluj_trvanlivost();
     strategy.nastav_zostatok();
     strategy.priprav_bilanciu();

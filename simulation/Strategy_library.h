@@ -292,6 +292,33 @@ struct S_vysledok_bitky {
     int ulupene[26];
 };
 
+// What a month end found in the player's town, for its notices until the next month end. `rok` 0:
+// no month has ended yet in this game. Counts of people, places and buildings as they stood then;
+// days of water and food at the month's net use (-1 when the stock did not fall); the settlers'
+// arrival rule as it judged the stores then (a PRICHOD_* verdict with what it asks).
+struct S_sprava_mesiaca {
+    int mesiac, rok;
+    int zomreli[6];    // deaths of the month by cause, SMRT_*
+    int smrti_spolu;   // the owner's deaths counted up to this report
+    int hladovali;     // went hungry or thirsty at this month end
+    int chori[8];      // [d]: with disease d (1 … 7); [0]: with any
+    int dni_vody, dni_jedla;
+    int skazilo_vody, skazilo_jedla;  // what spoiled at this month end (food in its own units)
+    int bez_domova, volne_v_domoch;
+    int bez_prace, volne_prace;
+    int osadnici;      // settlers who came at this month end
+    int prichod, prichod_treba, prichod_jedlo, prichod_voda;
+    int stavby, cakaju_stavby, stavbari;  // under construction, of them waiting, builders
+};
+
+// The settlers' arrival rule as it would judge the stores now: the free places in houses, what
+// food (bread, meat, fish) and water must each exceed (62 a place), what the stores hold, and the
+// verdict (PRICHOD_*).
+struct S_prichod {
+    long long volne, treba, jedlo, voda;
+    int verdikt;
+};
+
 // ---------------------------------------------------------------- calendar, diseases, ranks
 
 struct S_time {
@@ -479,6 +506,16 @@ public:
                          VIP_last_id = 10;
     static constexpr int E_neda_sa_tam_stavat = 1, E_malo_surovin_na_stavbu = 2,
                          E_nie_su_volne_objekty = 3, E_zle_zadana_budova_na_stavanie = 4;
+    // A reason `dovod_odmietnutia` gives for a rank too low; `postav` prints it and stores no code.
+    static constexpr int E_nema_privilegia = 5;
+    // Causes of death counted for the month report: want of food, of water, cold, another
+    // disease, old age, battle.
+    static constexpr int SMRT_hlad = 0, SMRT_smad = 1, SMRT_zima = 2, SMRT_choroba = 3, SMRT_vek = 4,
+                         SMRT_boj = 5, SMRT_last_id = 6;
+    // Verdicts of the settlers' arrival rule: they come, no free place in a house, too little
+    // food, too little water in the stores.
+    static constexpr int PRICHOD_pridu = 0, PRICHOD_ziadny_dom = 1, PRICHOD_malo_jedla = 2,
+                         PRICHOD_malo_vody = 3;
     static constexpr int I_sklady_su_plne = 1, I_nema_dost_surovin = 2, I_nie_je_dost_ludi = 3,
                          I_nema_pristup_k_hlavnej_budove = 4;
 
@@ -572,6 +609,12 @@ public:
     int bitka_bez_pokroku;
     // The last battle's outcome, for its notice; forgotten at the next month's checks.
     S_vysledok_bitky posledna_bitka;
+    // Deaths of each owner's monthly pass by cause since the last month report (SMRT_*, battle
+    // deaths aside: the report counts them as the rest), and the settlers who came since.
+    int smrti_v_mesiaci[MAX_PLAYERS][SMRT_last_id];
+    int prislo_osadnikov;
+    // The last month end's report of the player's town.
+    S_sprava_mesiaca sprava_mesiaca;
 
     // Sets the scalars that do not start at zero; everything else is zero-filled static storage.
     S_L();
@@ -694,6 +737,18 @@ public:
     int treba_na_postavenie(int b, int s);
     bool isKasaren();
     int return_pocet_stavbari();
+    // Why `postav` would refuse the cursor's building now, -1 when it would build: no type chosen
+    // (E_zle_zadana_budova_na_stavanie), a rank too low (E_nema_privilegia), the site taken
+    // (E_neda_sa_tam_stavat), a resource short (E_malo_surovin_na_stavbu, the first one short in
+    // *surovina) or no free object (E_nie_su_volne_objekty). Nothing changes.
+    int dovod_odmietnutia(int* surovina = nullptr);
+    // Whether cell (x, y) lies strictly within the building radius of one of the current owner's
+    // main buildings (the cursor's keys move it only there).
+    bool v_dosahu_hlavnej_budovy(int x, int y);
+    // The current owner's buildings under construction (or repair), and how many of them no
+    // builder reaches in a day (stavbari + 1 advance a day, none without builders).
+    int rozostavane_budovy();
+    int stavby_cakaju_na_stavbarov();
 
     // ============================================================ zones and gates (zones.cpp)
     void zoning(int x, int y, bool opened_gates);
@@ -778,6 +833,12 @@ public:
     int return_pocet_muzov_bez_domova();
     int return_pocet_muzov_bez_prace();
     int return_pocet_muzov_bez_zien();
+    // The free places in finished houses of every owner but nobody, as the settlers' rule counts
+    // them; the places the current owner's finished workplaces still take workers for; the
+    // settlers' arrival rule as it would judge the current owner's stores now.
+    int volne_miesta_v_domoch();
+    int volne_pracovne_miesta();
+    S_prichod posud_prichod();
 
     // ============================================================ production and stores (production.cpp)
     // The zones of the current owner's main buildings: a building or a home outside all of them
@@ -803,6 +864,9 @@ public:
     int return_pouzite(int s);
     int return_bilancia(int s);
     int return_kapacita_skladov();
+    // What the month end's spoilage takes of resource s from the player's stock as it stands now:
+    // of a perishable good all but this month's production, of others nothing.
+    int pokazi_sa(int s);
 
     // ============================================================ food and disease (food.cpp)
     void Set_choroby();
@@ -827,6 +891,10 @@ public:
     void kontroluj_PRIV_velke_mesto();
     void kontroluj_PRIV_kralovske_mesto();
     const char* getTitul();
+    // Adults the current owner's town needs for its next rank, -1 at the highest; the lowest rank
+    // that may place type t, -1 when none may.
+    int dospelych_na_dalsie_privilegia();
+    int privilegia_pre_typ(int t);
     void kontroluj_koniec_hry();
     bool isEndOFGame();
 
@@ -972,6 +1040,9 @@ public:
     // How long the current battle has lasted, in whole seconds; the last battle's outcome.
     int return_bitka_sekund();
     const S_vysledok_bitky& return_posledna_bitka();
+    // The earliest day the attack trigger could start an attack as things stand: 1 December of
+    // the first year it allows (the rank aside).
+    S_time najskorsi_utok();
     // Helper: enemy group g walks toward tile (x, y) by path, the first waypoint now; no path or a
     // refused order leaves it without a final goal.
     void posli_na_ciel(int g, int x, int y);
@@ -996,6 +1067,13 @@ public:
     void vrat_bunku_budove(int g, int x, int y);
     void zdvihni_z_bunky(int g);
     void posli_skupinu(int g, int x, int y);
+
+    // ============================================================ month report (report.cpp)
+    // Writes the month report of the current owner's town, run in the monthly checks after the
+    // settlers and the balance and before spoilage; the month's death and settler counts start
+    // again. The report as the last month end left it.
+    void zhrn_mesiac();
+    const S_sprava_mesiaca& return_sprava_mesiaca();
 
     // ============================================================ recount of the books (recount.cpp)
     // Recomputes owner vl's population counters, the three lists, the people in houses and

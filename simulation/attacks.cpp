@@ -23,6 +23,14 @@ void S_L::kontroluj_diplomaciu() {
     if (vytvor_utok()) utok.rok = time.rok;
 }
 
+S_time S_L::najskorsi_utok() {
+    // The trigger wants a year more than four after the last attack, on the first of December;
+    // once this year's first of December has come, the next chance is a year later.
+    int rok = time.rok > utok.rok + 4 ? time.rok : utok.rok + 5;
+    if (rok == time.rok && time.mesiac == M_december) rok += 1;
+    return {1, M_december, rok};
+}
+
 bool S_L::vytvor_utok() {
     time_slow = true;
     je_vojna = true;

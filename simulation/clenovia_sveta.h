@@ -86,6 +86,9 @@
     X(hra, bitka_krokov)                                                                        \
     X(hra, bitka_bez_pokroku)                                                                   \
     X(hra, posledna_bitka)                                                                      \
+    X(hra, smrti_v_mesiaci)                                                                     \
+    X(hra, prislo_osadnikov)                                                                    \
+    X(hra, sprava_mesiaca)                                                                      \
     X(pomoc, verzia_mapy)                                                                       \
     X(pomoc, brana_zona_stav)                                                                   \
     X(pomoc, find_way_baza)

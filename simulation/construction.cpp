@@ -40,22 +40,23 @@ void S_L::posun_stavajucu_budovu(int kam) {
     if (y > Y_KONIEC) y = Y_KONIEC;
 
     // The cursor stays strictly within the building radius of one of the owner's main buildings.
-    bool v_dosahu = false;
-    if (platny_vlastnik(owner)) {
-        const S_owner& o = id_owner[owner];
-        const int pocet = o.hlavna_budova_last_id < MAX_HLAVNA_BUDOVA_NA_HRACA
-                              ? o.hlavna_budova_last_id
-                              : MAX_HLAVNA_BUDOVA_NA_HRACA;
-        const int r = okruh_stavania_od_hlavnej_budovy;
-        for (int i = 0; i < pocet && !v_dosahu; ++i) {
-            const S_hlavne_budovy_id& h = o.hlavna_budova[i];
-            v_dosahu = h.x - r < x && x < h.x + r && h.y - r < y && y < h.y + r;
-        }
-    }
-    if (!v_dosahu) {
+    if (!v_dosahu_hlavnej_budovy(x, y)) {
         x = stare_x;
         y = stare_y;
     }
+}
+
+bool S_L::v_dosahu_hlavnej_budovy(int cx, int cy) {
+    if (!platny_vlastnik(owner)) return false;
+    const S_owner& o = id_owner[owner];
+    const int pocet = o.hlavna_budova_last_id < MAX_HLAVNA_BUDOVA_NA_HRACA ? o.hlavna_budova_last_id
+                                                                          : MAX_HLAVNA_BUDOVA_NA_HRACA;
+    const int r = okruh_stavania_od_hlavnej_budovy;
+    for (int i = 0; i < pocet; ++i) {
+        const S_hlavne_budovy_id& h = o.hlavna_budova[i];
+        if (h.x - r < cx && cx < h.x + r && h.y - r < cy && cy < h.y + r) return true;
+    }
+    return false;
 }
 
 void S_L::otoc_stavajucu_budovu() {
@@ -172,29 +173,41 @@ int S_L::zaloz_budovu(int t, int ax, int ay, int percenta, int level, bool posta
     return n;
 }
 
+int S_L::dovod_odmietnutia(int* surovina) {
+    const int t = typ_budovy;
+    if (!je_typ_budovy(t) || !platny_vlastnik(owner)) return E_zle_zadana_budova_na_stavanie;
+    if (!ma_privilegia(t)) return E_nema_privilegia;
+    if (!miesto_volne(*this, t, x, y)) return E_neda_sa_tam_stavat;
+    int chyba = 0;
+    if (!infinite_sources && !ma_na_cenu(id_owner[owner], budova[t].level[1], chyba)) {
+        if (surovina) *surovina = chyba;
+        return E_malo_surovin_na_stavbu;
+    }
+    if (id_posledny_volny_objekt < 0) return E_nie_su_volne_objekty;
+    return -1;
+}
+
 bool S_L::postav() {
     const int t = typ_budovy;
-    if (!je_typ_budovy(t) || !platny_vlastnik(owner)) {
-        last_error_active = E_zle_zadana_budova_na_stavanie;
-        return false;
-    }
-    if (!ma_privilegia(t)) {
-        std::printf("nema privilegia pre stavanie %s\n", budova_meno(t));
-        return false;
-    }
-    if (!miesto_volne(*this, t, x, y)) {
-        last_error_active = E_neda_sa_tam_stavat;
-        return true;
+    int chyba = 0;
+    switch (const int dovod = dovod_odmietnutia(&chyba)) {
+        case -1:
+        case E_nie_su_volne_objekty: break;  // the object is taken below, which sets the code
+        case E_nema_privilegia:
+            std::printf("nema privilegia pre stavanie %s\n", budova_meno(t));
+            return false;
+        case E_malo_surovin_na_stavbu:
+            std::printf("\npre budovu %d nemam surovina id %d pocet treba %d pocet mam %d\n", t, chyba,
+                        budova[t].level[1].treba_na_postavenie[chyba].pocet, id_owner[owner].surovina[chyba].mam);
+            last_error_active = dovod;
+            return false;
+        default:
+            last_error_active = dovod;
+            // Only a taken site keeps the player placing.
+            return dovod == E_neda_sa_tam_stavat;
     }
     S_owner& o = id_owner[owner];
     const S_level& cena = budova[t].level[1];
-    int chyba = 0;
-    if (!infinite_sources && !ma_na_cenu(o, cena, chyba)) {
-        std::printf("\npre budovu %d nemam surovina id %d pocet treba %d pocet mam %d\n", t, chyba,
-                    cena.treba_na_postavenie[chyba].pocet, o.surovina[chyba].mam);
-        last_error_active = E_malo_surovin_na_stavbu;
-        return false;
-    }
     const int ax = x, ay = y;
     if (zaloz_budovu(t, ax, ay, 1, 1, false) < 0) return false;
     rot = 0.0f;
@@ -382,4 +395,19 @@ bool S_L::isKasaren() { return platny_objekt(KASAREN_ID); }
 
 int S_L::return_pocet_stavbari() {
     return platny_vlastnik(owner) ? id_owner[owner].stavbari : 0;
+}
+
+int S_L::rozostavane_budovy() {
+    int n = 0;
+    for (int i = 0; i < objekt_hwm; ++i) {
+        const S_objekt& ob = objekt[i];
+        n += ob.co_to_je == id_budova && ob.vlastnik == owner && ob.percenta < 100;
+    }
+    return n;
+}
+
+int S_L::stavby_cakaju_na_stavbarov() {
+    const int n = rozostavane_budovy(), stavbari = return_pocet_stavbari();
+    if (stavbari <= 0) return n;
+    return n > stavbari + 1 ? n - stavbari - 1 : 0;
 }

@@ -328,8 +328,14 @@ bool S_L::kontroluj_ludi() {
     for (int c = 0; c < clovek_hwm; ++c) {
         S_clovek& p = clovek[c];
         if (p.vlastnik != ja || p.zdravie == -1) continue;
+        // The step of the turn that first brings health below 1 is the cause of death counted.
+        int pricina = -1;
+        const auto zisti = [&](int k) {
+            if (pricina < 0 && p.zdravie < 1) pricina = k;
+        };
         if (mesiac_passed) {
             kontroluj_potreby(c);
+            zisti(p.mal_pristup_k_surovine[voda] ? SMRT_hlad : SMRT_smad);
             parovanie(*this, c);
         }
         if (rok_passed && p.zdravie > 0) {
@@ -340,12 +346,17 @@ bool S_L::kontroluj_ludi() {
                 p.zdravie = 0;
             else if (p.vek > CLOVEK_VEK_DIE && clovek_die_random(c))
                 p.zdravie = 0;
+            zisti(SMRT_vek);
             skus_narodenie(*this, c);
         }
         if (p.vek == CLOVEK_REPRODUKCIA_KONIEC && p.zdravie > 0 && p.pohlavie == muz)
             odovzdanie_otca(*this, c);
         if (p.zdravie > 0) kontroluj_choroby(c);
-        if (p.zdravie < 1) clovek_DIE(c);
+        zisti(p.choroba[CH_zima].ma ? SMRT_zima : SMRT_choroba);
+        if (p.zdravie < 1) {
+            if (platny_vlastnik(ja)) smrti_v_mesiaci[ja][pricina] += 1;
+            clovek_DIE(c);
+        }
     }
     return true;
 }
@@ -459,9 +470,8 @@ void S_L::clovek_DIE(int c) {
 
 // ---------------------------------------------------------------- settlers
 
-void S_L::kontroluj_prichod_novych_ludi() {
-    if (!rok_passed) return;
-    long long volne = 0;
+int S_L::volne_miesta_v_domoch() {
+    int volne = 0;
     for (int i = 0; i < objekt_hwm; ++i) {
         const S_objekt& ob = objekt[i];
         if (ob.co_to_je != id_budova || ob.id != dom || ob.percenta <= 99) continue;
@@ -469,16 +479,36 @@ void S_L::kontroluj_prichod_novych_ludi() {
         int m = budova_potrebuje_ludi(i) - ob.je_ludi;
         if (m > 0) volne += m;
     }
+    return volne;
+}
+
+S_prichod S_L::posud_prichod() {
     const S_owner& o = aktualny_vlastnik();
-    const long long hranica = 62 * volne;
-    const long long jedlo = static_cast<long long>(o.surovina[chlieb].mam) + o.surovina[maso].mam +
-                            o.surovina[ryba].mam;
-    const bool jedla_dost = infinite_sources || jedlo > hranica;
-    const bool vody_dost = infinite_sources || o.surovina[voda].mam > hranica;
-    if (!jedla_dost || !vody_dost) return;
-    for (long long i = 0; i < volne; ++i) {
+    S_prichod p;
+    p.volne = volne_miesta_v_domoch();
+    p.treba = 62 * p.volne;
+    p.jedlo = static_cast<long long>(o.surovina[chlieb].mam) + o.surovina[maso].mam + o.surovina[ryba].mam;
+    p.voda = o.surovina[voda].mam;
+    if (p.volne == 0)
+        p.verdikt = PRICHOD_ziadny_dom;
+    else if (!infinite_sources && p.jedlo <= p.treba)
+        p.verdikt = PRICHOD_malo_jedla;
+    else if (!infinite_sources && p.voda <= p.treba)
+        p.verdikt = PRICHOD_malo_vody;
+    else
+        p.verdikt = PRICHOD_pridu;
+    return p;
+}
+
+void S_L::kontroluj_prichod_novych_ludi() {
+    if (!rok_passed) return;
+    const S_prichod p = posud_prichod();
+    if (p.verdikt != PRICHOD_pridu) return;
+    for (long long i = 0; i < p.volne; ++i) {
         if (!vytvor_clovek(owner, muz, 20, 100)) return;
+        prislo_osadnikov += 1;
         if (!vytvor_clovek(owner, zena, 20, 100)) return;
+        prislo_osadnikov += 1;
     }
 }
 
@@ -535,6 +565,18 @@ void S_L::kontroluj_najdenie_domu_prace() {
         pocet = ostava;
         if (o.bez_domova_last_id <= 0 && o.bez_prace_last_id <= 0) break;
     }
+}
+
+int S_L::volne_pracovne_miesta() {
+    int volne = 0;
+    for (int i = 0; i < objekt_hwm; ++i) {
+        const S_objekt& ob = objekt[i];
+        if (ob.co_to_je != id_budova || ob.vlastnik != owner || ob.percenta <= 99) continue;
+        if (ob.id < 0 || ob.id >= last_building_integer || ob.id == dom || !budova[ob.id].zamestnava) continue;
+        const int m = budova_potrebuje_ludi(i) - ob.je_ludi;
+        if (m > 0) volne += m;
+    }
+    return volne;
 }
 
 // ---------------------------------------------------------------- lists

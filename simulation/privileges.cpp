@@ -82,6 +82,20 @@ const char* S_L::getTitul() {
     return privilegia[p].nazov;
 }
 
+int S_L::dospelych_na_dalsie_privilegia() {
+    static const int treba[PRIV_last_id] = {PRIV_male_mesto_POZ_ludia, PRIV_mesto_POZ_ludia,
+                                             PRIV_velke_mesto_POZ_ludia, PRIV_kralovske_mesto_POZ_ludia, -1};
+    const int p = aktualny_vlastnik().privilegia_id;
+    return p >= 0 && p < PRIV_last_id ? treba[p] : -1;
+}
+
+int S_L::privilegia_pre_typ(int t) {
+    if (t < 0 || t >= last_building_integer) return -1;
+    for (int p = 0; p < PRIV_last_id; ++p)
+        if (privilegia[p].moze_stavat[t][1]) return p;
+    return -1;
+}
+
 void S_L::kontroluj_koniec_hry() {
     set_owner(id_player);
     if (id_owner[id_player].pocet_ludi < 1) SYNCH_END_OF_GAME = true;

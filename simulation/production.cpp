@@ -138,17 +138,18 @@ void S_L::spocitaj_bilanciu() {
     for (S_surovina& s : ja->surovina) s.bilancia = s.vyprodukovane - s.pouzite;
 }
 
+int S_L::pokazi_sa(int s) {
+    if (!platna_surovina(s) || surovina[s].trvanliva) return 0;
+    const S_surovina& u = id_owner[id_player].surovina[s];
+    // What was held at the month start plus what came in, less what is left, was used; the rest
+    // of the old stock spoils, so no more than the month's production carries over.
+    const int pokazene = u.naZaciatkuMesiaca - ((u.vyprodukovane + u.naZaciatkuMesiaca) - u.mam);
+    return pokazene > 0 ? pokazene : 0;
+}
+
 void S_L::kontroluj_trvanlivost() {
     S_surovina* ucty = id_owner[id_player].surovina;
-    for (int s = 0; s < last_surovina_id; ++s) {
-        if (surovina[s].trvanliva) continue;
-        // What was held at the month start plus what came in, less what is left, was used; the
-        // rest of the old stock spoils, so no more than the month's production carries over.
-        int pokazene = ucty[s].naZaciatkuMesiaca -
-                       ((ucty[s].vyprodukovane + ucty[s].naZaciatkuMesiaca) - ucty[s].mam);
-        if (pokazene < 0) pokazene = 0;
-        ucty[s].mam -= pokazene;
-    }
+    for (int s = 0; s < last_surovina_id; ++s) ucty[s].mam -= pokazi_sa(s);
 }
 
 void S_L::nastav_zostatok() {

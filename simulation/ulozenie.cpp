@@ -237,7 +237,7 @@ void pool(A& a, int* zasobnik, int& vrch, int velkost, int hwm, const char* co) 
     for (int k = povodnych; k <= vrch && a.ok(); ++k) a.i(zasobnik[k], 0, hwm - 1, co);
 }
 
-// The world's scalars, the enemy's memory, the attack record and the notices. The high-water
+// The world's scalars, the enemy's memory, the attack record, the notices and the month report. The high-water
 // marks come first: the other sections' ids are checked against them.
 template <class A>
 void sekcia_svet(A& a, S_L& w) {
@@ -310,6 +310,23 @@ void sekcia_svet(A& a, S_L& w) {
         a.i(w.posledna_bitka.vitaz, S_L::id_nikto, S_L::id_nepriatel, "posledna_bitka.vitaz");
         a.p(w.posledna_bitka.uviazla, "posledna_bitka.uviazla");
         for (int& v : w.posledna_bitka.ulupene) a.i(v, -VELA, VELA, "posledna_bitka.ulupene");
+    }
+    if (a.verzia >= 3) {
+        for (auto& vl : w.smrti_v_mesiaci)
+            for (int& v : vl) a.i(v, 0, VELA, "smrti_v_mesiaci");
+        a.i(w.prislo_osadnikov, 0, VELA, "prislo_osadnikov");
+        auto& r = w.sprava_mesiaca;
+        static_assert(sizeof r == 34 * sizeof(int), "every value of the month report is saved below");
+        a.i(r.mesiac, 0, S_L::M_december, "sprava_mesiaca.mesiac");
+        a.i(r.rok, 0, VELA, "sprava_mesiaca.rok");
+        a.i(r.prichod, S_L::PRICHOD_pridu, S_L::PRICHOD_malo_vody, "sprava_mesiaca.prichod");
+        for (int& v : r.zomreli) a.i(v, 0, VELA, "sprava_mesiaca.zomreli");
+        for (int& v : r.chori) a.i(v, -VELA, VELA, "sprava_mesiaca.chori");
+        for (int* v : {&r.smrti_spolu, &r.hladovali, &r.dni_vody, &r.dni_jedla, &r.skazilo_vody, &r.skazilo_jedla,
+                       &r.bez_domova, &r.volne_v_domoch, &r.bez_prace, &r.volne_prace, &r.osadnici,
+                       &r.prichod_treba, &r.prichod_jedlo, &r.prichod_voda, &r.stavby, &r.cakaju_stavby,
+                       &r.stavbari})
+            a.i(*v, -VELA, VELA, "sprava_mesiaca");
     }
 }
 

@@ -28,7 +28,8 @@ namespace ulozenie {
 // The format this build writes, and the oldest one it still reads. A value added in a later
 // format is read only from files of that format on; an older file leaves it as a new game has it.
 // 1: the first format. 2: the battle's length, its steps without progress and its outcome.
-constexpr int VERZIA = 2;
+// 3: the month report of the town, the month's deaths by cause and the settlers since it.
+constexpr int VERZIA = 3;
 constexpr int NAJSTARSIA_CITATELNA = 1;
 
 // What the header tells without reading the rest (the list of saves shows it).

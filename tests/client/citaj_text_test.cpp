@@ -44,39 +44,54 @@ protected:
     static Rgb farba(const std::uint8_t* p) { return {p[0], p[1], p[2]}; }
 
     // Draws `text` from (px, py) at size s like the game: glyph n at px + n*s, mirrored by the
-    // half turn, each pixel resolved from the four standard sample positions.
-    static void pis(Obraz& o, const std::string& text, int px, int py, int s, Rgb c) {
+    // half turn, each pixel resolved from the four standard sample positions; with `obrys` the
+    // outlines of the whole text first, in the outline colour the game gives the text colour.
+    static void pis(Obraz& o, const std::string& text, int px, int py, int s, Rgb c, bool obrys = false) {
+        const glm::vec3 f = farba_obrysu(c.r / 255.f, c.g / 255.f, c.b / 255.f);
+        const Rgb pod{int(f.r * 255), int(f.g * 255), int(f.b * 255)};
+        for (int vrstva = obrys ? 0 : 1; vrstva < 2; ++vrstva)
+            for (std::size_t n = 0; n < text.size(); ++n) {
+                const Glyf* g = nullptr;
+                for (const Glyf& k : glyfy)
+                    if (k.znak == text[n]) g = &k;
+                if (!g) continue;  // a blank
+                std::vector<glm::vec2> t = g->vrcholy;
+                if (vrstva == 0) {
+                    std::vector<glm::vec3> v;
+                    for (const glm::vec2& b : t) v.emplace_back(b, 0.f);
+                    t.clear();
+                    for (const glm::vec3& b : obrys_glyfu(v, OBRYS)) t.emplace_back(b);
+                }
+                vypln(o, t, float(px) + float(n) * float(s), float(py), s, vrstva == 0 ? pod : c);
+            }
+    }
+    // Fills the triangles (glyph space) of a glyph placed at (ox, oy) with colour c.
+    static void vypln(Obraz& o, const std::vector<glm::vec2>& t, float ox, float oy, int s, Rgb c) {
         static const float vzorky[4][2] = {{0.375f, 0.125f}, {0.875f, 0.375f}, {0.125f, 0.625f}, {0.625f, 0.875f}};
-        for (std::size_t n = 0; n < text.size(); ++n) {
-            const Glyf* g = nullptr;
-            for (const Glyf& k : glyfy)
-                if (k.znak == text[n]) g = &k;
-            if (!g) continue;  // a blank
-            const float ox = float(px) + float(n) * float(s), oy = float(py);
-            for (int y = py; y < py + s; ++y)
-                for (int x = int(ox); x < int(ox) + s; ++x) {
-                    int dnu = 0;
-                    for (const auto& v : vzorky) {
-                        const float sx = float(x) + v[0], sy = float(y) + v[1];
-                        for (std::size_t t = 0; t + 2 < g->vrcholy.size(); t += 3) {
-                            float d[3];
-                            for (int j = 0; j < 3; ++j) {
-                                const glm::vec2 a = g->vrcholy[t + j], b = g->vrcholy[t + (j + 1) % 3];
-                                const float ax = ox - a.x * s, ay = oy + a.y * s, bx = ox - b.x * s, by = oy + b.y * s;
-                                d[j] = (bx - ax) * (sy - ay) - (by - ay) * (sx - ax);
-                            }
-                            if ((d[0] >= 0 && d[1] >= 0 && d[2] >= 0) || (d[0] <= 0 && d[1] <= 0 && d[2] <= 0)) {
-                                ++dnu;
-                                break;
-                            }
+        for (int y = int(oy) - 2; y < int(oy) + s + 2; ++y)
+            for (int x = int(ox) - 2; x < int(ox) + s + 2; ++x) {
+                if (x < 0 || y < 0 || x >= o.sirka || y >= o.vyska) continue;
+                int dnu = 0;
+                for (const auto& v : vzorky) {
+                    const float sx = float(x) + v[0], sy = float(y) + v[1];
+                    for (std::size_t k = 0; k + 2 < t.size(); k += 3) {
+                        float d[3];
+                        for (int j = 0; j < 3; ++j) {
+                            const glm::vec2 a = t[k + j], b = t[k + (j + 1) % 3];
+                            const float ax = ox - a.x * s, ay = oy + a.y * s, bx = ox - b.x * s, by = oy + b.y * s;
+                            d[j] = (bx - ax) * (sy - ay) - (by - ay) * (sx - ax);
+                        }
+                        if ((d[0] >= 0 && d[1] >= 0 && d[2] >= 0) || (d[0] <= 0 && d[1] <= 0 && d[2] <= 0)) {
+                            ++dnu;
+                            break;
                         }
                     }
-                    if (!dnu) continue;
-                    const Rgb z = farba(&o.rgb[(static_cast<std::size_t>(o.vyska - 1 - y) * o.sirka + x) * 3]);
-                    auto mix = [&](int a, int b) { return (a * dnu + b * (4 - dnu) + 2) / 4; };
-                    bod(o, x, y, {mix(c.r, z.r), mix(c.g, z.g), mix(c.b, z.b)});
                 }
-        }
+                if (!dnu) continue;
+                const Rgb z = farba(&o.rgb[(static_cast<std::size_t>(o.vyska - 1 - y) * o.sirka + x) * 3]);
+                auto mix = [&](int a, int b) { return (a * dnu + b * (4 - dnu) + 2) / 4; };
+                bod(o, x, y, {mix(c.r, z.r), mix(c.g, z.g), mix(c.b, z.b)});
+            }
     }
 
     static inline std::vector<Glyf> glyfy;
@@ -101,30 +116,40 @@ TEST_F(CitajText, EveryGlyphAndLookAlikeReadsBackOverGrassSnowAndDarkAtTheGameSi
         Rgb text;
         char pismeno;
         Rgb (*pozadie)(int, int);
+        bool obrys;
     };
+    const auto sneh = [](int, int) { return Rgb{230, 237, 247}; };
+    const auto kamen = [](int x, int y) { return Rgb{128 + (x / 7 + y / 5) % 3 * 9, 126, 120}; };  // the title logo's slab
     const Pripad pripady[] = {
-        {{255, 255, 255}, 'w', trava},
-        {{255, 0, 255}, 'l', trava},
-        {{255, 0, 0}, 'r', trava},
-        {{255, 255, 255}, 'w', [](int, int) { return Rgb{230, 237, 247}; }},  // snow
-        {{0, 0, 255}, 'b', [](int, int) { return Rgb{230, 237, 247}; }},
-        {{26, 26, 26}, 'g', [](int x, int) { return Rgb{31, 26, 41 + x % 3}; }},  // dark logo
-        {{0, 255, 255}, 'c', [](int, int) { return Rgb{0, 0, 0}; }},
-        {{255, 255, 0}, 'y', [](int, int) { return Rgb{20, 30, 60}; }},
-        {{0, 255, 0}, 'G', [](int, int) { return Rgb{0, 0, 0}; }},
-        {{0, 0, 0}, 'k', [](int, int) { return Rgb{230, 237, 247}; }},
+        // As the game draws text: every colour on its outline, over grass, snow, stone and dark.
+        {{255, 255, 255}, 'w', trava, true},
+        {{255, 0, 255}, 'l', sneh, true},
+        {{0, 255, 255}, 'c', kamen, true},
+        {{26, 26, 26}, 'g', [](int x, int) { return Rgb{31, 26, 41 + x % 3}; }, true},  // dark logo
+        {{26, 26, 26}, 'g', kamen, true},
+        {{0, 0, 255}, 'b', trava, true},
+        {{255, 0, 0}, 'r', kamen, true},
+        {{0, 255, 0}, 'G', sneh, true},
+        {{255, 255, 0}, 'y', trava, true},
+        // Text without an outline still reads where it stands apart from what is behind.
+        {{255, 0, 255}, 'l', trava, false},
+        {{255, 0, 0}, 'r', trava, false},
+        {{0, 0, 255}, 'b', sneh, false},
+        {{26, 26, 26}, 'g', [](int x, int) { return Rgb{31, 26, 41 + x % 3}; }, false},
+        {{0, 255, 255}, 'c', [](int, int) { return Rgb{0, 0, 0}; }, false},
     };
     for (int s : {12, 19}) {
         Citac c = priprav(glyfy, s);
         for (const Pripad& p : pripady) {
             Obraz o = obraz(60 * s, 4 * s, p.pozadie);
-            pis(o, vsetko, 3, s, s, p.text);
-            pis(o, podobne, 3, 2 * s, s, p.text);
+            pis(o, vsetko, 3, s, s, p.text, p.obrys);
+            pis(o, podobne, 3, 2 * s, s, p.text, p.obrys);
             for (const std::string& t : {vsetko, podobne}) {
                 const int y = t == vsetko ? s : 2 * s;
                 std::string farby;
                 for (char z : t) farby += z == ' ' ? '.' : p.pismeno;
-                EXPECT_EQ(citaj_riadok(c, o, 3, y, int(t.size())), t + '\t' + farby) << "size " << s << " colour " << p.pismeno;
+                EXPECT_EQ(citaj_riadok(c, o, 3, y, int(t.size())), t + '\t' + farby)
+                    << "size " << s << " colour " << p.pismeno << (p.obrys ? " on its outline" : "");
             }
         }
     }

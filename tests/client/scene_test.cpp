@@ -25,15 +25,18 @@ namespace {
 
 struct Kreslenie {
     int handle;
-    glm::vec3 kde, x;  // where the mesh's origin lands and where its +X axis points
-    bool farba, text;  // the colour override was on; text printing was not held back
+    glm::vec3 kde, x, y;  // where the mesh's origin lands and where its +X and +Y axes point
+    bool farba, text;     // the colour override was on; text printing was not held back
+    float podiel;         // the share of the override colour (a tint below 1)
 };
 std::vector<Kreslenie> kreslenia;
 std::vector<std::vector<float>> ciary;
 
-void zaznam_mesh(int handle, const glm::mat4& mvp) {
+void zaznam_mesh(int handle, const glm::mat4& model) {
+    const glm::mat4 mvp = ProjectionMatrix * ViewMatrix * model;
     kreslenia.push_back({handle, glm::vec3(mvp * glm::vec4(0, 0, 0, 1)), glm::vec3(mvp * glm::vec4(1, 0, 0, 0)),
-                         aktualna_farba.zapnuty, !IGNORE_PRINT});
+                         glm::vec3(mvp * glm::vec4(0, 1, 0, 0)), aktualna_farba.zapnuty, !IGNORE_PRINT,
+                         aktualna_farba.podiel});
 }
 void zaznam_ciara(const float b[6], const glm::mat4&) {
     ciary.emplace_back(b, b + 6);
@@ -84,7 +87,7 @@ TEST_F(Scene, MatrixCallsTurnPerAxisAndPlaceTheMeshWithItsOwnColours) {
     glRotatef(90, 1, 0, 0);  // y stays; Ry * Rx takes +Y to +Z, then to -X
     blizko(glm::vec3(modelMatrix.RotationMatrix * glm::vec4(0, 1, 0, 0)), {-1, 0, 0});
     glPushMatrix();
-    // glCallList: the turn, then the translation, then the frame's projection and view.
+    // glCallList: the turn, then the translation (the batch adds the frame's projection and view).
     ProjectionMatrix = glm::mat4(2.0f), ProjectionMatrix[3][3] = 1;
     glTranslatef(3, 4, 5);
     glRotatef(90, 0, 1, 0);
@@ -155,7 +158,7 @@ TEST_F(Scene, TileWindowStopsAtTheMapsEdges) {
 TEST_F(Scene, WorldPassDrawsBuildingsGroupsAndWarMarkers) {
     moja_vnutorna_mys.x = moja_vnutorna_mys.y = 50;
     auto& dom = S.objekt[PRVY] = {};  // a gate turned by 90 over (52..53, 53), anchored at 52
-    dom.co_to_je = S_L::id_budova, dom.id = S_L::drevena_brana, dom.level = 1, dom.rot = 90;
+    dom.co_to_je = S_L::id_budova, dom.id = S_L::drevena_brana, dom.level = 1, dom.rot = 90, dom.percenta = 100;
     S.point[52][53] = {-3, PRVY, S_L::P_trava, 0};
     S.point[53][53] = {PRVY, -3, S_L::P_trava, 0};
     S.point[54][53].typ_podkladu = 1;  // not grass: no ground there
@@ -199,6 +202,58 @@ TEST_F(Scene, WorldPassDrawsBuildingsGroupsAndWarMarkers) {
     EXPECT_EQ(kreslenia.size(), v_mieri + 1);
     ASSERT_EQ(len(6 + S_L::VIP_moja_vojenska_skupina_oznacena).size(), 1u);
     blizko(len(6 + S_L::VIP_moja_vojenska_skupina_oznacena)[0].kde, {41, 0, 58});
+}
+
+TEST_F(Scene, ABuildingPlacedWhereItCannotStandIsRedAndASiteRisesGreyed) {
+    auto& h = S.id_owner[S_L::id_player];
+    Zaloha z[] = {Zaloha(S.privilegia), Zaloha(h.surovina), Zaloha(h.privilegia_id), Zaloha(S.typ_budovy),
+                  Zaloha(S.x), Zaloha(S.y), Zaloha(S.owner), Zaloha(B_showing_to_id)};
+    S.set_privilegia();
+    S.set_owner(S_L::id_player);
+    h.privilegia_id = S_L::PRIV_ziadne;
+    S.budova[S_L::studna].level[1].treba_na_postavenie[S_L::drevo].pocet = 2;
+    h.surovina[S_L::drevo].mam = 2;
+    moja_vnutorna_mys.x = moja_vnutorna_mys.y = 50;
+    auto& stavba = S.objekt[PRVY] = {};  // a house at (52, 53), 40 % built
+    stavba.co_to_je = S_L::id_budova, stavba.id = S_L::dom, stavba.level = 1, stavba.percenta = 40;
+    S.point[52][53] = {-3, PRVY, S_L::P_trava, 0};
+    S.point[52][54] = {PRVY, -3, S_L::P_trava, 0};  // and a cell of some footprint beside it
+    // The tint of the building being placed of type t at (x, y), as the world pass draws it.
+    B_setting_position = true;
+    const auto odtien = [&](int t, int x, int y) {
+        B_showing_to_id = t;
+        S.nastav_typ_budovy(t);
+        S.nastav_poziciu_stavanej_budovy(x, y);
+        kreslenia.clear();
+        Draw_points();
+        float p = -1;
+        for (const Kreslenie& k : len(16))
+            if (glm::length(k.kde - glm::vec3(x, 0, y)) < 1e-4f) p = k.podiel;
+        return p;
+    };
+    EXPECT_EQ(odtien(S_L::studna, 50, 51), 0.0f);                            // it would stand
+    EXPECT_EQ(odtien(S_L::studna, 52, 54), ODTIEN_ODMIETNUTIA.podiel);      // the cell is taken
+    EXPECT_EQ(odtien(S_L::kasaren, 45, 45), ODTIEN_ODMIETNUTIA.podiel);     // the rank is too low
+    h.surovina[S_L::drevo].mam = 1;
+    EXPECT_EQ(odtien(S_L::studna, 50, 51), ODTIEN_ODMIETNUTIA.podiel);      // one wood short
+    EXPECT_EQ(aktualna_farba.podiel, 0.0f);  // what is drawn next has its own colours again
+    B_setting_position = false;
+
+    // The site: greyed, a fifth of its height and the rest by its percent; finished, as it is.
+    auto dom = [&] {
+        kreslenia.clear();
+        Draw_points();
+        EXPECT_EQ(len(16).size(), 1u);
+        return len(16).empty() ? Kreslenie{} : len(16)[0];
+    };
+    const Kreslenie rozostavany = dom();
+    EXPECT_EQ(rozostavany.podiel, ODTIEN_STAVBY.podiel);
+    EXPECT_NEAR(glm::length(rozostavany.y), 0.2f + 0.8f * 0.4f, 1e-5f);
+    blizko(rozostavany.kde, {52, 0, 53});
+    stavba.percenta = 100;
+    const Kreslenie hotovy = dom();
+    EXPECT_EQ(hotovy.podiel, 0.0f);
+    EXPECT_NEAR(glm::length(hotovy.y), 1.0f, 1e-5f);
 }
 
 }  // namespace

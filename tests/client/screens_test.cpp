@@ -177,19 +177,159 @@ TEST_F(Obrazovky, TheListOfSavesAndTheLineUnderTheMenuButtons) {
     Z_zoznam_hier = false;
 }
 
-TEST_F(Obrazovky, StatusLineShowsRankBuildingUnderThePointerAndDate) {
+TEST_F(Obrazovky, StatusLineShowsRankGoalsSpeedBuildingUnderThePointerAndDate) {
     strategy.set_owner(S_L::id_player);
     strategy.nastav_typ_budovy(S_L::studna);
     strategy.nastav_poziciu_stavanej_budovy(100, 103);
     ASSERT_FALSE(strategy.postav());
     nakresli();
-    EXPECT_EQ(riadok(2 * s), "PRIVILEGIA ZIADNE");
-    EXPECT_EQ(riadok(2 * s, 0, 1e9f, true), "wwwwwwwwww llllll");
+    // The rank, then what the next one needs against the town's 30 adults.
+    EXPECT_EQ(riadok(2 * s), "PRIVILEGIA ZIADNE  DALEJ MALE MESTO DOSPELI 30 / 100");
+    EXPECT_EQ(riadok(2 * s, 0, 1e9f, true), "wwwwwwwwww llllll  wwwww llll lllll wwwwwww ll l lll");
+    EXPECT_EQ(riadok(3 * s), "RYCHLOST 1X");
     EXPECT_EQ(riadok(4 * s), "STUDNA  1.LVL 1");  // the percent sign has no glyph
     EXPECT_EQ(riadok(6 * s), "1. FEBRUAR (2) 1");
     strategy.objekt[strategy.point_id_of_objekt(100, 103)].percenta = 100;
+    Game_zmena_rychlosti();
     nakresli();
     EXPECT_EQ(riadok(4 * s), "STUDNA  1.LVL");
+    EXPECT_EQ(riadok(3 * s), "RYCHLOST 10X");
+    Game_zmena_rychlosti();
+    Game_zmena_rychlosti_mesiac_den();
+    nakresli();
+    EXPECT_EQ(riadok(3 * s), "RYCHLOST 100X  PO MESIACOCH");
+    EXPECT_EQ(riadok(3 * s, 0, 1e9f, true), "wwwwwwww llll  ll lllllllll");
+    Game_zmena_rychlosti_mesiac_den();
+
+    // From a large city on, the earliest attack: five years after the last, on 1 December.
+    auto& h = strategy.id_owner[S_L::id_player];
+    strategy.utok.rok = 7;
+    strategy.time = {3, S_L::M_marec, 9};
+    h.privilegia_id = S_L::PRIV_mesto;
+    nakresli();
+    EXPECT_EQ(riadok(2 * s), "PRIVILEGIA MESTO  DALEJ VELKE MESTO DOSPELI 30 / 300");
+    h.privilegia_id = S_L::PRIV_velke_mesto;
+    nakresli();
+    EXPECT_EQ(riadok(2 * s), "PRIVILEGIA VELKE MESTO  DALEJ KRALOVSKE MESTO DOSPELI 30 / 400  UTOK NAJSKOR 1. DECEMBER 12");
+    h.privilegia_id = S_L::PRIV_kralovske_mesto;
+    nakresli();
+    EXPECT_EQ(riadok(2 * s), "PRIVILEGIA KRALOVSKE MESTO  UTOK NAJSKOR 1. DECEMBER 12");
+    je_vojna = true;  // in a battle neither the attack's date nor the speed
+    nakresli();
+    EXPECT_EQ(riadok(2 * s), "PRIVILEGIA KRALOVSKE MESTO");
+    EXPECT_EQ(riadok(3 * s), "");
+    je_vojna = false;
+}
+
+TEST_F(Obrazovky, TownNoticesTellTheMonthReportRedBeforeYellow) {
+    auto& r = strategy.sprava_mesiaca;
+    const auto riadky_mesta = [] {
+        S_riadok_oznamu o[MAX_OZNAMOV_MESTA];
+        std::vector<std::string> v;
+        for (int i = 0, n = oznamy_mesta(o); i < n; ++i) v.push_back(std::string(1, o[i].farba) + " " + o[i].text);
+        return v;
+    };
+    EXPECT_TRUE(riadky_mesta().empty());  // before the first month end
+    // A quiet June: the stores hold, settlers will come. 30 days of stores is no longer red.
+    r = {};
+    r.mesiac = S_L::M_jun, r.rok = 2, r.dni_vody = r.dni_jedla = -1;
+    EXPECT_EQ(riadky_mesta(), std::vector<std::string>{"y na konci roka pridu osadnici"});
+    r.dni_vody = 30, r.dni_jedla = 29, r.skazilo_jedla = 7;
+    r.zomreli[S_L::SMRT_smad] = 3, r.zomreli[S_L::SMRT_boj] = 1;
+    r.hladovali = 2;
+    r.chori[0] = 5, r.chori[S_L::CH_malo_masa] = 5, r.chori[S_L::CH_zima] = 1;
+    r.bez_domova = 4, r.volne_v_domoch = 0;
+    r.volne_prace = 1;
+    r.prichod = S_L::PRICHOD_malo_vody, r.prichod_treba = 186, r.prichod_voda = 100;
+    r.cakaju_stavby = 2, r.stavbari = 5;
+    EXPECT_EQ(riadky_mesta(), (std::vector<std::string>{
+                                  "r zomrelo 4 - smad 3  boj 1",
+                                  "r jedlo vydrzi 29 dni - skazilo sa 7",
+                                  "y voda vydrzi 30 dni",
+                                  "y bez jedla alebo vody bolo 2 ludi",
+                                  "y chori 5 - podchladenie 1  malo masa 5",
+                                  "y bez domova 4 muzov - volne miesta v domoch 0",
+                                  "y bez prace 0 muzov - volne pracovne miesta 1",
+                                  "y osadnici nepridu - treba viac ako 186 vody (mas 100)",
+                                  "y 2 stavieb caka na stavbarov (stavbari 5)",
+                              }));
+    const std::pair<int, const char*> prichod[] = {
+        {S_L::PRICHOD_ziadny_dom, "y osadnici nepridu - ziadne volne miesto v domoch"},
+        {S_L::PRICHOD_malo_jedla, "y osadnici nepridu - treba viac ako 186 jedla (mas 0)"}};
+    for (auto [verdikt, text] : prichod) {
+        r.prichod = verdikt;
+        EXPECT_EQ(riadky_mesta()[7], text);
+    }
+    r.osadnici = 6;
+    EXPECT_EQ(riadky_mesta()[7], "y prislo 6 osadnikov");
+
+    // Drawn from the top down, in their colours, above the notices of the buildings; however
+    // many, the lowest stays above the highest line of the build list.
+    for (int i = 0; i < 7; ++i) strategy.add_information(S_L::I_sklady_su_plne, strategy.budova_meno(1 + i));
+    strategy.posledna_bitka.vitaz = S_L::id_player;
+    B_show_building_list = true;
+    nakresli();
+    const float hore = oznamy_y();
+    EXPECT_EQ(riadok(hore), "ZOMRELO 4 - SMAD 3  BOJ 1");
+    EXPECT_EQ(riadok(hore, 0, 1e9f, true)[0], 'r');
+    EXPECT_EQ(riadok(hore - 2 * s, 0, 1e9f, true)[0], 'y');
+    // Twelve lines at most: three of the buildings' five, and no room left for the battle.
+    EXPECT_NE(riadok(hore - 11 * s).find(" - SKLADY SU PLNE"), std::string::npos);
+    EXPECT_EQ(riadok(hore - 12 * s), "");
+    const float najnizsi = hore - (MAX_RIADKOV_OZNAMOV - 1) * s;
+    float najvyssie = 0;
+    for (const Znak& z : obrazovka)
+        if (z.y < najnizsi) najvyssie = std::max(najvyssie, z.y);
+    EXPECT_LT(najvyssie + s, najnizsi);
+    strategy.posledna_bitka = {};
+    r = {};
+}
+
+TEST_F(Obrazovky, PlacementLineTellsTheKeysAndForFiveSecondsWhyAnOrderWasRefused) {
+    strategy.set_owner(S_L::id_player);
+    const float hore = oznamy_y();
+    B_show_building_list = true;
+    B_showing_to_id = S_L::studna;
+    Building_list_vyber_budovu_action();
+    nakresli();
+    EXPECT_EQ(riadok(hore), "UMIESTNUJES STUDNA - D A W S POSUN  R OTOC  MEDZERNIK POSTAV  X ZRUS");
+    EXPECT_EQ(riadok(hore, 0, 1e9f, true)[0], 'y');
+    // Each refusal, red: the site, the rank, a resource short, the radius of the main building.
+    const auto odmietnutie = [&](int typ, int x, int y) {
+        B_setting_position = true;
+        B_showing_to_id = typ;
+        strategy.nastav_typ_budovy(typ);
+        strategy.nastav_poziciu_stavanej_budovy(x, y);
+        Umiestni_Budovu_potvrd_action();
+        nakresli();
+        EXPECT_EQ(riadok(hore, 0, 1e9f, true)[0], 'r');
+        return riadok(hore);
+    };
+    EXPECT_EQ(odmietnutie(S_L::studna, 100, 100), "NEDA SA POSTAVIT - MIESTO JE OBSADENE");
+    EXPECT_TRUE(B_setting_position);
+    EXPECT_EQ(odmietnutie(S_L::kasaren, 90, 90), "NEDA SA POSTAVIT - TREBA PRIVILEGIA MALE MESTO");
+    auto& drevo = strategy.id_owner[S_L::id_player].surovina[S_L::drevo].mam;
+    drevo = strategy.treba_na_postavenie(S_L::studna, S_L::drevo) - 1;
+    EXPECT_EQ(odmietnutie(S_L::studna, 90, 90),
+              "NEDA SA POSTAVIT - CHYBA DREVO (TREBA " + std::to_string(drevo + 1) + "  MAS " + std::to_string(drevo) + ")");
+    EXPECT_FALSE(B_setting_position);
+    strategy.nastav_typ_budovy(S_L::studna);
+    B_setting_position = true;
+    strategy.nastav_poziciu_stavanej_budovy(129, 100);  // the last column in reach
+    Umiestni_Budovu_dolava_action();
+    nakresli();
+    EXPECT_EQ(riadok(hore), "DALEJ OD HLAVNEJ BUDOVY SA STAVAT NEDA");
+    EXPECT_EQ(strategy.setting_position_x(), 129);
+    // Five seconds later the keys again; a placement that stands says nothing more.
+    sprava_odmietnutia.od_ms -= SPRAVA_ODMIETNUTIA_MS;
+    nakresli();
+    EXPECT_EQ(riadok(hore).rfind("UMIESTNUJES STUDNA", 0), 0u);
+    drevo = 100;
+    strategy.nastav_poziciu_stavanej_budovy(90, 90);
+    Umiestni_Budovu_potvrd_action();
+    nakresli();
+    EXPECT_FALSE(B_setting_position);
+    EXPECT_EQ(riadok(hore), "");
 }
 
 TEST_F(Obrazovky, ResourcesTabPagesAndUnits) {

@@ -7,7 +7,7 @@
 // lower-left corner of the window) at text size S, or K such lines going up from Y (line k at
 // Y + k*S). Prints per line: the text read (' ' for an empty cell, '?' for ink that matches no
 // glyph), a TAB, and one colour letter per cell: w white, l lila, c cyan, g gray, b blue, r red,
-// G green, y yellow, k black, '.' empty, '?' two colours (overlapping texts). Exit 0, or 2 on a
+// G green, y yellow, '.' empty, '?' two colours (overlapping texts). Exit 0, or 2 on a
 // usage or input error. The image is decoded by ImageMagick's `convert`; the glyphs are the
 // meshes of DATA_DIR/Fonts, so the reader follows the font the game was given.
 //
@@ -17,14 +17,18 @@
 // is flat-coloured and drawn with 4 samples a pixel: a pixel the glyph covers fully has exactly
 // the text colour, an edge pixel is a blend with what is behind. The margin is the part of the
 // cell no glyph reaches, plus the rows under it that are the top margin of a line below.
-//  - Colour: the named colour with the most exact pixels inside the glyph zone. A colour that
-//    fills a quarter of the margin is the background here, and pixels of the colour joined to a
-//    run of it in the margin are background of that colour (the logo's dark outlines under gray
-//    text); neither counts.
-//  - Ink of every pixel: 1 for the exact colour; for a pixel on the line between the background
-//    (median of the pixels away from the ink) and the colour, its blend fraction, when the
-//    background is even and far enough from the colour; 0 otherwise; unknown where background
-//    of the text colour hides it.
+//  - Colour: every named colour with a few exact pixels inside the glyph zone is tried, and the
+//    one whose glyph explains its ink best wins. A colour that fills a quarter of the margin is
+//    the background here, and pixels of the colour joined to a run of it in the margin are
+//    background of that colour (the logo's dark outlines under gray text); neither counts. The
+//    game draws every glyph on an outline a pixel or more wide, black under the light colours
+//    and white under gray and blue (farba_obrysu): read as text, an outline is no glyph.
+//  - Ink of every pixel: 1 for the exact colour. On an outline (its exact pixels in the cell) an
+//    edge pixel of a glyph is a blend of the text and outline colours alone, 1/4, 1/2 or 3/4 of
+//    the way, and anything else is no ink. Text without an outline: a pixel on the line between
+//    the background (median of the pixels away from the ink) and the colour counts its blend
+//    fraction, when the background is even and far enough from the colour; 0 otherwise. Unknown
+//    where background of the text colour hides it.
 //  - Each glyph and the empty cell are scored by the ink they miss and the ink they leave over:
 //    pixels certainly inside or outside a glyph by the full difference, edge pixels only beyond
 //    what sampling an edge can give. Look-alikes (O 0 D Q, I 1, S 5, B 8) differ in a few such
@@ -128,7 +132,8 @@ struct Farba {
     char pismeno;
     int r, g, b;
 };
-// The named text colours; gray is 0.1 of full intensity.
+// The named text colours, then black; gray is 0.1 of full intensity. Black is only ever an
+// outline (under the light colours; white is the outline of the dark ones).
 inline constexpr std::array<Farba, 9> FARBY{{{'w', 255, 255, 255},
                                              {'l', 255, 0, 255},
                                              {'c', 0, 255, 255},
@@ -138,6 +143,13 @@ inline constexpr std::array<Farba, 9> FARBY{{{'w', 255, 255, 255},
                                              {'G', 0, 255, 0},
                                              {'y', 255, 255, 0},
                                              {'k', 0, 0, 0}}};
+inline constexpr std::size_t TEXTOVYCH_FARIEB = FARBY.size() - 1;
+
+// The outline the game draws under text of colour f: the index of black or white in FARBY.
+inline int obrys_farby(const Farba& f) {
+    const glm::vec3 o = farba_obrysu(float(f.r) / 255.f, float(f.g) / 255.f, float(f.b) / 255.f);
+    return o.r > 0.5f ? 0 : static_cast<int>(FARBY.size()) - 1;
+}
 
 struct Glyf {
     char znak;
@@ -292,136 +304,172 @@ inline Bunka citaj_bunku(const Citac& c, const Obraz& o, int px, int py) {
         }
         return z;
     };
-    // The colour: most exact pixels in the glyph zone that are not such background. A colour
-    // that fills a quarter of the margin is the background here (seen also inside closed
-    // letters), not text.
-    int najlepsia = -1, pocet1 = 0, pocet2 = 0;
-    std::vector<bool> nejasne;  // background of the chosen colour
+    // Exact pixels of each colour in the glyph zone that are not such background. A colour that
+    // fills a quarter of the margin is the background here (seen also inside closed letters).
+    int pocty[FARBY.size()] = {};
+    std::vector<bool> pozadie_farby[FARBY.size()];
     for (std::size_t f = 0; f < FARBY.size(); ++f) {
         int vokraji = 0, okrajov = 0;
         for (std::size_t i = 0; i < n; ++i)
             if (okraj[i] && pix[i]) ++okrajov, vokraji += presna(i, FARBY[f]);
         if (vokraji * 4 >= okrajov && okrajov > 0) continue;
-        std::vector<bool> z = spojene_s_okrajom(FARBY[f]);
-        int pocet = 0;
-        for (std::size_t i = 0; i < n; ++i) pocet += !okraj[i] && !z[i] && presna(i, FARBY[f]);
-        if (pocet > pocet1) {
-            pocet2 = pocet1;
-            pocet1 = pocet;
-            najlepsia = static_cast<int>(f);
-            nejasne = std::move(z);
-        } else if (pocet > pocet2) {
-            pocet2 = pocet;
-        }
+        pozadie_farby[f] = spojene_s_okrajom(FARBY[f]);
+        for (std::size_t i = 0; i < n; ++i) pocty[f] += !okraj[i] && !pozadie_farby[f][i] && presna(i, FARBY[f]);
     }
-    Bunka vysledok;
-    if (najlepsia < 0 || pocet1 < 2) return vysledok;
-    const Farba& f = FARBY[static_cast<std::size_t>(najlepsia)];
-
-    // The background: channel medians of the pixels of neither the text colour nor next to it
-    // (edges of the text are blends), in the margin and between the strokes.
-    std::vector<const std::uint8_t*> pozadie;
-    for (std::size_t i = 0; i < n; ++i) {
-        if (!pix[i] || nejasne[i]) continue;
-        const int lx = static_cast<int>(i % s), r = static_cast<int>(i / s);
-        bool pri = false;
-        for (int y = std::max(0, r - 1); y <= std::min(vys - 1, r + 1) && !pri; ++y)
-            for (int x = std::max(0, lx - 1); x <= std::min(s - 1, lx + 1) && !pri; ++x)
-                pri = presna(static_cast<std::size_t>(y * s + x), f);
-        if (!pri) pozadie.push_back(pix[i]);
-    }
-    float bg[3] = {0, 0, 0};
-    for (int k = 0; k < 3 && !pozadie.empty(); ++k) {
-        std::vector<int> v;
-        for (const std::uint8_t* p : pozadie) v.push_back(p[k]);
-        std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2), v.end());
-        bg[k] = float(v[v.size() / 2]);
-    }
-    const float fc[3] = {float(f.r), float(f.g), float(f.b)};
-    float dlzka2 = 0;
-    for (int k = 0; k < 3; ++k) dlzka2 += (fc[k] - bg[k]) * (fc[k] - bg[k]);
-    // Blends are usable only when text and background differ clearly and the background is
-    // even: most of the margin close to its median.
-    std::size_t blizko = 0;
-    for (const std::uint8_t* p : pozadie)
-        blizko += std::max({std::fabs(p[0] - bg[0]), std::fabs(p[1] - bg[1]), std::fabs(p[2] - bg[2])}) <= 40.f;
-    const bool zmesi = !pozadie.empty() && dlzka2 >= 60.f * 60.f && blizko * 10 >= pozadie.size() * 7;
-
-    // Ink of every pixel of the glyph zone, -1 where it cannot be told.
-    const std::size_t nz = static_cast<std::size_t>(s * s);
-    std::vector<float> atrament(nz, 0.f);
-    for (std::size_t j = 0; j < nz; ++j) {
-        const std::size_t i = j + static_cast<std::size_t>(pod * s);
-        if (okraj[i]) continue;
-        if (!pix[i] || nejasne[i]) {
-            atrament[j] = -1;
-        } else if (presna(i, f)) {
-            atrament[j] = 1;
-        } else if (zmesi) {
-            float t = 0;
-            for (int k = 0; k < 3; ++k) t += (pix[i][k] - bg[k]) * (fc[k] - bg[k]);
-            t = std::clamp(t / dlzka2, 0.f, 1.f);
-            // Distance of the pixel from the blend line: other background detail is no ink.
-            float mimo = 0;
-            for (int k = 0; k < 3; ++k) {
-                const float d = pix[i][k] - (bg[k] + t * (fc[k] - bg[k]));
-                mimo += d * d;
-            }
-            // With 4 samples a pixel, a blend is 1/4, 1/2 or 3/4 of the colour; near the
-            // colour yet not exact is something else (a darker or lighter background detail).
-            if (mimo <= 0.04f * dlzka2 + 400.f && t >= 0.15f && t <= 0.87f) atrament[j] = t;
-        }
-    }
-
-    // Score of a mask (none: the empty cell): pixels certainly inside or outside the glyph by
-    // their full mismatch, edge pixels by the mismatch beyond what the sampling of an edge gives.
-    auto skore = [&](const std::vector<float>* m) {
-        float sk = 0;
-        for (std::size_t j = 0; j < nz; ++j) {
-            const float p = m ? (*m)[j] : 0.f, a = atrament[j];
-            if (a < 0) continue;
-            if (p >= 0.97f || p <= 0.03f) {
-                sk += std::fabs(a - (p >= 0.5f ? 1.f : 0.f));
-            } else if (a >= 1.f) {
-                sk += std::max(0.f, 0.7f - p);  // all samples inside needs most of the pixel
-            } else if (zmesi) {
-                sk += std::max(0.f, std::fabs(a - p) - 0.3f);
-            }  // else an unmeasured blend: no evidence
-        }
-        return sk;
+    // Read with each colour that has enough pixels (specks of a colour in the scene have not)
+    // and keep the reading that explains its ink best: read as text, the outline of another
+    // colour (the ring round a dot outnumbers the dot) or the scene's pixels of a colour (the
+    // outline's edge over stone is gray) are ink of no glyph.
+    struct S_citanie {
+        Bunka bunka;
+        float miera;  // ink left unexplained per glyph area; 1 for ink of no glyph, 2 for none
     };
-    float naj = skore(nullptr), druhe = 1e9f;
-    const Maska *vitaz = nullptr, *druhy = nullptr;
-    for (const Maska& m : c.masky) {
-        const float sk = skore(&m.pokrytie);
-        if (sk < naj) {
-            druhe = naj, druhy = vitaz;
-            naj = sk, vitaz = &m;
-        } else if (sk < druhe) {
-            druhe = sk, druhy = &m;
+    const auto precitaj = [&](int najlepsia) -> S_citanie {
+        const Farba& f = FARBY[static_cast<std::size_t>(najlepsia)];
+        const int obrys = obrys_farby(f);
+        const int pocet1 = pocty[najlepsia];
+        const std::vector<bool>& nejasne = pozadie_farby[static_cast<std::size_t>(najlepsia)];
+
+        // The background: channel medians of the pixels of neither the text colour nor next to it
+        // (edges of the text are blends), in the margin and between the strokes. Where the text's
+        // outline shows, the edges are blends with the outline colour instead.
+        // A blend of the text colour and its outline colour alone: 1/4, 1/2 or 3/4 of the way (the
+        // outline is wider than a pixel, so a glyph's edge pixel holds nothing else).
+        const Farba& oc = FARBY[static_cast<std::size_t>(obrys)];
+        auto podiel_na_obryse = [&](const std::uint8_t* p) {
+            for (int k = 1; k < 4; ++k)
+                if (rozdiel(p, (k * f.r + (4 - k) * oc.r + 2) / 4, (k * f.g + (4 - k) * oc.g + 2) / 4,
+                            (k * f.b + (4 - k) * oc.b + 2) / 4) <= 2 * TOLERANCIA)
+                    return float(k) / 4.f;
+            return 0.f;
+        };
+        std::vector<const std::uint8_t*> pozadie;
+        int obrysovych = 0;
+        for (std::size_t i = 0; i < n; ++i) {
+            if (!pix[i] || nejasne[i]) continue;
+            obrysovych += presna(i, oc) || podiel_na_obryse(pix[i]) > 0.f;
+            const int lx = static_cast<int>(i % s), r = static_cast<int>(i / s);
+            bool pri = false;
+            for (int y = std::max(0, r - 1); y <= std::min(vys - 1, r + 1) && !pri; ++y)
+                for (int x = std::max(0, lx - 1); x <= std::min(s - 1, lx + 1) && !pri; ++x)
+                    pri = presna(static_cast<std::size_t>(y * s + x), f);
+            if (!pri) pozadie.push_back(pix[i]);
         }
-    }
-    if (c.ladenie) {
-        std::fprintf(stderr, "cell (%d,%d) colour %c (%d px, next colour %d px) bg %.0f,%.0f,%.0f%s\n", px, py,
-                     f.pismeno, pocet1, pocet2, bg[0], bg[1], bg[2], zmesi ? " blends" : "");
-        std::fprintf(stderr, "  best '%c' %.2f next '%c' %.2f\n", vitaz ? vitaz->znak : ' ', naj,
-                     druhy ? druhy->znak : ' ', druhe);
-        for (int ly = s - 1; ly >= 0; --ly) {
-            for (int lx = 0; lx < s; ++lx) {
-                const float a = atrament[static_cast<std::size_t>(ly * s + lx)];
-                std::fputc(a < 0 ? 'x' : a >= 1 ? '#' : a >= 0.5f ? '+' : a > 0 ? '.' : ' ', stderr);
+        float bg[3] = {0, 0, 0};
+        for (int k = 0; k < 3 && !pozadie.empty(); ++k) {
+            std::vector<int> v;
+            for (const std::uint8_t* p : pozadie) v.push_back(p[k]);
+            std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2), v.end());
+            bg[k] = float(v[v.size() / 2]);
+        }
+        // Text on its outline (its exact colour or blends with the text in the cell): every edge
+        // pixel of a glyph is a blend of the text colour and the outline colour alone.
+        const bool obrysovane = obrysovych >= 4;
+        const float fc[3] = {float(f.r), float(f.g), float(f.b)};
+        float dlzka2 = 0;
+        for (int k = 0; k < 3; ++k) dlzka2 += (fc[k] - bg[k]) * (fc[k] - bg[k]);
+        // Blends are usable only when text and background differ clearly and the background is
+        // even: most of the margin close to its median (or the text stands on its outline).
+        std::size_t blizko = 0;
+        for (const std::uint8_t* p : pozadie)
+            blizko += std::max({std::fabs(p[0] - bg[0]), std::fabs(p[1] - bg[1]), std::fabs(p[2] - bg[2])}) <= 40.f;
+        const bool zmesi =
+            obrysovane || (!pozadie.empty() && dlzka2 >= 60.f * 60.f && blizko * 10 >= pozadie.size() * 7);
+
+        // Ink of every pixel of the glyph zone, -1 where it cannot be told.
+        const std::size_t nz = static_cast<std::size_t>(s * s);
+        std::vector<float> atrament(nz, 0.f);
+        for (std::size_t j = 0; j < nz; ++j) {
+            const std::size_t i = j + static_cast<std::size_t>(pod * s);
+            if (okraj[i]) continue;
+            if (!pix[i] || nejasne[i]) {
+                atrament[j] = -1;
+            } else if (presna(i, f)) {
+                atrament[j] = 1;
+            } else if (obrysovane) {
+                atrament[j] = podiel_na_obryse(pix[i]);
+            } else if (zmesi) {
+                float t = 0;
+                for (int k = 0; k < 3; ++k) t += (pix[i][k] - bg[k]) * (fc[k] - bg[k]);
+                t = std::clamp(t / dlzka2, 0.f, 1.f);
+                // Distance of the pixel from the blend line: other background detail is no ink.
+                float mimo = 0;
+                for (int k = 0; k < 3; ++k) {
+                    const float d = pix[i][k] - (bg[k] + t * (fc[k] - bg[k]));
+                    mimo += d * d;
+                }
+                // With 4 samples a pixel, a blend is 1/4, 1/2 or 3/4 of the colour; near the
+                // colour yet not exact is something else (a darker or lighter background detail).
+                if (mimo <= 0.04f * dlzka2 + 400.f && t >= 0.15f && t <= 0.87f) atrament[j] = t;
             }
-            std::fputc('\n', stderr);
         }
+
+        // Score of a mask (none: the empty cell): pixels certainly inside or outside the glyph by
+        // their full mismatch, edge pixels by the mismatch beyond what the sampling of an edge gives.
+        auto skore = [&](const std::vector<float>* m) {
+            float sk = 0;
+            for (std::size_t j = 0; j < nz; ++j) {
+                const float p = m ? (*m)[j] : 0.f, a = atrament[j];
+                if (a < 0) continue;
+                if (p >= 0.97f || p <= 0.03f) {
+                    sk += std::fabs(a - (p >= 0.5f ? 1.f : 0.f));
+                } else if (a >= 1.f) {
+                    sk += std::max(0.f, 0.7f - p);  // all samples inside needs most of the pixel
+                } else if (zmesi) {
+                    sk += std::max(0.f, std::fabs(a - p) - 0.3f);
+                }  // else an unmeasured blend: no evidence
+            }
+            return sk;
+        };
+        float naj = skore(nullptr), druhe = 1e9f;
+        const Maska *vitaz = nullptr, *druhy = nullptr;
+        for (const Maska& m : c.masky) {
+            const float sk = skore(&m.pokrytie);
+            if (sk < naj) {
+                druhe = naj, druhy = vitaz;
+                naj = sk, vitaz = &m;
+            } else if (sk < druhe) {
+                druhe = sk, druhy = &m;
+            }
+        }
+        if (c.ladenie) {
+            std::fprintf(stderr, "cell (%d,%d) colour %c (%d px) bg %.0f,%.0f,%.0f%s%s\n", px, py, f.pismeno,
+                         pocet1, bg[0], bg[1], bg[2], zmesi ? " blends" : "", obrysovane ? " on its outline" : "");
+            std::fprintf(stderr, "  best '%c' %.2f next '%c' %.2f\n", vitaz ? vitaz->znak : ' ', naj,
+                         druhy ? druhy->znak : ' ', druhe);
+            for (int ly = s - 1; ly >= 0; --ly) {
+                for (int lx = 0; lx < s; ++lx) {
+                    const float a = atrament[static_cast<std::size_t>(ly * s + lx)];
+                    std::fputc(a < 0 ? 'x' : a >= 1 ? '#' : a >= 0.5f ? '+' : a > 0 ? '.' : ' ', stderr);
+                }
+                std::fputc('\n', stderr);
+            }
+        }
+        const char farba = f.pismeno;
+        if (!vitaz) {
+            if (naj < 0.5f * float(s)) return S_citanie{{}, 2.f};  // (almost) no ink: specks at most
+            return S_citanie{{'?', farba}, 1.f};                   // ink of no glyph
+        }
+        // Too much left unexplained for the glyph's size: ink of no glyph.
+        const float miera = naj / (vitaz->plocha + 1.f);
+        if (naj > 0.2f * vitaz->plocha + 1.f) return S_citanie{{'?', farba}, 1.f};
+        return S_citanie{{vitaz->znak, farba}, miera};
+    };
+    S_citanie citania[TEXTOVYCH_FARIEB];
+    int naj = -1;
+    for (std::size_t f = 0; f < TEXTOVYCH_FARIEB; ++f) {
+        citania[f] = {{}, 3.f};
+        if (pocty[f] < 4) continue;
+        citania[f] = precitaj(static_cast<int>(f));
+        if (naj < 0 || citania[f].miera < citania[naj].miera) naj = static_cast<int>(f);
     }
-    // A second colour of more than a few pixels and a quarter of the first: overlapping texts.
-    const char farba = pocet2 >= std::max(4, (pocet1 + 3) / 4) ? '?' : f.pismeno;
-    if (!vitaz) {
-        if (naj < 0.5f * float(s)) return vysledok;  // (almost) no ink: specks at most
-        return {'?', farba};                          // ink of no glyph
-    }
-    // Too much left unexplained for the glyph's size: ink of no glyph.
-    return {naj > 0.2f * vitaz->plocha + 1.f ? '?' : vitaz->znak, farba};
+    if (naj < 0) return {};
+    // A second colour that reads as a glyph too, with a quarter of the pixels: overlapping texts.
+    Bunka b = citania[naj].bunka;
+    for (std::size_t g = 0; g < TEXTOVYCH_FARIEB; ++g)
+        if (static_cast<int>(g) != naj && citania[g].miera < 1.f && pocty[g] >= std::max(4, (pocty[naj] + 3) / 4))
+            b.farba = '?';
+    return b;
 }
 
 // Reads n cells of the line at (x, y): the text, a TAB and the colour letters.

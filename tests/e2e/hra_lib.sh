@@ -86,6 +86,25 @@ expect_at() {
         fail "$(basename "$CURRENT") at ($x,$y): colours '$farby', expected /$colours/"
     fi
 }
+# The notices from the top of the screen down, one a line (text only), K (12) lines of the
+# current shot.
+notices() { read_raw 100 $((H - (${1:-12} + 1) * S)) $(((W - 100) / S)) "${1:-12}" | tac | cut -f1 | sed 's/ *$//'; }
+# Expects one of the notices to match RE (anchored) with COLOURS (its cells from the first).
+expect_notice() {
+    local re="$1" colours="${2:-}" got
+    got="$(read_raw 100 $((H - 13 * S)) $(((W - 100) / S)) 12 | tac | grep -E "^${re} *$(printf '\t')" | head -1)"
+    if [ -z "$got" ]; then
+        fail "$(basename "$CURRENT"): no notice /$re/ in:"$'\n'"$(notices)"
+    elif [ -n "$colours" ] && ! grep -qE "^${colours}" <<<"$(cut -f2 <<<"$got" | tr . ' ')"; then
+        fail "$(basename "$CURRENT"): notice /$re/ in colours '$(cut -f2 <<<"$got")', expected /$colours/"
+    fi
+}
+no_notice() {
+    if notices | grep -qE "^$1"; then fail "$(basename "$CURRENT"): a notice /$1/ in:"$'\n'"$(notices)"; fi
+}
+# The pixels of SHOT within W x H at (X, Y) from the top-left that are red: red above 0.6, green
+# and blue below 0.35 (the tint of a refused placement; no model is coloured so).
+red_pixels() { convert "$1" -crop "${4}x${5}+${2}+${3}" +repage -fx "(r>0.6 && g<0.35 && b<0.35)" -format '%[fx:int(mean*w*h+0.5)]' info:; }
 # Waits for the game to end by itself (up to 5 s) and expects status 0.
 expect_exit_0() {
     for _ in $(seq 1 50); do kill -0 "$GPID" 2>/dev/null || break; sleep 0.1; done
@@ -94,6 +113,8 @@ expect_exit_0() {
     else
         wait "$GPID"; local rc=$?
         [ "$rc" -eq 0 ] || fail "the game ended with status $rc"
+        # The game's last line: frames drawn and their median and 99th-percentile time.
+        grep -E "^snimky [0-9]+  median [0-9.]+ ms  99\. percentil [0-9.]+ ms$" "$OUT" || fail "no frame times at the end"
     fi
     GPID=""
 }

@@ -40,7 +40,8 @@ sleep 1.5
 key space
 wait_for "Hra bezi " || fail "Nova Hra did not start the game"
 shot town
-expect_at 100 "$(line 2)" "PRIVILEGIA VELKE MESTO"
+# A large city: what the royal town needs, and the attack that can come this December.
+expect_at 100 "$(line 2)" "PRIVILEGIA VELKE MESTO  DALEJ KRALOVSKE MESTO DOSPELI [0-9]+ / 400  UTOK NAJSKOR 1\. DECEMBER 5"
 expect_at 100 "$(line 6)" " 2[0-9]\. NOVEMBER \(11\) 5"
 
 # --- recruiting at the barracks window: the "Skupiny" tab, spearmen without armour

@@ -22,12 +22,17 @@ protected:
     }
     static S_owner& hrac() { return strategy.id_owner[W::id_player]; }
     // Gives the build order for a type and a cell; returns what `postav` answers and the error
-    // code it leaves.
+    // code it leaves. The reason foretold before the order must be the one it met: none when it
+    // built, the rank when it left no code, else the code it left.
     static std::pair<bool, int> objednaj(int typ, int x, int y) {
         strategy.last_error_active = -1;
         strategy.nastav_typ_budovy(typ);
         strategy.nastav_poziciu_stavanej_budovy(x, y);
+        const int pocet = strategy.budova_postaveny_pocet(typ), dovod = strategy.dovod_odmietnutia();
         const bool ostava = strategy.postav();
+        const bool postavila = strategy.budova_postaveny_pocet(typ) > pocet;
+        const int cakany = postavila ? -1 : strategy.last_error_active == -1 ? W::E_nema_privilegia : strategy.last_error_active;
+        EXPECT_EQ(dovod, cakany) << "type " << typ << " at " << x << " " << y;
         return {ostava, strategy.last_error_active};
     }
     static int postav(int typ, int x, int y) {
@@ -98,10 +103,13 @@ TEST_F(Stavba, BuildersAdvanceBuildingsDayByDay) {
     EXPECT_EQ(strategy.objekt[a].rot - strategy.objekt[b].rot, 90.0f) << "the cursor turns back";
     EXPECT_EQ(strategy.budova_postaveny_pocet(W::dom), 3);
     EXPECT_EQ(hrac().surovina[W::drevo].pouzite, 3 * strategy.treba_na_postavenie(W::dom, W::drevo));
+    EXPECT_EQ(strategy.stavby_cakaju_na_stavbarov(), 1);
     strategy.kontroluj_objekty();
     EXPECT_EQ(strategy.objekt[a].percenta, 2);
     EXPECT_EQ(strategy.objekt[b].percenta, 2);
     EXPECT_EQ(strategy.objekt[c].percenta, 1);
+    hrac().stavbari = 0;  // without builders every one of them waits
+    EXPECT_EQ(std::make_pair(strategy.rozostavane_budovy(), strategy.stavby_cakaju_na_stavbarov()), P(3, 3));
 }
 
 TEST_F(Stavba, UpgradeChargesTheNextLevelAndRestartsConstruction) {

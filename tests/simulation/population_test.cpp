@@ -114,12 +114,22 @@ TEST(Population, SettlersComeAtAYearEndOnlyWhenStoresExceedTheEdge) {
     for (int i = 0; i < 3; ++i) postav(101 + i, 100, S_L::dom, 1);  // 3 free places: the edge is 186
     auto& h = hrac();
     h.surovina[S_L::maso].mam = h.surovina[S_L::ryba].mam = 0;
-    for (auto [rok, chlieb, voda] : {std::tuple{true, 186, 1000}, {true, 200, 186}, {false, 200, 1000}, {true, 200, 1000}}) {
+    for (auto [rok, chlieb, voda, verdikt] :
+         {std::tuple{true, 186, 1000, S_L::PRICHOD_malo_jedla}, {true, 200, 186, S_L::PRICHOD_malo_vody},
+          {false, 200, 1000, S_L::PRICHOD_pridu}, {true, 200, 1000, S_L::PRICHOD_pridu}}) {
         EXPECT_EQ(h.pocet_ludi, 30);
         std::tie(strategy.rok_passed, h.surovina[S_L::chlieb].mam, h.surovina[S_L::voda].mam) = std::tie(rok, chlieb, voda);
+        const Strategy_library::S_prichod p = strategy.posud_prichod();
+        EXPECT_EQ(std::tie(p.volne, p.treba, p.jedlo, p.voda, p.verdikt),
+                  std::make_tuple(3LL, 186LL, static_cast<long long>(chlieb), static_cast<long long>(voda), verdikt));
         strategy.kontroluj_prichod_novych_ludi();
     }
     EXPECT_EQ(std::tie(h.pocet_ludi, h.pocet_muzov, h.bez_domova_last_id), std::make_tuple(36, 18, 18));
+    EXPECT_EQ(strategy.prislo_osadnikov, 6);
+    // The houses stay free until the next hand-out; a town without a free place gets nobody.
+    EXPECT_EQ(strategy.volne_miesta_v_domoch(), 3);
+    strategy.kontroluj_najdenie_domu_prace();
+    EXPECT_EQ(strategy.posud_prichod().verdikt, S_L::PRICHOD_ziadny_dom);
     // Nobody of an unknown sex is made, no one else's man joins the player's jobless, and a
     // person made at 18 is grown up.
     EXPECT_FALSE(strategy.vytvor_clovek(S_L::id_player, 0, 20, 100));

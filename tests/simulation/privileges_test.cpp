@@ -12,11 +12,15 @@ TEST(Privileges, EachRankAllowsWhatTheRankBelowDid) {
     auto& rank = hrac().privilegia_id;
     for (int typ = -1; typ <= S_L::last_building_integer; ++typ) {
         bool nizsi = false;
+        int prvy = -1;
         for (rank = 0; rank < 5; ++rank) {
             const bool smie = strategy.ma_privilegia(typ);
             EXPECT_TRUE(smie || !nizsi) << typ << " at " << rank;
+            if (smie && !nizsi) prvy = rank;
             nizsi = smie;
         }
+        // The rank the placement refusal names is the first that allows the type.
+        if (typ >= 0 && typ < S_L::last_building_integer) EXPECT_EQ(strategy.privilegia_pre_typ(typ), prvy) << typ;
         // Nothing outside the catalogue, and never a second main building.
         EXPECT_FALSE(nizsi && (typ < 0 || typ == S_L::last_building_integer || typ == S_L::hlavna_budova)) << typ;
     }
@@ -49,6 +53,16 @@ TEST(Privileges, RankRisesOneStepAMonthByAdultsAndNeverFalls) {
     strategy.kontroluj_PRIV_male_mesto();  // a lower check called directly does not demote
     EXPECT_EQ(h.privilegia_id, S_L::PRIV_kralovske_mesto);
     EXPECT_EQ(prepocet(), "");
+
+    // The goal told to the player is the edge of each next promotion; none past the last rank.
+    nova_hra();
+    for (int r = S_L::PRIV_ziadne; r < S_L::PRIV_kralovske_mesto; ++r) {
+        pribudne(strategy.dospelych_na_dalsie_privilegia() - 1 - h.pocet_muzov - h.pocet_zien, 0);
+        EXPECT_EQ(koniec_mesiaca(), r);
+        pribudne(1, 0);
+        EXPECT_EQ(koniec_mesiaca(), r + 1);
+    }
+    EXPECT_EQ(strategy.dospelych_na_dalsie_privilegia(), -1);
 }
 
 TEST(Privileges, GameEndsWhenThePlayersLastPersonDies) {

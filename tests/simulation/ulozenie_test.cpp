@@ -368,6 +368,8 @@ TEST_F(Ulozenie, TheCommittedSaveOfEachFormatLoadsAndPlaysOn) {
         EXPECT_EQ(strategy.time.mesiac, S_L::M_december);
         EXPECT_EQ(strategy.time.rok, 5);
         EXPECT_TRUE(strategy.je_vojna);
+        // The month report of that first of December came with the save from format 3 on.
+        EXPECT_EQ(strategy.sprava_mesiaca.rok, verzia >= 3 ? 5 : 0) << cesta;
         // The battle goes on and ends by itself under the rules of this build.
         spusti_po_nacitani();
         potichu([] {

@@ -25,6 +25,16 @@ protected:
 
 TEST_F(Utok, TheFirstAttackComesOnTheFirstOfDecemberOfYearFiveToALargeCityAndFiveYearsApart) {
     S_owner& h = hrac();
+    // The earliest date told to the player, as the trigger below keeps it.
+    const auto najskor = [](int d, int m, int r) {
+        strategy.time = {d, m, r};
+        const Strategy_library::S_time t = strategy.najskorsi_utok();
+        EXPECT_TRUE(t.den == 1 && t.mesiac == S_L::M_december) << t.den << "." << t.mesiac;
+        return t.rok;
+    };
+    EXPECT_EQ(najskor(1, S_L::M_februar, 1), 5);
+    EXPECT_EQ(najskor(30, S_L::M_november, 5), 5);
+    EXPECT_EQ(najskor(1, S_L::M_december, 5), 6);  // this year's first of December has come
     h.privilegia_id = S_L::PRIV_mesto;
     diplomacia(1, S_L::M_december, 5);
     EXPECT_EQ(strategy.utok.pocet, 0);
@@ -38,6 +48,7 @@ TEST_F(Utok, TheFirstAttackComesOnTheFirstOfDecemberOfYearFiveToALargeCityAndFiv
     strategy.bol_utok = false;
     diplomacia(1, S_L::M_december, 5);
     EXPECT_TRUE(strategy.utok.pocet == 1 && strategy.utok.rok == 5);
+    EXPECT_EQ(najskor(1, S_L::M_marec, 7), 10);
     diplomacia(1, S_L::M_december, 9);
     EXPECT_EQ(strategy.utok.pocet, 1);
     h.privilegia_id = S_L::PRIV_kralovske_mesto;

@@ -1,5 +1,5 @@
 // The four GLSL programs' sources. Scene: position at attribute 0, colour at attribute 1,
-// "MVP", and the colour override "reColor"/"newColor". Logos: 2D position and texture
+// "MVP", and the colour override "reColor"/"newColor" (a share of newColor over the own colours). Logos: 2D position and texture
 // coordinate, "MVP", and the sampler "myTextureSampler".
 #include <fstream>
 
@@ -28,7 +28,8 @@ void main()
 
 const char* const kSceneFragment = R"(#version 330 core
 
-// reColor = 0: the mesh's own colours; reColor = 1: every fragment in newColor (lines, text).
+// reColor = 0: the mesh's own colours; reColor = 1: every fragment in newColor (lines, text); in
+// between, the own colours tinted toward newColor by that share (a refused placement, a site).
 in vec3 fragmentColor;
 
 uniform float reColor;
@@ -38,8 +39,7 @@ out vec4 color;
 
 void main()
 {
-    vec3 c = reColor > 0.5 ? newColor : fragmentColor;
-    color = vec4(c, 1.0);
+    color = vec4(mix(fragmentColor, newColor, reColor), 1.0);
 }
 )";
 
