@@ -20,7 +20,9 @@ TEST(Privileges, EachRankAllowsWhatTheRankBelowDid) {
             nizsi = smie;
         }
         // The rank the placement refusal names is the first that allows the type.
-        if (typ >= 0 && typ < S_L::last_building_integer) EXPECT_EQ(strategy.privilegia_pre_typ(typ), prvy) << typ;
+        if (typ >= 0 && typ < S_L::last_building_integer) {
+            EXPECT_EQ(strategy.privilegia_pre_typ(typ), prvy) << typ;
+        }
         // Nothing outside the catalogue, and never a second main building.
         EXPECT_FALSE(nizsi && (typ < 0 || typ == S_L::last_building_integer || typ == S_L::hlavna_budova)) << typ;
     }
