@@ -10,8 +10,8 @@
 #include <cstdlib>
 
 #include "../tests/battle_town.h"
-#include "ticho.h"
 #include "Strategy_library.h"
+#include "ticho.h"
 
 using namespace Strategy_library;
 using W = S_L;
@@ -30,9 +30,11 @@ void skupiny(int vl, int y, const int zbrane[SKUPIN], int* ids) {
     strategy.vojenska_skupina_vytvor_pocet = VOJAKOV;
     for (int i = 0; i < SKUPIN; ++i) {
         ids[i] = strategy.vytvor_vojensku_skupinu(zbrane[i], -1, -1);
-        if (ids[i] < 0 || !strategy.presun_vojensku_skupinu_na(ids[i], 40 + 6 * i, y, -1)) std::abort();
+        if (ids[i] < 0 || !strategy.presun_vojensku_skupinu_na(ids[i], 40 + 6 * i, y, -1))
+            std::abort();
         const S_vojenska_skupina& s = strategy.vojenska_skupina[ids[i]];
-        for (int k = 0; k < s.zoznam_vojakov_last_id; ++k) strategy.clovek[s.zoznam_vojakov[k]].zdravie = 1000000000;
+        for (int k = 0; k < s.zoznam_vojakov_last_id; ++k)
+            strategy.clovek[s.zoznam_vojakov[k]].zdravie = 1000000000;
     }
     strategy.set_owner(W::id_player);
 }
@@ -44,7 +46,9 @@ void bojisko() {
     strategy.set_owner(W::id_player);
     S_owner& hrac = strategy.id_owner[W::id_player];
     // Ten towers behind the player's line, two by each enemy group, each watching both lines.
-    for (int t = 0; t < 10; ++t) strategy.pridaj_budovu(40 + 6 * (t / 2) + (t % 2 ? 1 : -1), Y_HRAC - 1, W::drevenna_veza, 1);
+    for (int t = 0; t < 10; ++t)
+        strategy.pridaj_budovu(40 + 6 * (t / 2) + (t % 2 ? 1 : -1), Y_HRAC - 1, W::drevenna_veza,
+                               1);
     for (int i = 0; i < 100; ++i) strategy.vytvor_clovek(W::id_player, W::muz, 20, 100);
     hrac.surovina[W::luk].mam = 1000;
     while (strategy.get_pocet_regrutovanie_na_vezu() > 0)

@@ -3,13 +3,12 @@
 // Both walks are bounded by the objects in use, not by the 40 001 object slots.
 #include <benchmark/benchmark.h>
 
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "ticho.h"
 #include "Strategy_library.h"
+#include "ticho.h"
 
 using namespace Strategy_library;
 using W = S_L;
@@ -42,7 +41,8 @@ void mesto_300() {
     }
     strategy.kontroluj_sklady();
     strategy.time = {10, W::M_oktober, 1};
-    for (int r = 1; r < W::last_surovina_id; ++r) strategy.id_owner[W::id_player].surovina[r].mam = 2500;
+    for (int r = 1; r < W::last_surovina_id; ++r)
+        strategy.id_owner[W::id_player].surovina[r].mam = 2500;
     std::memcpy(g_zasoby, strategy.id_owner[W::id_player].surovina, sizeof g_zasoby);
 }
 

@@ -15,18 +15,18 @@
 #include <cstring>
 #include <filesystem>
 
-#include "ticho.h"
 #include "Camera.h"
 #include "Font3.h"
 #include "Game.h"
 #include "Hra_Ovladanie.h"
 #include "Menu.h"
 #include "OpenGL3_3.h"
+#include "Ovladanie.h"
 #include "Strategy_library.h"
 #include "Write_to_screen.h"
-#include "Ovladanie.h"
 #include "objloader.h"
 #include "shader.h"
+#include "ticho.h"
 
 // The one GL call needed here, declared alone: the game's headers take other GL 1.1 names.
 extern "C" void glFinish();
@@ -206,7 +206,8 @@ int main(int argc, char** argv) {
     // before the library takes its flags away).
     int opakovania = 5;
     for (int i = 1; i < argc; ++i)
-        if (std::strncmp(argv[i], "--benchmark_repetitions=", 24) == 0) opakovania = std::atoi(argv[i] + 24);
+        if (std::strncmp(argv[i], "--benchmark_repetitions=", 24) == 0)
+            opakovania = std::atoi(argv[i] + 24);
     benchmark::Initialize(&argc, argv);
     if (!do_priecinka_dat()) return 1;
 

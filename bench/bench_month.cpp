@@ -4,14 +4,13 @@
 // one frame runs it when the player presses M (31 day steps plus the month-end checks).
 #include <benchmark/benchmark.h>
 
-
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "ticho.h"
 #include "Game.h"
 #include "Strategy_library.h"
+#include "ticho.h"
 
 using namespace Strategy_library;
 using W = S_L;

@@ -54,7 +54,9 @@ void mesto_10000() {
     if (hrac.pocet_ludi < 9900 || !strategy.prepocitaj_vsetko().empty()) std::abort();
 }
 
-std::string cesta_suboru() { return "/tmp/varnhold_bench_save_" + std::to_string(getpid()) + ".hra"; }
+std::string cesta_suboru() {
+    return "/tmp/varnhold_bench_save_" + std::to_string(getpid()) + ".hra";
+}
 
 void ulozenie(benchmark::State& state) {
     mesto_10000();

@@ -62,8 +62,8 @@ void zony_opevneneho_mesta(benchmark::State& state) {
         strategy.zoning(0, 0, false);
         benchmark::DoNotOptimize(strategy.zona_last);
     }
-    if (strategy.zona_last != 1 || strategy.point[100][100].zona != 1 || strategy.point[0][0].zona != 0 ||
-        strategy.id_owner[W::id_player].brana[0].zona_1 != 1)
+    if (strategy.zona_last != 1 || strategy.point[100][100].zona != 1 ||
+        strategy.point[0][0].zona != 0 || strategy.id_owner[W::id_player].brana[0].zona_1 != 1)
         nesedi("zones of the walled town");
 }
 BENCHMARK(zony_opevneneho_mesta)->Unit(benchmark::kMicrosecond);

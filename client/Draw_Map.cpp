@@ -98,8 +98,8 @@ void Draw_points() {
     }
 
     if (vojna) {
-        const int posledna = std::min(strategy.return_vojenska_skupina_last_id(),
-                                      S_L::MAX_VOJENSKA_SKUPINA + 1);
+        const int posledna =
+            std::min(strategy.return_vojenska_skupina_last_id(), S_L::MAX_VOJENSKA_SKUPINA + 1);
         for (int g = 0; g < posledna; ++g) {
             if (strategy.vojenska_skupina[g].dead_status) continue;
             const float rx = strategy.return_vojenska_skupina_real_x(g);

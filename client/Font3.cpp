@@ -48,7 +48,8 @@ void pridaj_na_kreslenie(const std::vector<glm::vec3>& body, const std::vector<g
     for (std::size_t k = 0; k < body.size(); ++k) {
         t.body.push_back(glm::vec3(Font::Model * glm::vec4(body[k], 1.0f)));
         const glm::vec3 vlastna = k < farby.size() ? farby[k] : glm::vec3(1.0f);
-        t.farby.push_back(f.zapnuty ? glm::mix(vlastna, glm::vec3(f.r, f.g, f.b), f.podiel) : vlastna);
+        t.farby.push_back(f.zapnuty ? glm::mix(vlastna, glm::vec3(f.r, f.g, f.b), f.podiel)
+                                    : vlastna);
     }
 }
 
@@ -71,7 +72,9 @@ void vykresli_text() {
 
 // Relative luminance of a colour given in display values 0 … 1.
 float jas(float r, float g, float b) {
-    auto linearne = [](float c) { return c <= 0.04045f ? c / 12.92f : std::pow((c + 0.055f) / 1.055f, 2.4f); };
+    auto linearne = [](float c) {
+        return c <= 0.04045f ? c / 12.92f : std::pow((c + 0.055f) / 1.055f, 2.4f);
+    };
     return 0.2126f * linearne(r) + 0.7152f * linearne(g) + 0.0722f * linearne(b);
 }
 
@@ -256,7 +259,8 @@ int glyf_znaku(char znak) {
     return c == ' ' ? -1 : -2;
 }
 
-// Walks the text's cells from cell `od`, calling kresli(glyph, cell) for each glyph; the cells used.
+// Walks the text's cells from cell `od`, calling kresli(glyph, cell) for each glyph; the cells
+// used.
 template <class F>
 int prejdi_text(const char* text, int od, F kresli) {
     int n = 0;

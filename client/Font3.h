@@ -48,15 +48,15 @@ struct S_glyf {
     const char* subor;
 };
 inline constexpr S_glyf GLYFY[] = {
-    {'Q', "Q.obj"}, {'W', "W.obj"}, {'E', "E.obj"}, {'R', "R.obj"}, {'T', "T.obj"},
-    {'Z', "Z.obj"}, {'U', "U.obj"}, {'I', "I.obj"}, {'O', "O.obj"}, {'P', "P.obj"},
-    {'A', "A.obj"}, {'S', "S.obj"}, {'D', "D.obj"}, {'F', "F.obj"}, {'G', "G.obj"},
-    {'H', "H.obj"}, {'J', "J.obj"}, {'K', "K.obj"}, {'L', "L.obj"}, {'Y', "Y.obj"},
-    {'X', "X.obj"}, {'C', "C.obj"}, {'V', "V.obj"}, {'B', "B.obj"}, {'N', "N.obj"},
-    {'M', "M.obj"}, {'0', "0.obj"}, {'1', "1.obj"}, {'2', "2.obj"}, {'3', "3.obj"},
-    {'4', "4.obj"}, {'5', "5.obj"}, {'6', "6.obj"}, {'7', "7.obj"}, {'8', "8.obj"},
-    {'9', "9.obj"}, {'.', "DOT.obj"}, {'-', "minus.obj"}, {'+', "plus.obj"},
-    {'(', "(.obj"}, {')', ").obj"}, {'/', "slash.obj"},
+    {'Q', "Q.obj"}, {'W', "W.obj"},     {'E', "E.obj"},     {'R', "R.obj"},    {'T', "T.obj"},
+    {'Z', "Z.obj"}, {'U', "U.obj"},     {'I', "I.obj"},     {'O', "O.obj"},    {'P', "P.obj"},
+    {'A', "A.obj"}, {'S', "S.obj"},     {'D', "D.obj"},     {'F', "F.obj"},    {'G', "G.obj"},
+    {'H', "H.obj"}, {'J', "J.obj"},     {'K', "K.obj"},     {'L', "L.obj"},    {'Y', "Y.obj"},
+    {'X', "X.obj"}, {'C', "C.obj"},     {'V', "V.obj"},     {'B', "B.obj"},    {'N', "N.obj"},
+    {'M', "M.obj"}, {'0', "0.obj"},     {'1', "1.obj"},     {'2', "2.obj"},    {'3', "3.obj"},
+    {'4', "4.obj"}, {'5', "5.obj"},     {'6', "6.obj"},     {'7', "7.obj"},    {'8', "8.obj"},
+    {'9', "9.obj"}, {'.', "DOT.obj"},   {'-', "minus.obj"}, {'+', "plus.obj"}, {'(', "(.obj"},
+    {')', ").obj"}, {'/', "slash.obj"},
 };
 
 struct S_font {

@@ -48,7 +48,8 @@ void Herne_Menu_do_Hlavne_Menu() {
     // Leaving a game keeps it in an autosave; a failure is told under the main menu's buttons.
     std::string cesta, chyba;
     sprava_ulozenia = {};
-    if (!uloz_automaticky(cesta, chyba)) sprava_ulozenia = {"HRU SA NEPODARILO ULOZIT - " + chyba, true};
+    if (!uloz_automaticky(cesta, chyba))
+        sprava_ulozenia = {"HRU SA NEPODARILO ULOZIT - " + chyba, true};
     Herne_Menu.close();
     Menu.open();
 }

@@ -13,8 +13,13 @@ using Strategy_library::S_L;
 C_Menu Menu, Herne_Menu, EndGameInfoMenu;
 C_Menu Menu_Kasaren, Menu_Kasaren_Skupiny, Menu_Kasaren_Skupiny_Dopln, Menu_Kasaren_Veze;
 
-C_Menu::C_Menu() : name(nullptr), active(false), last_button(0), default_choosed(0), choosed(0),
-                   circulation(false) {}
+C_Menu::C_Menu()
+    : name(nullptr),
+      active(false),
+      last_button(0),
+      default_choosed(0),
+      choosed(0),
+      circulation(false) {}
 
 void C_Menu::RESET_MENU() {
     active = false;

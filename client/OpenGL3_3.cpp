@@ -63,18 +63,20 @@ static void hlas_ponuknute_opengl() {
     glfwWindowHint(GLFW_VISIBLE, GLFW_FALSE);
     GLFWwindow* skuska = glfwCreateWindow(64, 64, "Varnhold", nullptr, nullptr);
     if (!skuska) {
-        std::fprintf(stderr, "varnhold: the display offers no OpenGL context at all; install the "
-                             "graphics driver (Mesa's is libgl1-mesa-dri)\n");
+        std::fprintf(stderr,
+                     "varnhold: the display offers no OpenGL context at all; install the "
+                     "graphics driver (Mesa's is libgl1-mesa-dri)\n");
         return;
     }
     glfwMakeContextCurrent(skuska);
     const bool uz_softverovo = std::getenv("LIBGL_ALWAYS_SOFTWARE") != nullptr;
-    std::fprintf(stderr,
-                 "varnhold: the driver offers OpenGL %s (%s), the game needs 3.3 core profile; "
-                 "update the graphics driver%s\n",
-                 reinterpret_cast<const char*>(glGetString(GL_VERSION)),
-                 reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
-                 uz_softverovo ? "" : ", or try Mesa's software renderer: LIBGL_ALWAYS_SOFTWARE=1 varnhold");
+    std::fprintf(
+        stderr,
+        "varnhold: the driver offers OpenGL %s (%s), the game needs 3.3 core profile; "
+        "update the graphics driver%s\n",
+        reinterpret_cast<const char*>(glGetString(GL_VERSION)),
+        reinterpret_cast<const char*>(glGetString(GL_RENDERER)),
+        uz_softverovo ? "" : ", or try Mesa's software renderer: LIBGL_ALWAYS_SOFTWARE=1 varnhold");
     glfwMakeContextCurrent(nullptr);
     glfwDestroyWindow(skuska);
 }
@@ -150,7 +152,8 @@ bool InitGL() {
 }
 
 void Start_shaderov() {
-    programID = LoadShaders("SimpleVertexShader.vertexshader.txt", "SingleColor.fragmentshader.txt");
+    programID =
+        LoadShaders("SimpleVertexShader.vertexshader.txt", "SingleColor.fragmentshader.txt");
     MatrixID = glGetUniformLocation(programID, "MVP");
     std::printf("starting setting buffers \n");
     std::printf("buffers setted\n");
@@ -180,7 +183,8 @@ S_casy_snimok zhrn_casy_snimok(std::vector<float> casy) {
     if (casy.empty()) return {0, 0.0f, 0.0f};
     std::sort(casy.begin(), casy.end());
     const auto poradie = [&](double podiel) {
-        const std::size_t k = static_cast<std::size_t>(std::ceil(podiel * static_cast<double>(casy.size())));
+        const std::size_t k =
+            static_cast<std::size_t>(std::ceil(podiel * static_cast<double>(casy.size())));
         return casy[k > 0 ? k - 1 : 0];
     };
     return {static_cast<int>(casy.size()), poradie(0.5), poradie(0.99)};
@@ -205,7 +209,8 @@ void Hlavna_slucka() {
         predosla = teraz;
     } while (!Exit);
     const S_casy_snimok c = zhrn_casy_snimok(std::move(casy));
-    std::printf("snimky %d  median %.1f ms  99. percentil %.1f ms\n", c.pocet, c.median_ms, c.p99_ms);
+    std::printf("snimky %d  median %.1f ms  99. percentil %.1f ms\n", c.pocet, c.median_ms,
+                c.p99_ms);
 }
 
 void kill_and_clear() {

@@ -79,7 +79,7 @@ void Default_Ovladanie() {
     o.System[O_System_CAMERA_RESET].disable();
 
     o.Ovladanie_Info[O_Ovladanie_Info_zatvor].create(false, 27, "Zatvor napovedu ovladania",
-                                                      Ovladanie_Info_zatvor_action);
+                                                     Ovladanie_Info_zatvor_action);
 
     o.Menu[O_Menu_dole].create(false, 'S', "Menu dole", Menu_dole_action);
     o.Menu[O_Menu_hore].create(false, 'W', "Menu hore", Menu_hore_action);
@@ -92,14 +92,16 @@ void Default_Ovladanie() {
     zh[O_Zoznam_Hier_nacitaj].create(false, 32, "nacitaj vybranu hru", Zoznam_hier_nacitaj_action);
     zh[O_Zoznam_Hier_zatvor].create(false, 27, "spat do menu", Zoznam_hier_zatvor_action);
 
-    o.Game[O_Game_aktivuj_herne_menu].create(false, 27, "Aktivuj herne menu", Hra_aktivuj_Herne_Menu);
+    o.Game[O_Game_aktivuj_herne_menu].create(false, 27, "Aktivuj herne menu",
+                                             Hra_aktivuj_Herne_Menu);
     o.Game[O_Game_otvor_okno_na_stavanie].create(false, 'B', "Zobraz budov na stavanie",
                                                  Otvor_Okno_Budovy_Na_Stavanie);
     o.Game[O_Game_otvor_okno].create(false, 32, "Zobraz informacie obejtku na ktory ukazujes",
                                      Open_Window);
     o.Game[O_Game_otvor_okno_hlavnej_budovy].create(false, 'H', "Zobraz informacie o krajine",
                                                     Otvor_Okno_Hlavna_budova);
-    o.Game[O_Game_zmena_rychlosti].create(false, 'Z', "Zmena rychlosti", Game_zmena_rychlosti_action);
+    o.Game[O_Game_zmena_rychlosti].create(false, 'Z', "Zmena rychlosti",
+                                          Game_zmena_rychlosti_action);
     o.Game[O_Game_zmena_rychlosti_mesiac_den].create(false, 'M', "Zmena rychlosti mesiac/den",
                                                      Game_zmena_rychlosti_mesiac_den_action);
     o.Game[O_Game_otvor_kasarne].create(false, 'K', "Zobraz menu kasarni", Otvor_kasarne_action);
@@ -141,14 +143,16 @@ void Default_Ovladanie() {
 
     C_Ovladanie* hb = o.Okno_Hlavna_Budova;
     hb[O_Okno_Hlavna_Budova_doprava].create(false, 'D', "dalsia zalozka", Okno_HB_doprava_action);
-    hb[O_Okno_Hlavna_Budova_dolava].create(false, 'A', "predchadzajuca zalozka", Okno_HB_dolava_action);
+    hb[O_Okno_Hlavna_Budova_dolava].create(false, 'A', "predchadzajuca zalozka",
+                                           Okno_HB_dolava_action);
     hb[O_Okno_Hlavna_Budova_dalsia_strana].create(false, 'S', "dalsia strana",
                                                   Okno_HB_dalsia_strana_action);
     hb[O_Okno_Hlavna_Budova_predchadzajuca_strana].create(false, 'W', "predchadzajuca strana",
                                                           Okno_HB_predchadzajuca_strana_action);
 
     C_Ovladanie* k = o.Okno_Kasaren;
-    k[O_Okno_Kasaren_doprava].create(false, 'D', "dalsia zalozka", Okno_Kasaren_dalsia_zalozka_action);
+    k[O_Okno_Kasaren_doprava].create(false, 'D', "dalsia zalozka",
+                                     Okno_Kasaren_dalsia_zalozka_action);
     k[O_Okno_Kasaren_dolava].create(false, 'A', "predchadzajuca zalozka",
                                     Okno_Kasaren_predchadzajuca_zalozka_action);
     k[O_Okno_Kasaren_sub_doprava].create(false, 'S', "dalsia moznost(vertikalne)",
@@ -176,7 +180,8 @@ void Default_Ovladanie() {
         char popis[32];
         std::snprintf(popis, sizeof popis, "oznac skupinu %d", n);
         // Groups 1 … 9 on their digits, group 10 on 0.
-        v[O_Vojna_oznac_vojensku_skupinu_1 + n - 1].create(false, '0' + n % 10, popis, oznac[n - 1]);
+        v[O_Vojna_oznac_vojensku_skupinu_1 + n - 1].create(false, '0' + n % 10, popis,
+                                                           oznac[n - 1]);
     }
     v[O_Vojna_zrus_oznacenie_skupiny].create(false, 27, "zrus oznacenie skupiny",
                                              Vojna_zrus_oznacenie_skupiny_action);
@@ -231,8 +236,10 @@ void Klavesnica_System_Ovladanie() { prejdi(Ovladanie.System); }
 
 void Klavesnica_Menu_Ovladanie() {
     // The list of saves lies over the main menu and takes its keys.
-    if (Z_zoznam_hier) prejdi(Ovladanie.Zoznam_Hier);
-    else if (otvorene_menu()) prejdi(Ovladanie.Menu);
+    if (Z_zoznam_hier)
+        prejdi(Ovladanie.Zoznam_Hier);
+    else if (otvorene_menu())
+        prejdi(Ovladanie.Menu);
 }
 
 void Klavesnica_Ovladanie_Info() { prejdi(Ovladanie.Ovladanie_Info); }

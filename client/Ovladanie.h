@@ -43,9 +43,8 @@ constexpr int O_Okno_Hlavna_Budova_doprava = 0, O_Okno_Hlavna_Budova_dolava = 1,
               O_Okno_Hlavna_Budova_dalsia_strana = 2,
               O_Okno_Hlavna_Budova_predchadzajuca_strana = 3, O_Okno_Hlavna_Budova_last_id = 4;
 constexpr int O_Umiestni_Budovu_doprava = 0, O_Umiestni_Budovu_dolava = 1,
-              O_Umiestni_Budovu_hore = 2, O_Umiestni_Budovu_dole = 3,
-              O_Umiestni_Budovu_potvrd = 4, O_Umiestni_Budovu_otoc = 5, O_Umiestni_Budovu_zrus = 6,
-              O_Umiestni_Budovu_last_id = 7;
+              O_Umiestni_Budovu_hore = 2, O_Umiestni_Budovu_dole = 3, O_Umiestni_Budovu_potvrd = 4,
+              O_Umiestni_Budovu_otoc = 5, O_Umiestni_Budovu_zrus = 6, O_Umiestni_Budovu_last_id = 7;
 constexpr int O_Informacie_O_Budove_upgrade = 0, O_Informacie_O_Budove_zatvor_otvor = 1,
               O_Informacie_O_Budove_last_id = 2;
 constexpr int O_Ovladanie_Info_zatvor = 0, O_Ovladanie_Info_last_id = 1;

@@ -18,7 +18,8 @@ bool ma_data(const fs::path& priecinok) {
 
 }  // namespace
 
-std::optional<fs::path> najdi_priecinok_dat(const fs::path& aktualny, const fs::path& nainstalovany) {
+std::optional<fs::path> najdi_priecinok_dat(const fs::path& aktualny,
+                                            const fs::path& nainstalovany) {
     for (const fs::path& p : {aktualny, nainstalovany})
         if (ma_data(p)) return p;
     return std::nullopt;
@@ -36,7 +37,9 @@ bool prejdi_do_priecinka_dat(const char* nainstalovany) {
         return false;
     }
     fs::current_path(*data, ec);
-    if (ec) std::fprintf(stderr, "varnhold: cannot enter %s: %s\n", data->c_str(), ec.message().c_str());
+    if (ec)
+        std::fprintf(stderr, "varnhold: cannot enter %s: %s\n", data->c_str(),
+                     ec.message().c_str());
     return !ec;
 }
 

@@ -8,8 +8,8 @@
 // The folder the game reads its data from: CURRENT when it holds the data, else INSTALLED when
 // that does; nothing when neither does. A folder holds the data when it has the model folder
 // obj/graf_obj/ and the glyph folder Fonts/.
-std::optional<std::filesystem::path> najdi_priecinok_dat(const std::filesystem::path& aktualny,
-                                                         const std::filesystem::path& nainstalovany);
+std::optional<std::filesystem::path> najdi_priecinok_dat(
+    const std::filesystem::path& aktualny, const std::filesystem::path& nainstalovany);
 
 // Makes the data folder found from the current folder and INSTALLED the working directory. When
 // there is none, prints one line on standard error naming both folders and returns false.

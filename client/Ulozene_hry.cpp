@@ -33,7 +33,9 @@ constexpr const char* PRIPONA = ".hra";
 constexpr const char* AUTOMATICKA = "autoulozenie-";
 constexpr int AUTOMATICKYCH = 3;
 
-long long ns(const struct stat& st) { return st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec; }
+long long ns(const struct stat& st) {
+    return st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec;
+}
 
 bool konci_na(const std::string& s, const char* koniec) {
     const std::size_t n = std::strlen(koniec);
@@ -64,8 +66,8 @@ bool uloz_do(const std::string& cesta, std::string& chyba) {
         std::printf("HRU SA NEPODARILO ULOZIT %s: %s\n", cesta.c_str(), chyba.c_str());
         return false;
     }
-    std::printf("ULOZENA HRA %s %d.%d.%d\n", cesta.c_str(), strategy.return_den(), strategy.return_mesiac(),
-                strategy.return_rok());
+    std::printf("ULOZENA HRA %s %d.%d.%d\n", cesta.c_str(), strategy.return_den(),
+                strategy.return_mesiac(), strategy.return_rok());
     return true;
 }
 
@@ -160,8 +162,10 @@ void priprav_zacatu_hru() {
 
 void Herne_Menu_Uloz_Hru() {
     std::string cesta, chyba;
-    if (uloz_novu_hru(cesta, chyba)) sprava_ulozenia = {"HRA ULOZENA", false};
-    else sprava_ulozenia = {"HRU SA NEPODARILO ULOZIT - " + chyba, true};
+    if (uloz_novu_hru(cesta, chyba))
+        sprava_ulozenia = {"HRA ULOZENA", false};
+    else
+        sprava_ulozenia = {"HRU SA NEPODARILO ULOZIT - " + chyba, true};
 }
 
 void Nacitaj_Hru_action() {
@@ -196,8 +200,8 @@ void Zoznam_hier_nacitaj_action() {
         sprava_ulozenia = {"HRU SA NEPODARILO NACITAT - " + h.chyba, true};
         return;
     }
-    std::printf("NACITANA HRA %s %d.%d.%d\n", h.cesta.c_str(), strategy.return_den(), strategy.return_mesiac(),
-                strategy.return_rok());
+    std::printf("NACITANA HRA %s %d.%d.%d\n", h.cesta.c_str(), strategy.return_den(),
+                strategy.return_mesiac(), strategy.return_rok());
     Z_zoznam_hier = false;
     sprava_ulozenia = {};
     Menu.close();
@@ -227,7 +231,8 @@ bool C_Autoulozenie::krok(float teraz_ms, bool hra_bezi, int denne_kroky, bool v
 }
 
 void Autoulozenie_po_kroku() {
-    if (!Autoulozenie.krok(hodiny_od_startu(), Game.is_running(), Game.denne_kroky, strategy.return_je_vojna()))
+    if (!Autoulozenie.krok(hodiny_od_startu(), Game.is_running(), Game.denne_kroky,
+                           strategy.return_je_vojna()))
         return;
     std::string cesta, chyba;
     uloz_automaticky(cesta, chyba);

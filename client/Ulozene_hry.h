@@ -49,7 +49,7 @@ extern int Z_vybrana;
 // Saves shown on one page of the list.
 constexpr int Z_NA_STRANU = 8;
 
-void Nacitaj_Hru_action();     // "Nacitaj Hru": opens the list
+void Nacitaj_Hru_action();  // "Nacitaj Hru": opens the list
 void Zoznam_hier_dalsia_action();
 void Zoznam_hier_predchadzajuca_action();
 void Zoznam_hier_nacitaj_action();  // Space: loads the chosen save and runs it

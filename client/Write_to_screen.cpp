@@ -41,7 +41,9 @@ void novy_riadok() { write_line(okraj, riadok, 0, 0); }
 int vyska_riadku() { return static_cast<int>(scalef); }
 
 // Places the writing position on the current line, `stlpcov` line heights right of the edge.
-void stlpec(int stlpcov) { write_g(okraj + static_cast<float>(stlpcov * vyska_riadku()), riadok, 0, ""); }
+void stlpec(int stlpcov) {
+    write_g(okraj + static_cast<float>(stlpcov * vyska_riadku()), riadok, 0, "");
+}
 
 // A label in white and its value in lila.
 void popis_hodnota(const char* popis, int hodnota) {
@@ -72,7 +74,9 @@ void farba_volby(bool dostupna, bool vybrana) {
     if (vybrana) dostupna ? cyan() : blue();
 }
 
-void farba_tlacidla(C_Menu& m, int i) { farba_volby(m.is_Button_active(i), m.is_Button_choosed(i)); }
+void farba_tlacidla(C_Menu& m, int i) {
+    farba_volby(m.is_Button_active(i), m.is_Button_choosed(i));
+}
 
 // A menu's buttons, one a line; `za(i)` writes what follows button i on its line.
 template <class Za>
@@ -84,7 +88,9 @@ void tlacidla(C_Menu& m, Za za) {
         za(i);
     }
 }
-void tlacidla(C_Menu& m) { tlacidla(m, [](int) {}); }
+void tlacidla(C_Menu& m) {
+    tlacidla(m, [](int) {});
+}
 
 // What the last save or failed load did, on the current line: green, or red for a failure.
 void sprava() {
@@ -112,7 +118,8 @@ void zoznam_hier() {
     white();
     novy_riadok();
     glPrint("Nacitaj Hru");
-    if (n > Z_NA_STRANU) glPrint("  strana %d / %d", od / Z_NA_STRANU + 1, (n + Z_NA_STRANU - 1) / Z_NA_STRANU);
+    if (n > Z_NA_STRANU)
+        glPrint("  strana %d / %d", od / Z_NA_STRANU + 1, (n + Z_NA_STRANU - 1) / Z_NA_STRANU);
     novy_riadok();
     sprava();
     if (n == 0) {
@@ -126,11 +133,12 @@ void zoznam_hier() {
         novy_riadok();
         farba_volby(h.citatelna, i == Z_vybrana);
         if (h.citatelna) {
-            const bool mesiac = u.mesiac >= 1 && u.mesiac <= S_L::M_december && strategy.mesiac[u.mesiac].meno;
-            const bool titul =
-                u.privilegia >= 0 && u.privilegia < S_L::PRIV_last_id && strategy.privilegia[u.privilegia].nazov;
-            glPrint("%d. %s %d  ludia %d  %s", u.den, mesiac ? strategy.mesiac[u.mesiac].meno : "?", u.rok,
-                    u.pocet_ludi, titul ? strategy.privilegia[u.privilegia].nazov : "?");
+            const bool mesiac =
+                u.mesiac >= 1 && u.mesiac <= S_L::M_december && strategy.mesiac[u.mesiac].meno;
+            const bool titul = u.privilegia >= 0 && u.privilegia < S_L::PRIV_last_id &&
+                               strategy.privilegia[u.privilegia].nazov;
+            glPrint("%d. %s %d  ludia %d  %s", u.den, mesiac ? strategy.mesiac[u.mesiac].meno : "?",
+                    u.rok, u.pocet_ludi, titul ? strategy.privilegia[u.privilegia].nazov : "?");
         } else {
             glPrint("%s", h.meno.c_str());
         }
@@ -211,7 +219,8 @@ void stavovy_riadok() {
 
     if (!je_vojna) {
         if (na_mape && strategy.je_vojenska_skupina(x, y))
-            glPrint("%s ", strategy.vojenska_skupina_meno(strategy.return_vojenska_skupina_id(x, y)));
+            glPrint("%s ",
+                    strategy.vojenska_skupina_meno(strategy.return_vojenska_skupina_id(x, y)));
         return;
     }
     const int oznacena = V_oznacena_skupina_object_id;
@@ -224,7 +233,8 @@ void stavovy_riadok() {
     glPrint("bitka trva ");
     lila();
     glPrint("%d min %02d s", sekund / 60, sekund % 60);
-    const int slotov = std::min(strategy.vojenska_skupina_owned_last(), S_L::MAX_SKUPIN_NA_VLASTNIKA);
+    const int slotov =
+        std::min(strategy.vojenska_skupina_owned_last(), S_L::MAX_SKUPIN_NA_VLASTNIKA);
     for (int i = 0; i < slotov; ++i) {
         const int g = strategy.id_vojenskej_skupiny(i);
         if (g < 0) continue;
@@ -297,7 +307,8 @@ void napoveda() {
         {"Budovy na stavanie (Okno)", Ovladanie.Budovy_Na_Stavanie_List,
          O_Budovy_Na_Stavanie_List_last_id},
         {"Umiestnovanie budovy", Ovladanie.Umiestni_Budovu, O_Umiestni_Budovu_last_id},
-        {"Informacie o budove (Okno)", Ovladanie.Informacie_O_Budove, O_Informacie_O_Budove_last_id},
+        {"Informacie o budove (Okno)", Ovladanie.Informacie_O_Budove,
+         O_Informacie_O_Budove_last_id},
         {"Vojna", Ovladanie.Vojna, O_Vojna_last_id},
         {"Nacitanie hry", Ovladanie.Zoznam_Hier, O_Zoznam_Hier_last_id},
     };
@@ -429,7 +440,8 @@ void kasarne() {
     } else if (Menu_Kasaren_Skupiny_Dopln.is_active()) {
         hlavicka("doplnenie");
         tlacidla(Menu_Kasaren_Skupiny_Dopln, [](int i) {
-            const int g = i < strategy.vojenska_skupina_owned_last() ? strategy.id_vojenskej_skupiny(i) : -1;
+            const int g =
+                i < strategy.vojenska_skupina_owned_last() ? strategy.id_vojenskej_skupiny(i) : -1;
             if (g < 0) return;
             white();
             glPrint(" %s volne miesta ", strategy.vojenska_skupina_meno(g));
@@ -535,9 +547,12 @@ void prehlad_krajiny() {
     // the resources table (60 line heights plus its label and value) on the screen.
     okno(static_cast<float>(Window.X / 4), static_cast<float>(Window.Y / 20));
     novy_riadok();
-    if (H_suroviny) suroviny();
-    else if (H_budovy) budovy();
-    else if (H_ludia) ludia();
+    if (H_suroviny)
+        suroviny();
+    else if (H_budovy)
+        budovy();
+    else if (H_ludia)
+        ludia();
 }
 
 // ---------------------------------------------------------------- build list
@@ -576,7 +591,8 @@ void zoznam_budov() {
 
 // Appends a formatted line of colour `farba` while there is room; returns the new count.
 template <int N>
-int pridaj(S_riadok_oznamu (&r)[N], int n, char farba, const char* format, ...) __attribute__((format(printf, 4, 5)));
+int pridaj(S_riadok_oznamu (&r)[N], int n, char farba, const char* format, ...)
+    __attribute__((format(printf, 4, 5)));
 template <int N>
 int pridaj(S_riadok_oznamu (&r)[N], int n, char farba, const char* format, ...) {
     if (n >= N) return n;
@@ -611,7 +627,8 @@ template <int N>
 int zasoby(S_riadok_oznamu (&r)[N], int n, const char* co, int dni, int skazilo, int dni_mesiaca) {
     if (dni < 0) return n;
     const char farba = dni < dni_mesiaca ? 'r' : 'y';
-    if (skazilo > 0) return pridaj(r, n, farba, "%s vydrzi %d dni - skazilo sa %d", co, dni, skazilo);
+    if (skazilo > 0)
+        return pridaj(r, n, farba, "%s vydrzi %d dni - skazilo sa %d", co, dni, skazilo);
     return pridaj(r, n, farba, "%s vydrzi %d dni", co, dni);
 }
 
@@ -621,7 +638,8 @@ template <int N>
 int oznam_o_bitke(S_riadok_oznamu (&r)[N], int n) {
     const Strategy_library::S_vysledok_bitky& b = strategy.return_posledna_bitka();
     if (b.vitaz == S_L::id_nikto) return n;
-    n = pridaj(r, n, 'y', "bitka - %s", b.vitaz == S_L::id_player ? "vyhral si obranu" : "nepriatel vyhral");
+    n = pridaj(r, n, 'y', "bitka - %s",
+               b.vitaz == S_L::id_player ? "vyhral si obranu" : "nepriatel vyhral");
     if (b.vitaz != S_L::id_nepriatel) return n;
     int k = 0;
     for (int s = 1; s < S_L::last_surovina_id; ++s) {
@@ -630,7 +648,8 @@ int oznam_o_bitke(S_riadok_oznamu (&r)[N], int n) {
         if (n > 0 && n <= N) {
             char* t = r[n - 1].text;
             const std::size_t d = std::strlen(t);
-            std::snprintf(t + d, sizeof r[n - 1].text - d, "  %s %d", strategy.surovina_meno(s), b.ulupene[s]);
+            std::snprintf(t + d, sizeof r[n - 1].text - d, "  %s %d", strategy.surovina_meno(s),
+                          b.ulupene[s]);
         }
         ++k;
     }
@@ -641,15 +660,17 @@ int oznam_o_bitke(S_riadok_oznamu (&r)[N], int n) {
 // While placing, the keys; for a while after a refusal, its reason.
 template <int N>
 int riadok_umiestnenia(S_riadok_oznamu (&r)[N], int n) {
-    if (sprava_odmietnutia.text[0] && hodiny_od_startu() - sprava_odmietnutia.od_ms < SPRAVA_ODMIETNUTIA_MS)
+    if (sprava_odmietnutia.text[0] &&
+        hodiny_od_startu() - sprava_odmietnutia.od_ms < SPRAVA_ODMIETNUTIA_MS)
         return pridaj(r, n, 'r', "%s", sprava_odmietnutia.text);
     if (!B_setting_position) return n;
     C_Ovladanie* k = Ovladanie.Umiestni_Budovu;
-    return pridaj(r, n, 'y', "umiestnujes %s - %s %s %s %s posun  %s otoc  %s postav  %s zrus",
-                  strategy.budova_meno(B_showing_to_id), k[O_Umiestni_Budovu_doprava].return_key_text(),
-                  k[O_Umiestni_Budovu_dolava].return_key_text(), k[O_Umiestni_Budovu_hore].return_key_text(),
-                  k[O_Umiestni_Budovu_dole].return_key_text(), k[O_Umiestni_Budovu_otoc].return_key_text(),
-                  k[O_Umiestni_Budovu_potvrd].return_key_text(), k[O_Umiestni_Budovu_zrus].return_key_text());
+    return pridaj(
+        r, n, 'y', "umiestnujes %s - %s %s %s %s posun  %s otoc  %s postav  %s zrus",
+        strategy.budova_meno(B_showing_to_id), k[O_Umiestni_Budovu_doprava].return_key_text(),
+        k[O_Umiestni_Budovu_dolava].return_key_text(), k[O_Umiestni_Budovu_hore].return_key_text(),
+        k[O_Umiestni_Budovu_dole].return_key_text(), k[O_Umiestni_Budovu_otoc].return_key_text(),
+        k[O_Umiestni_Budovu_potvrd].return_key_text(), k[O_Umiestni_Budovu_zrus].return_key_text());
 }
 
 void oznamy() {
@@ -671,8 +692,10 @@ void valueColoring(int v) { v < 0 ? red() : white(); }
 
 void print_jednotky(int n) {
     lila();
-    if (n <= 10000) glPrint("%d ", n);
-    else glPrint("%d t", n / 10000);
+    if (n <= 10000)
+        glPrint("%d ", n);
+    else
+        glPrint("%d t", n / 10000);
     white();
 }
 
@@ -696,7 +719,8 @@ int zhrn_oznamy(S_oznam (&oznamy)[MAX_OZNAMOV]) {
         const auto& z = strategy.information_list[i];
         if (!z.meno_objektu || !*text_oznamu(z.cilso_informacie)) continue;
         int k = 0;
-        while (k < n && !(oznamy[k].kod == z.cilso_informacie && oznamy[k].meno == z.meno_objektu)) ++k;
+        while (k < n && !(oznamy[k].kod == z.cilso_informacie && oznamy[k].meno == z.meno_objektu))
+            ++k;
         if (k < n) {
             ++oznamy[k].pocet;
         } else if (n < MAX_OZNAMOV) {
@@ -714,13 +738,16 @@ int oznamy_mesta(S_riadok_oznamu (&r)[MAX_OZNAMOV_MESTA]) {
     for (int k : m.zomreli) zomreli += k;
     if (zomreli > 0) {
         n = pridaj(r, n, 'r', "zomrelo %d", zomreli);
-        const S_pocet_s_menom priciny[] = {{"smad", m.zomreli[S_L::SMRT_smad]},       {"hlad", m.zomreli[S_L::SMRT_hlad]},
-                                           {"zima", m.zomreli[S_L::SMRT_zima]},       {"choroba", m.zomreli[S_L::SMRT_choroba]},
-                                           {"staroba", m.zomreli[S_L::SMRT_vek]}, {"boj", m.zomreli[S_L::SMRT_boj]}};
+        const S_pocet_s_menom priciny[] = {
+            {"smad", m.zomreli[S_L::SMRT_smad]},   {"hlad", m.zomreli[S_L::SMRT_hlad]},
+            {"zima", m.zomreli[S_L::SMRT_zima]},   {"choroba", m.zomreli[S_L::SMRT_choroba]},
+            {"staroba", m.zomreli[S_L::SMRT_vek]}, {"boj", m.zomreli[S_L::SMRT_boj]}};
         pripis_pocty(r[n - 1].text, priciny);
     }
     // The stores against the month now begun; red lines go first.
-    const int dni = m.mesiac >= S_L::M_januar && m.mesiac <= S_L::M_december ? strategy.mesiac[m.mesiac].pocet_dni : 30;
+    const int dni = m.mesiac >= S_L::M_januar && m.mesiac <= S_L::M_december
+                        ? strategy.mesiac[m.mesiac].pocet_dni
+                        : 30;
     S_riadok_oznamu z[2];
     int nz = zasoby(z, 0, "voda", m.dni_vody, m.skazilo_vody, dni);
     nz = zasoby(z, nz, "jedlo", m.dni_jedla, m.skazilo_jedla, dni);
@@ -732,32 +759,41 @@ int oznamy_mesta(S_riadok_oznamu (&r)[MAX_OZNAMOV_MESTA]) {
     if (m.hladovali > 0) n = pridaj(r, n, 'y', "bez jedla alebo vody bolo %d ludi", m.hladovali);
     if (m.chori[0] > 0) {
         n = pridaj(r, n, 'y', "chori %d", m.chori[0]);
-        const S_pocet_s_menom choroby[] = {
-            {"malo vody", m.chori[S_L::CH_malo_vody]},   {"malo jedla", m.chori[S_L::CH_malo_jedla]},
-            {"podchladenie", m.chori[S_L::CH_zima]},     {"mrtvoly", m.chori[S_L::CH_mrtvoly]},
-            {"malo masa", m.chori[S_L::CH_malo_masa]},   {"malo ovocia", m.chori[S_L::CH_malo_ovocia]}};
+        const S_pocet_s_menom choroby[] = {{"malo vody", m.chori[S_L::CH_malo_vody]},
+                                           {"malo jedla", m.chori[S_L::CH_malo_jedla]},
+                                           {"podchladenie", m.chori[S_L::CH_zima]},
+                                           {"mrtvoly", m.chori[S_L::CH_mrtvoly]},
+                                           {"malo masa", m.chori[S_L::CH_malo_masa]},
+                                           {"malo ovocia", m.chori[S_L::CH_malo_ovocia]}};
         pripis_pocty(r[n - 1].text, choroby);
     }
     if (m.bez_domova > 0)
-        n = pridaj(r, n, 'y', "bez domova %d muzov - volne miesta v domoch %d", m.bez_domova, m.volne_v_domoch);
+        n = pridaj(r, n, 'y', "bez domova %d muzov - volne miesta v domoch %d", m.bez_domova,
+                   m.volne_v_domoch);
     if (m.bez_prace > 0 || m.volne_prace > 0)
-        n = pridaj(r, n, 'y', "bez prace %d muzov - volne pracovne miesta %d", m.bez_prace, m.volne_prace);
+        n = pridaj(r, n, 'y', "bez prace %d muzov - volne pracovne miesta %d", m.bez_prace,
+                   m.volne_prace);
     if (m.osadnici > 0) {
         n = pridaj(r, n, 'y', "prislo %d osadnikov", m.osadnici);
     } else {
         switch (m.prichod) {
-            case S_L::PRICHOD_ziadny_dom: n = pridaj(r, n, 'y', "osadnici nepridu - ziadne volne miesto v domoch"); break;
+            case S_L::PRICHOD_ziadny_dom:
+                n = pridaj(r, n, 'y', "osadnici nepridu - ziadne volne miesto v domoch");
+                break;
             case S_L::PRICHOD_malo_jedla:
-                n = pridaj(r, n, 'y', "osadnici nepridu - treba viac ako %d jedla (mas %d)", m.prichod_treba, m.prichod_jedlo);
+                n = pridaj(r, n, 'y', "osadnici nepridu - treba viac ako %d jedla (mas %d)",
+                           m.prichod_treba, m.prichod_jedlo);
                 break;
             case S_L::PRICHOD_malo_vody:
-                n = pridaj(r, n, 'y', "osadnici nepridu - treba viac ako %d vody (mas %d)", m.prichod_treba, m.prichod_voda);
+                n = pridaj(r, n, 'y', "osadnici nepridu - treba viac ako %d vody (mas %d)",
+                           m.prichod_treba, m.prichod_voda);
                 break;
             default: n = pridaj(r, n, 'y', "na konci roka pridu osadnici"); break;
         }
     }
     if (m.cakaju_stavby > 0)
-        n = pridaj(r, n, 'y', "%d stavieb caka na stavbarov (stavbari %d)", m.cakaju_stavby, m.stavbari);
+        n = pridaj(r, n, 'y', "%d stavieb caka na stavbarov (stavbari %d)", m.cakaju_stavby,
+                   m.stavbari);
     return n;
 }
 
@@ -791,12 +827,14 @@ const char* text_odmietnutia(int dovod, int surovina, int t) {
         case S_L::E_nema_privilegia: {
             const int p = strategy.privilegia_pre_typ(t);
             if (p < 0) return "neda sa postavit - tuto budovu nemozes stavat";
-            std::snprintf(text, sizeof text, "neda sa postavit - treba privilegia %s", strategy.privilegia[p].nazov);
+            std::snprintf(text, sizeof text, "neda sa postavit - treba privilegia %s",
+                          strategy.privilegia[p].nazov);
             return text;
         }
         case S_L::E_malo_surovin_na_stavbu:
             std::snprintf(text, sizeof text, "neda sa postavit - chyba %s (treba %d  mas %d)",
-                          strategy.surovina_meno(surovina), strategy.treba_na_postavenie(t, surovina),
+                          strategy.surovina_meno(surovina),
+                          strategy.treba_na_postavenie(t, surovina),
                           strategy.surovina_v_skladoch(surovina));
             return text;
         case S_L::E_nie_su_volne_objekty: return "neda sa postavit - ziadny volny objekt";

@@ -3,14 +3,14 @@
 
 #include <algorithm>
 #include <cmath>
+#include <glm/gtc/matrix_transform.hpp>
 #include <utility>
 #include <vector>
-#include <glm/gtc/matrix_transform.hpp>
 
 #include "Camera.h"
 #include "Color.h"
-#include "Strategy_library.h"
 #include "OpenGL3_3.h"
+#include "Strategy_library.h"
 #include "shader.h"
 
 glm::mat4 Projection(1.0f), View(1.0f), Model(1.0f), MVP(1.0f);
@@ -24,9 +24,9 @@ void SettingMatrix() {
     const glm::vec3 direction(std::cos(a) * std::sin(b), std::sin(a), std::cos(a) * std::cos(b));
     const glm::vec3 right(std::sin(b - 1.57f), 0.0f, std::cos(b - 1.57f));
     const glm::vec3 up = glm::cross(right, direction);
-    Projection = glm::perspective(glm::radians(45.0f),
-                                  static_cast<float>(Window.X) / static_cast<float>(Window.Y), 0.1f,
-                                  100.0f);
+    Projection =
+        glm::perspective(glm::radians(45.0f),
+                         static_cast<float>(Window.X) / static_cast<float>(Window.Y), 0.1f, 100.0f);
     // The camera's y is the map's second axis and its z the height.
     const glm::vec3 position(Camera_x(), Camera_z(), Camera_y());
     View = glm::lookAt(position, position + direction, up);
@@ -112,11 +112,13 @@ void nahraj_davku(S_davka_sveta& d) {
     d.farby.clear();
     for (const S_mesh_v_davke& m : d.meshe) {
         const auto& mesh = strategy.graficky_objekt[m.handle];
-        const int n = strategy.graficky_objekt_verteces_size(m.handle), farieb = mesh.out_colors.size();
+        const int n = strategy.graficky_objekt_verteces_size(m.handle),
+                  farieb = mesh.out_colors.size();
         for (int k = 0; k < n; ++k) {
             d.body.push_back(glm::vec3(m.model * glm::vec4(mesh.out_vertices[k], 1.0f)));
             const glm::vec3 vlastna = k < farieb ? mesh.out_colors[k] : glm::vec3(0.0f);
-            d.farby.push_back(m.farba ? glm::mix(vlastna, glm::vec3(m.odtien), m.odtien.w) : vlastna);
+            d.farby.push_back(m.farba ? glm::mix(vlastna, glm::vec3(m.odtien), m.odtien.w)
+                                      : vlastna);
         }
     }
     d.vrcholy = static_cast<int>(d.body.size());
@@ -128,7 +130,8 @@ void nahraj_davku(S_davka_sveta& d) {
 
 void kresli_mesh_gl(int handle, const glm::mat4& model) {
     // A mesh never uploaded is not drawn.
-    if (strategy.graficky_objekt_vertex_buffer(handle) == 0 || strategy.graficky_objekt_verteces_size(handle) <= 0)
+    if (strategy.graficky_objekt_vertex_buffer(handle) == 0 ||
+        strategy.graficky_objekt_verteces_size(handle) <= 0)
         return;
     const S_override& f = aktualna_farba;
     davka_sveta.meshe.push_back({handle, model, f.zapnuty, glm::vec4(f.r, f.g, f.b, f.podiel)});
@@ -201,12 +204,14 @@ float vyska_stavby(int percenta) {
     return 0.2f + 0.8f * p;
 }
 
-void Call_graficky_objekt_stavba(int mx, int my, float x, float y, float z, float ry, int percenta) {
+void Call_graficky_objekt_stavba(int mx, int my, float x, float y, float z, float ry,
+                                 int percenta) {
     glPushMatrix();
     glTranslatef(x, y, z);
     glRotatef(ry, 0, 1, 0);
-    modelMatrix.ModelMatrix = modelMatrix.TransllationMatrix * modelMatrix.RotationMatrix *
-                              glm::scale(glm::mat4(1.0f), glm::vec3(1.0f, vyska_stavby(percenta), 1.0f));
+    modelMatrix.ModelMatrix =
+        modelMatrix.TransllationMatrix * modelMatrix.RotationMatrix *
+        glm::scale(glm::mat4(1.0f), glm::vec3(1.0f, vyska_stavby(percenta), 1.0f));
     Kresli_graficky_objekt(strategy.graficky_objekt_base_list(mx, my), ODTIEN_STAVBY);
     glPopMatrix();
 }
@@ -224,7 +229,8 @@ void Call_graficky_objekt_soldier(float x, float y, float z, float rx, float ry,
     umiestni(strategy.graficky_objekt_soldier_base_list(skupina, clen), x, y, z, rx, ry, rz);
 }
 
-void Call_graficky_objekt_stroj(float x, float y, float z, float rx, float ry, float rz, int stroj) {
+void Call_graficky_objekt_stroj(float x, float y, float z, float rx, float ry, float rz,
+                                int stroj) {
     umiestni(strategy.graficky_objekt_stroj_base_list(stroj), x, y, z, rx, ry, rz);
 }
 

@@ -41,7 +41,9 @@ bool je_medzera(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
 // Blank within a line (the line end is not).
-bool je_medzera_riadku(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; }
+bool je_medzera_riadku(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
+}
 
 // What went wrong while reading a value.
 enum class Chyba { ziadna, koniec_riadku, nie_cislo };
@@ -199,8 +201,8 @@ bool citaj_mtl_telo(Citac& c, const char* cesta, int pocet, std::vector<S_materi
             materialy.back().meno = meno;
             continue;
         }
-        const bool ma_hodnotu = t == "Ns" || t == "Ni" || t == "Ka" || t == "Kd" || t == "Ks" ||
-                                t == "illum";
+        const bool ma_hodnotu =
+            t == "Ns" || t == "Ni" || t == "Ka" || t == "Kd" || t == "Ks" || t == "illum";
         if (!ma_hodnotu) {
             c.preskoc_riadok();
             continue;

@@ -32,7 +32,8 @@ static std::string nacitaj_zdroj(const char* cesta) {
 }
 
 // Prints the info log of a shader or a program (an empty line when there is none).
-static void vypis_log(GLuint objekt, PFNGLGETSHADERIVPROC daj_dlzku, PFNGLGETSHADERINFOLOGPROC daj_log) {
+static void vypis_log(GLuint objekt, PFNGLGETSHADERIVPROC daj_dlzku,
+                      PFNGLGETSHADERINFOLOGPROC daj_log) {
     GLint dlzka = 0;
     daj_dlzku(objekt, GL_INFO_LOG_LENGTH, &dlzka);
     std::vector<char> log(dlzka > 0 ? dlzka + 1 : 1, '\0');

@@ -31,15 +31,12 @@ bool C_Formations::next_soldier() {
     // The first half stands to one side of the centre, the second half to the other.
     const float v = c <= pol ? (c - 1) * 0.08f : -(c - 1 - pol) * 0.08f;
     switch (form) {
-        case formation_lines:
-            x = v;
-            return true;
+        case formation_lines: x = v; return true;
         case formation_baranidlo:
             z = v;
             x = (c - 1) % 2 == 0 ? 0.18f : -0.18f;
             return true;
-        default:
-            return false;
+        default: return false;
     }
 }
 

@@ -268,7 +268,7 @@ struct S_vojenska_skupina {
 };
 
 // The names a group row carries (`nazov` points at one of them), by weapon or war machine.
-inline constexpr const char* MENA_SKUPIN[] = {"lukostrelci", "kopijnici",  "sermiari",
+inline constexpr const char* MENA_SKUPIN[] = {"lukostrelci",      "kopijnici", "sermiari",
                                               "vojenska skupina", "baranidlo", "vojensky stroj"};
 
 struct S_utok {
@@ -298,15 +298,15 @@ struct S_vysledok_bitky {
 // arrival rule as it judged the stores then (a PRICHOD_* verdict with what it asks).
 struct S_sprava_mesiaca {
     int mesiac, rok;
-    int zomreli[6];    // deaths of the month by cause, SMRT_*
-    int smrti_spolu;   // the owner's deaths counted up to this report
-    int hladovali;     // went hungry or thirsty at this month end
-    int chori[8];      // [d]: with disease d (1 … 7); [0]: with any
+    int zomreli[6];   // deaths of the month by cause, SMRT_*
+    int smrti_spolu;  // the owner's deaths counted up to this report
+    int hladovali;    // went hungry or thirsty at this month end
+    int chori[8];     // [d]: with disease d (1 … 7); [0]: with any
     int dni_vody, dni_jedla;
     int skazilo_vody, skazilo_jedla;  // what spoiled at this month end (food in its own units)
     int bez_domova, volne_v_domoch;
     int bez_prace, volne_prace;
-    int osadnici;      // settlers who came at this month end
+    int osadnici;  // settlers who came at this month end
     int prichod, prichod_treba, prichod_jedlo, prichod_voda;
     int stavby, cakaju_stavby, stavbari;  // under construction, of them waiting, builders
 };
@@ -495,9 +495,9 @@ public:
     static constexpr int BITKA_KROKOV_MAX = 180 * KROKOV_BITKY_ZA_SEKUNDU;
     static constexpr int SILA_NIC = 0, SILA_LUK = 25, SILA_KOPIJA = 30, SILA_MEC = 35;
     static constexpr int ODOLNOST_ZIADNA_ZBROJ = 0, ODOLNOST_LAHKA_ZBROJ = 10,
-                         ODOLNOST_STREDNA_ZBROJ = 20, ODOLNOST_TAZKA_ZBROJ = 30, ODOLNOST_BRANA = 80,
-                         ODOLNOST_PALISADA = 90, ODOLNOST_BUDOVA = 100, ODOLNOST_ZELEZNA_BRANA = 110,
-                         ODOLNOST_KAMENNA_HRADBA = 120;
+                         ODOLNOST_STREDNA_ZBROJ = 20, ODOLNOST_TAZKA_ZBROJ = 30,
+                         ODOLNOST_BRANA = 80, ODOLNOST_PALISADA = 90, ODOLNOST_BUDOVA = 100,
+                         ODOLNOST_ZELEZNA_BRANA = 110, ODOLNOST_KAMENNA_HRADBA = 120;
     static constexpr int VIP_moja_vojenska_skupina = 0, VIP_moja_vojenska_skupina_aktivna = 1,
                          VIP_moja_vojenska_skupina_oznacena = 2,
                          VIP_cudzia_vojenska_skupina_aktivna = 3, VIP_moja_veza = 4,
@@ -510,8 +510,8 @@ public:
     static constexpr int E_nema_privilegia = 5;
     // Causes of death counted for the month report: want of food, of water, cold, another
     // disease, old age, battle.
-    static constexpr int SMRT_hlad = 0, SMRT_smad = 1, SMRT_zima = 2, SMRT_choroba = 3, SMRT_vek = 4,
-                         SMRT_boj = 5, SMRT_last_id = 6;
+    static constexpr int SMRT_hlad = 0, SMRT_smad = 1, SMRT_zima = 2, SMRT_choroba = 3,
+                         SMRT_vek = 4, SMRT_boj = 5, SMRT_last_id = 6;
     // Verdicts of the settlers' arrival rule: they come, no free place in a house, too little
     // food, too little water in the stores.
     static constexpr int PRICHOD_pridu = 0, PRICHOD_ziadny_dom = 1, PRICHOD_malo_jedla = 2,
@@ -577,10 +577,11 @@ public:
         vrat_cislo_vojaka_bez_skupiny_id, vrat_cislo_vojaka_bez_skupiny_last_id,
         vrat_cislo_vojaka_bez_skupiny[10];
 
-    // ------------------------------------------------------------ bookkeeping of this implementation
-    // One past the highest object id handed out since the last full reset. Ids are handed out
-    // ascending and reused from the top of the pool, so every live object lies below it and a walk
-    // bounded by it visits the same objects, in the same order, as a walk over all 40 001 slots.
+    // ------------------------------------------------------------ bookkeeping of this
+    // implementation One past the highest object id handed out since the last full reset. Ids are
+    // handed out ascending and reused from the top of the pool, so every live object lies below it
+    // and a walk bounded by it visits the same objects, in the same order, as a walk over all 40
+    // 001 slots.
     int objekt_hwm;
     // The same high-water mark for person ids.
     int clovek_hwm;
@@ -685,7 +686,8 @@ public:
     void reset_people();
     void reset_synchronizers_and_identificators();
 
-    // ============================================================ catalogues and new game (catalogues.cpp)
+    // ============================================================ catalogues and new game
+    // (catalogues.cpp)
     void Set_all();
     void New_Game();
     void Restart_Game();
@@ -840,9 +842,9 @@ public:
     int volne_pracovne_miesta();
     S_prichod posud_prichod();
 
-    // ============================================================ production and stores (production.cpp)
-    // The zones of the current owner's main buildings: a building or a home outside all of them
-    // cannot reach the stores.
+    // ============================================================ production and stores
+    // (production.cpp) The zones of the current owner's main buildings: a building or a home
+    // outside all of them cannot reach the stores.
     struct S_zony_hlavnych_budov {
         int zona[MAX_HLAVNA_BUDOVA_NA_HRACA];
         int pocet;
@@ -881,7 +883,8 @@ public:
     int return_ch_mrtvola();
     int return_pocet_trpi_chorobou();
 
-    // ============================================================ privileges and end of game (privileges.cpp)
+    // ============================================================ privileges and end of game
+    // (privileges.cpp)
     void set_privilegia();
     void zakaz_PRIV_budova_level(int p, int b, int l);
     bool ma_privilegia(int t);
@@ -1048,7 +1051,8 @@ public:
     void posli_na_ciel(int g, int x, int y);
 
     // ============================================================ orders and movement (orders.cpp)
-    bool presun_vojensku_skupinu_na(int skupina, int x, int y, int skupina_own, bool deploy, float rot);
+    bool presun_vojensku_skupinu_na(int skupina, int x, int y, int skupina_own, bool deploy,
+                                    float rot);
     bool presun_vojensku_skupinu_na(int skupina, int x, int y, int skupina_own);
     bool vojenska_skupina_utok_na_budovu(int skupina, int x, int y);
     bool vojenska_skupina_obranuj_budovu(int skupina, int x, int y);
@@ -1075,13 +1079,13 @@ public:
     void zhrn_mesiac();
     const S_sprava_mesiaca& return_sprava_mesiaca();
 
-    // ============================================================ recount of the books (recount.cpp)
-    // Recomputes owner vl's population counters, the three lists, the people in houses and
-    // workplaces (the barracks and towers too), the soldiers per kind, the group rows with their
-    // members and fallen, the owner's living groups and the tower garrisons with the free places,
-    // from the tables themselves, and the owner's building counts per type, main building record,
-    // built-up area, gate list and tower list against the buildings on the map. One line per
-    // disagreement; "" when the books balance.
+    // ============================================================ recount of the books
+    // (recount.cpp) Recomputes owner vl's population counters, the three lists, the people in
+    // houses and workplaces (the barracks and towers too), the soldiers per kind, the group rows
+    // with their members and fallen, the owner's living groups and the tower garrisons with the
+    // free places, from the tables themselves, and the owner's building counts per type, main
+    // building record, built-up area, gate list and tower list against the buildings on the map.
+    // One line per disagreement; "" when the books balance.
     std::string prepocitaj_knihy(int vl) const;
     // Its steps, each adding its lines to out: the people, the groups, the tower garrisons, the
     // buildings with the gate and tower lists.
@@ -1096,7 +1100,8 @@ public:
     // Both: the world's lines, then each owner's, prefixed "owner N: ".
     std::string prepocitaj_vsetko() const;
 
-    // ============================================================ mesh registry (graphics_registry.cpp)
+    // ============================================================ mesh registry
+    // (graphics_registry.cpp)
     int Nacitaj_graficky_objekt(const char* folder, const char* path);
     void Nacitaj_graficke_objekty();
     int return_last_graficky_objekt();
@@ -1126,7 +1131,8 @@ static_assert(sizeof(S_vysledok_bitky::ulupene) / sizeof(int) == S_L::last_surov
 // when vlastnik is no owner; nobody's record is the current one then.
 class C_za_vlastnika {
 public:
-    C_za_vlastnika(S_L& w, int vlastnik) : w_(w), povodny_(w.owner), platny_(w.set_owner(vlastnik)) {}
+    C_za_vlastnika(S_L& w, int vlastnik)
+        : w_(w), povodny_(w.owner), platny_(w.set_owner(vlastnik)) {}
     ~C_za_vlastnika() { w_.set_owner(povodny_); }
     C_za_vlastnika(const C_za_vlastnika&) = delete;
     C_za_vlastnika& operator=(const C_za_vlastnika&) = delete;

@@ -18,7 +18,9 @@ constexpr int VOJAKOV_V_SKUPINE = 10;
 void S_L::kontroluj_diplomaciu() {
     // The notice of a battle lasts until the month's checks after it.
     posledna_bitka = {};
-    if (je_vojna || time.rok - utok.rok <= 4 || time.den != 1 || time.mesiac != M_december || bol_utok) return;
+    if (je_vojna || time.rok - utok.rok <= 4 || time.den != 1 || time.mesiac != M_december ||
+        bol_utok)
+        return;
     if (id_owner[id_player].privilegia_id <= PRIV_mesto) return;
     if (vytvor_utok()) utok.rok = time.rok;
 }
@@ -38,9 +40,11 @@ bool S_L::vytvor_utok() {
     if (utok.pocet < 0) utok.pocet = 0;
     utok.pocet += 1;
     if (utok.posledny_uspesny && utok.pocet > 1)
-        std::printf(vytvor_utok_dopln_armadu() ? "armada doplnena " : "NEPODARILO sa doplnit armadu ");
+        std::printf(vytvor_utok_dopln_armadu() ? "armada doplnena "
+                                               : "NEPODARILO sa doplnit armadu ");
     else
-        std::printf(vytvor_utok_prebuduj_armadu() ? "armada prebudovana " : "NEPODARILO sa prebudovat armadu ");
+        std::printf(vytvor_utok_prebuduj_armadu() ? "armada prebudovana "
+                                                  : "NEPODARILO sa prebudovat armadu ");
     if (!deploy_troops()) {
         std::printf("DEPLOYED -> FALSE ");
         je_vojna = false;
@@ -130,8 +134,8 @@ bool S_L::vytvor_utok_prebuduj_armadu() {
 
 bool S_L::deploy_troops() {
     const S_owner& hrac = id_owner[id_player];
-    std::printf("rozsah stavieb pre %d : x(%d -> %d) a y(%d -> %d)\n", id_player, hrac.obsadene_min.x,
-                hrac.obsadene_max.x, hrac.obsadene_min.y, hrac.obsadene_max.y);
+    std::printf("rozsah stavieb pre %d : x(%d -> %d) a y(%d -> %d)\n", id_player,
+                hrac.obsadene_min.x, hrac.obsadene_max.x, hrac.obsadene_min.y, hrac.obsadene_max.y);
     const int dx = hrac.obsadene_min.x + (hrac.obsadene_max.x - hrac.obsadene_min.x) / 2;
     int dy = hrac.obsadene_min.y - 4;
     float heading = 180.0f;
@@ -173,7 +177,8 @@ void S_L::vojna_kontroluj_script() {
     vojna_pohyb();
     vojna_hladaj_ciele();
     vojna_kontroluj_koniec();
-    if (je_vojna && (bitka_bez_pokroku >= BITKA_BEZ_POKROKU_MAX || bitka_krokov >= BITKA_KROKOV_MAX))
+    if (je_vojna &&
+        (bitka_bez_pokroku >= BITKA_BEZ_POKROKU_MAX || bitka_krokov >= BITKA_KROKOV_MAX))
         ukonci_uviaznutu_bitku();
     if (!je_vojna) return;
     AI_attack_urcuj_pohyb();
@@ -220,18 +225,23 @@ void S_L::AI_attack_urcuj_pohyb() {
         AI_hlavny_ciel_y = hrac.hlavna_budova[hrac.hlavna_budova_last_id - 1].y;
     }
     AI_attack_urcuj_pohyb_hladaj_branu();
-    const bool v_otvorenom = na_mape(AI_hlavny_ciel_x, AI_hlavny_ciel_y) && point[AI_hlavny_ciel_x][AI_hlavny_ciel_y].zona == 0;
+    const bool v_otvorenom = na_mape(AI_hlavny_ciel_x, AI_hlavny_ciel_y) &&
+                             point[AI_hlavny_ciel_x][AI_hlavny_ciel_y].zona == 0;
     const C_za_vlastnika za_nepriatela(*this, id_nepriatel);
     const bool na_hlavnu = AI_neni_brana || v_otvorenom;
-    const int cx = na_hlavnu ? AI_hlavny_ciel_x : AI_brana_x, cy = na_hlavnu ? AI_hlavny_ciel_y : AI_brana_y;
+    const int cx = na_hlavnu ? AI_hlavny_ciel_x : AI_brana_x,
+              cy = na_hlavnu ? AI_hlavny_ciel_y : AI_brana_y;
 
     const S_owner& nep = id_owner[id_nepriatel];
-    const int slotov = nep.skupina_last_id < MAX_SKUPIN_NA_VLASTNIKA ? nep.skupina_last_id : MAX_SKUPIN_NA_VLASTNIKA;
+    const int slotov = nep.skupina_last_id < MAX_SKUPIN_NA_VLASTNIKA ? nep.skupina_last_id
+                                                                     : MAX_SKUPIN_NA_VLASTNIKA;
     auto ziva = [&](int g) { return platna_skupina(g) && !vojenska_skupina[g].dead_status; };
     int vodca = -1;
     for (int i = 0; i < slotov && vodca == -1; ++i)
-        if (ziva(nep.skupina[i]) && vojenska_skupina[nep.skupina[i]].vojensky_stroj == VS_baranidlo) vodca = nep.skupina[i];
-    if (vodca != -1 && !vojenska_skupina[vodca].moved && vojenska_skupina[vodca].utoci_na_objekt == -1 && na_mape(cx, cy))
+        if (ziva(nep.skupina[i]) && vojenska_skupina[nep.skupina[i]].vojensky_stroj == VS_baranidlo)
+            vodca = nep.skupina[i];
+    if (vodca != -1 && !vojenska_skupina[vodca].moved &&
+        vojenska_skupina[vodca].utoci_na_objekt == -1 && na_mape(cx, cy))
         posli_na_ciel(vodca, cx, cy);
     if (!v_otvorenom && vodca == -1) {
         utok.brany = true;
@@ -244,10 +254,12 @@ void S_L::AI_attack_urcuj_pohyb() {
         const S_vojenska_skupina& s = vojenska_skupina[g];
         if (s.moved || s.vojensky_stroj != -1) continue;
         const int o = s.utoci_na_objekt;
-        if (platny_objekt(o) && (objekt[o].co_to_je == id_vojensky_objekt ||
-                                 (s.range_attack && objekt[o].co_to_je == id_budova && objekt[o].id == drevenna_veza)))
+        if (platny_objekt(o) &&
+            (objekt[o].co_to_je == id_vojensky_objekt ||
+             (s.range_attack && objekt[o].co_to_je == id_budova && objekt[o].id == drevenna_veza)))
             continue;
-        if (s.xf == 0.0f && s.yf == 0.0f) std::printf("ERRORR : urcovanie pohybu skupina %d je na 0 0 ", g);
+        if (s.xf == 0.0f && s.yf == 0.0f)
+            std::printf("ERRORR : urcovanie pohybu skupina %d je na 0 0 ", g);
         if (vodca == -1) {
             if (na_mape(cx, cy)) posli_na_ciel(g, cx, cy);
             continue;
@@ -256,7 +268,8 @@ void S_L::AI_attack_urcuj_pohyb() {
         if (vzdialenost_bodov(s.xf, s.yf, v.xf, v.yf) > 2.0f) {
             const S_bod b = bunka(v.xf, v.yf);
             posli_na_ciel(g, b.x, b.y);
-        } else if (na_mape(cx, cy) && vzdialenost_bodov(s.xf, s.yf, static_cast<float>(cx), static_cast<float>(cy)) <= 2.0f) {
+        } else if (na_mape(cx, cy) && vzdialenost_bodov(s.xf, s.yf, static_cast<float>(cx),
+                                                        static_cast<float>(cy)) <= 2.0f) {
             posli_na_ciel(g, cx, cy);
         }
     }
@@ -317,11 +330,13 @@ bool S_L::nepriatel_pri_hlavnej_budove_bez_odporu() {
         const S_vojenska_skupina& s = vojenska_skupina[g];
         if (s.vlastnik != id_nepriatel || s.dead_status || !ma_zivych(g)) continue;
         // At the main building: as near as the enemy's orders count a group at its target.
-        if (vzdialenost_bodov(s.xf, s.yf, static_cast<float>(h.x), static_cast<float>(h.y)) > 2.0f) continue;
+        if (vzdialenost_bodov(s.xf, s.yf, static_cast<float>(h.x), static_cast<float>(h.y)) > 2.0f)
+            continue;
         bool bojuje = false;
         for (int p = 0; p < n && !bojuje; ++p) {
             const S_vojenska_skupina& o = vojenska_skupina[p];
-            bojuje = o.vlastnik == id_player && !o.dead_status && ma_zivych(p) && (boj(p, g) || boj(g, p));
+            bojuje = o.vlastnik == id_player && !o.dead_status && ma_zivych(p) &&
+                     (boj(p, g) || boj(g, p));
         }
         if (!bojuje) return true;
     }
@@ -337,7 +352,8 @@ void S_L::ukonci_uviaznutu_bitku() {
     std::printf(limit ? "BITKA TRVALA %d KROKOV (%d bez pokroku) : %s\n"
                       : "BITKA UVIAZLA po %d krokoch (%d bez pokroku) : %s\n",
                 bitka_krokov, bitka_bez_pokroku,
-                posledna_bitka.vitaz == id_nepriatel ? "nepriatel vyhral" : "obrana vydrzala, nepriatel odrazeny");
+                posledna_bitka.vitaz == id_nepriatel ? "nepriatel vyhral"
+                                                     : "obrana vydrzala, nepriatel odrazeny");
 }
 
 int S_L::return_bitka_sekund() { return bitka_krokov / KROKOV_BITKY_ZA_SEKUNDU; }
@@ -357,7 +373,8 @@ void S_L::ukonci_utok(int attacker_id, int deffender_id, bool attacker_won) {
         const S_owner& o = id_owner[deffender_id];
         for (int t = 0; t < o.veza_last_id && t < MAX_OBJECTS - 1; ++t) {
             std::printf("kontrola veza %d : ", t);
-            std::printf("obj %d veza %d \n", platny_objekt(o.veza[t].object) ? objekt[o.veza[t].object].je_ludi : 0,
+            std::printf("obj %d veza %d \n",
+                        platny_objekt(o.veza[t].object) ? objekt[o.veza[t].object].je_ludi : 0,
                         o.veza[t].pocet);
         }
     }

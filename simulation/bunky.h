@@ -1,6 +1,6 @@
 // Cell lookups shared by the zone flood and the path search: the object standing on a cell, its
-// building type, whether it is a barrier (a wall, tower or gate) and whether it blocks now. Inline, because both walks
-// ask them for every cell of the map.
+// building type, whether it is a barrier (a wall, tower or gate) and whether it blocks now. Inline,
+// because both walks ask them for every cell of the map.
 #pragma once
 
 #include "Strategy_library.h"

@@ -256,9 +256,10 @@ void S_L::Set_buildings() {
     b->x_prava = 4;
     b->y_dole = -3;
     b->y_hore = 4;
-    uroven(*b, 1,
-           {{drevo, 30000}, {kamen, 10000}, {tehla, 20000}, {mramor, 15000}, {stresna_kritina, 20000}},
-           {}, {}, {}, 1, 100);
+    uroven(
+        *b, 1,
+        {{drevo, 30000}, {kamen, 10000}, {tehla, 20000}, {mramor, 15000}, {stresna_kritina, 20000}},
+        {}, {}, {}, 1, 100);
 
     b = &budova[sypka];
     typ(*b, "sypka", 3, nie, nie, nie, nie, nie, "0000", "1111", nie);
@@ -340,11 +341,31 @@ void S_L::Set_sources() {
         g.cumulating = true;
     }
     static const char* const mena[last_surovina_id] = {
-        nullptr,         "drevo",    "lomovy_kamen",  "hlina",           "zelezo",
-        "kamen",         "tehla",    "mramor",        "stresna kritina", "obilie",
-        "muka",          "voda",     "chlieb",        "maso",            "ryba",
-        "mec",           "luk",      "kopija",        "lahke brnenie",   "tazke brnenie",
-        "kozenne brnenie", "koza",   "mrtvola",       "vlna",            "teple oblecenie",
+        nullptr,
+        "drevo",
+        "lomovy_kamen",
+        "hlina",
+        "zelezo",
+        "kamen",
+        "tehla",
+        "mramor",
+        "stresna kritina",
+        "obilie",
+        "muka",
+        "voda",
+        "chlieb",
+        "maso",
+        "ryba",
+        "mec",
+        "luk",
+        "kopija",
+        "lahke brnenie",
+        "tazke brnenie",
+        "kozenne brnenie",
+        "koza",
+        "mrtvola",
+        "vlna",
+        "teple oblecenie",
         "jablko",
     };
     for (int s = 0; s < last_surovina_id; ++s) surovina[s].meno = mena[s];

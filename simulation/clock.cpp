@@ -5,8 +5,8 @@ using namespace Strategy_library;
 
 void S_L::Set_time() {
     static const S_mesiac tabulka[13] = {
-        {nullptr, 0},   {"Januar", 31}, {"Februar", 28},   {"Marec", 31},   {"April", 30},
-        {"Maj", 31},    {"Jun", 30},    {"Jul", 31},       {"August", 30},  {"September", 31},
+        {nullptr, 0},    {"Januar", 31},   {"Februar", 28},  {"Marec", 31},  {"April", 30},
+        {"Maj", 31},     {"Jun", 30},      {"Jul", 31},      {"August", 30}, {"September", 31},
         {"Oktober", 30}, {"November", 31}, {"December", 30},
     };
     for (int m = 0; m < mesiac_last_id; ++m) mesiac[m] = tabulka[m];

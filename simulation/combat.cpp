@@ -2,8 +2,8 @@
 // against gates and palisades, the search for targets, and releasing the attackers of a target.
 #include <cstdio>
 
-#include "geometria.h"
 #include "Strategy_library.h"
+#include "geometria.h"
 
 using namespace Strategy_library;
 
@@ -126,7 +126,9 @@ int S_L::find_target(int s, int v, int e) {
 
 // ---------------------------------------------------------------- the battle step
 
-float S_L::vzdialenost_bodov(float x1, float y1, float x2, float y2) { return vzdialenost(x1, 0.0f, y1, x2, 0.0f, y2); }
+float S_L::vzdialenost_bodov(float x1, float y1, float x2, float y2) {
+    return vzdialenost(x1, 0.0f, y1, x2, 0.0f, y2);
+}
 
 bool S_L::ma_zivych(int g) {
     const S_vojenska_skupina& s = vojenska_skupina[g];
@@ -171,8 +173,8 @@ void S_L::vojna_kontroluj_utok_na_nepriatela() {
             continue;
         }
         const int o = s.utoci_na_objekt;
-        if (!platny_objekt(o) || objekt[o].co_to_je != id_vojensky_objekt || objekt[o].vlastnik == s.vlastnik ||
-            !platna_skupina(objekt[o].id))
+        if (!platny_objekt(o) || objekt[o].co_to_je != id_vojensky_objekt ||
+            objekt[o].vlastnik == s.vlastnik || !platna_skupina(objekt[o].id))
             continue;
         const int e = objekt[o].id;
         const S_vojenska_skupina& nep = vojenska_skupina[e];
@@ -191,8 +193,8 @@ void S_L::vojna_kontroluj_utok_na_nepriatela() {
         }
         prepocitaj_stred(g);
         if (!zblizka)
-            std::printf("utok na nepriatela >> skupina %d : %fx%f sfx/sfy [%fx%f] contr %d\n", g, s.xf, s.yf,
-                        nep.xf, nep.yf, hotovych);
+            std::printf("utok na nepriatela >> skupina %d : %fx%f sfx/sfy [%fx%f] contr %d\n", g,
+                        s.xf, s.yf, nep.xf, nep.yf, hotovych);
         // Every member done: the group stops attacking (in contact it walks on to where it was
         // going); with its last man fallen it is destroyed.
         const bool hotova = hotovych == zivych;
@@ -219,7 +221,8 @@ int S_L::tah_z_dialky(int g, int k, int c, int e) {
     }
     const int t = find_target(g, k, e);
     if (t == -1) return 1;
-    if (vzdialenost_bodov(p.x, p.y, clovek[t].x, clovek[t].y) > vojenska_skupina[g].range_of_attack) return 0;
+    if (vzdialenost_bodov(p.x, p.y, clovek[t].x, clovek[t].y) > vojenska_skupina[g].range_of_attack)
+        return 0;
     p.attacked = t;
     if (!fire_arrows(c, t)) return 0;
     p.attacked = -1;
@@ -267,7 +270,8 @@ void S_L::vojna_kontroluj_utoky_na_budovy() {
         }
         // Attacks on groups are fought elsewhere.
         if (platny_objekt(o) && objekt[o].co_to_je == id_vojensky_objekt) continue;
-        if (!platny_objekt(o) || point_id_of_objekt(ux, uy) != o || objekt[o].co_to_je != id_budova) {
+        if (!platny_objekt(o) || point_id_of_objekt(ux, uy) != o ||
+            objekt[o].co_to_je != id_budova) {
             zrus_utok(g);
             s.go_to_x = s.x;
             s.go_to_y = s.y;
@@ -275,7 +279,8 @@ void S_L::vojna_kontroluj_utoky_na_budovy() {
             continue;
         }
         S_objekt& ob = objekt[o];
-        const float D = vzdialenost_bodov(s.xf, s.yf, static_cast<float>(ux), static_cast<float>(uy));
+        const float D =
+            vzdialenost_bodov(s.xf, s.yf, static_cast<float>(ux), static_cast<float>(uy));
         if (s.vojensky_stroj == -1) {
             if (!s.range_attack || D > s.range_of_attack) continue;
             s.moved = false;
@@ -302,7 +307,8 @@ void S_L::vojna_kontroluj_utoky_na_budovy() {
         if (ob.percenta >= 1) continue;
         // Beaten down: the building is gone, and a wall or gate opens the zones behind it.
         const int typ = ob.id, vl = ob.vlastnik;
-        if (platny_vlastnik(vl) && typ >= 0 && typ < MAX_BUILDINGS_REAL) id_owner[vl].budova[typ].mam -= 1;
+        if (platny_vlastnik(vl) && typ >= 0 && typ < MAX_BUILDINGS_REAL)
+            id_owner[vl].budova[typ].mam -= 1;
         if (typ == drevena_brana) odstran_branu(o);
         std::printf("objekt na %d x %d zniceny skupinou %d\n", ux, uy, g);
         odstran_objekt(o, ux, uy);
@@ -317,9 +323,11 @@ void S_L::vojna_hladaj_ciele() {
         if (s.vojensky_stroj != -1 || s.dead_status || !ma_zivych(g)) continue;
         const int o = s.utoci_na_objekt;
         if (o != -1) {
-            if (platny_objekt(o) && objekt[o].co_to_je == id_budova && objekt[o].id == drevenna_veza && s.range_attack)
+            if (platny_objekt(o) && objekt[o].co_to_je == id_budova &&
+                objekt[o].id == drevenna_veza && s.range_attack)
                 continue;
-            if (!platny_objekt(o) || objekt[o].co_to_je != id_vojensky_objekt || !platna_skupina(objekt[o].id)) {
+            if (!platny_objekt(o) || objekt[o].co_to_je != id_vojensky_objekt ||
+                !platna_skupina(objekt[o].id)) {
                 std::printf("vojenska skupina %d utoci na objekt bez vojenskej skupiny %d\n", g, o);
                 zrus_utok(g);
                 continue;
@@ -331,7 +339,8 @@ void S_L::vojna_hladaj_ciele() {
         const int t = vojna_hladaj_ciele_help(g, s.xf, s.yf);
         if (t == -1) continue;
         // A tower is met on its tile, a group at its centre.
-        const bool veza = platny_objekt(s.utoci_na_objekt) && objekt[s.utoci_na_objekt].co_to_je == id_budova;
+        const bool veza =
+            platny_objekt(s.utoci_na_objekt) && objekt[s.utoci_na_objekt].co_to_je == id_budova;
         const float cx = veza ? static_cast<float>(s.utoci_na_x) : vojenska_skupina[t].xf;
         const float cy = veza ? static_cast<float>(s.utoci_na_y) : vojenska_skupina[t].yf;
         std::printf("vojenska skupina %d (%fx%f) utoci na %d (%fx%f)\n", g, s.xf, s.yf, t, cx, cy);
@@ -358,7 +367,8 @@ int S_L::vojna_hladaj_ciele_help(int skupina, float x, float y) {
         for (int t = 0; t < hrac.veza_last_id && t < MAX_OBJECTS - 1; ++t) {
             S_veza& v = hrac.veza[t];
             if (v.pocet < 0) v.pocet = 0;
-            if (v.pocet == 0 || vzdialenost_bodov(x, y, static_cast<float>(v.x), static_cast<float>(v.y)) > polomer)
+            if (v.pocet == 0 ||
+                vzdialenost_bodov(x, y, static_cast<float>(v.x), static_cast<float>(v.y)) > polomer)
                 continue;
             int wx = v.x, wy = v.y;
             if (find_path(x, y, wx, wy, true)) {
@@ -394,7 +404,8 @@ int S_L::vojna_hladaj_ciele_help(int skupina, float x, float y) {
         if (diff_zones(x, y, nep.xf, nep.yf)) continue;
         return skus_skupinu(e) ? e : -1;
     }
-    if (stroj != -1 && !diff_zones(x, y, vojenska_skupina[stroj].xf, vojenska_skupina[stroj].yf) && skus_skupinu(stroj))
+    if (stroj != -1 && !diff_zones(x, y, vojenska_skupina[stroj].xf, vojenska_skupina[stroj].yf) &&
+        skus_skupinu(stroj))
         return stroj;
     return -1;
 }

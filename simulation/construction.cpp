@@ -49,8 +49,9 @@ void S_L::posun_stavajucu_budovu(int kam) {
 bool S_L::v_dosahu_hlavnej_budovy(int cx, int cy) {
     if (!platny_vlastnik(owner)) return false;
     const S_owner& o = id_owner[owner];
-    const int pocet = o.hlavna_budova_last_id < MAX_HLAVNA_BUDOVA_NA_HRACA ? o.hlavna_budova_last_id
-                                                                          : MAX_HLAVNA_BUDOVA_NA_HRACA;
+    const int pocet = o.hlavna_budova_last_id < MAX_HLAVNA_BUDOVA_NA_HRACA
+                          ? o.hlavna_budova_last_id
+                          : MAX_HLAVNA_BUDOVA_NA_HRACA;
     const int r = okruh_stavania_od_hlavnej_budovy;
     for (int i = 0; i < pocet; ++i) {
         const S_hlavne_budovy_id& h = o.hlavna_budova[i];
@@ -197,8 +198,9 @@ bool S_L::postav() {
             std::printf("nema privilegia pre stavanie %s\n", budova_meno(t));
             return false;
         case E_malo_surovin_na_stavbu:
-            std::printf("\npre budovu %d nemam surovina id %d pocet treba %d pocet mam %d\n", t, chyba,
-                        budova[t].level[1].treba_na_postavenie[chyba].pocet, id_owner[owner].surovina[chyba].mam);
+            std::printf("\npre budovu %d nemam surovina id %d pocet treba %d pocet mam %d\n", t,
+                        chyba, budova[t].level[1].treba_na_postavenie[chyba].pocet,
+                        id_owner[owner].surovina[chyba].mam);
             last_error_active = dovod;
             return false;
         default:
@@ -393,9 +395,7 @@ int S_L::treba_na_postavenie(int b, int s) {
 
 bool S_L::isKasaren() { return platny_objekt(KASAREN_ID); }
 
-int S_L::return_pocet_stavbari() {
-    return platny_vlastnik(owner) ? id_owner[owner].stavbari : 0;
-}
+int S_L::return_pocet_stavbari() { return platny_vlastnik(owner) ? id_owner[owner].stavbari : 0; }
 
 int S_L::rozostavane_budovy() {
     int n = 0;

@@ -220,11 +220,26 @@ void S_L::kontroluj_choroby(int c) {
         // Whether what the person had this month cures the disease, and whether it causes it.
         bool lieci = false, chyti = false;
         switch (d) {
-            case CH_malo_jedla: lieci = pristup[chlieb] || pristup[maso] || pristup[ryba]; chyti = !lieci; break;
-            case CH_malo_masa: lieci = pristup[maso] || pristup[ryba]; chyti = !lieci; break;
-            case CH_malo_vody: lieci = pristup[voda]; chyti = !lieci; break;
-            case CH_malo_ovocia: lieci = pristup[jablko]; chyti = !lieci; break;
-            case CH_zima: lieci = !p.mrzol; chyti = p.mrzol; break;
+            case CH_malo_jedla:
+                lieci = pristup[chlieb] || pristup[maso] || pristup[ryba];
+                chyti = !lieci;
+                break;
+            case CH_malo_masa:
+                lieci = pristup[maso] || pristup[ryba];
+                chyti = !lieci;
+                break;
+            case CH_malo_vody:
+                lieci = pristup[voda];
+                chyti = !lieci;
+                break;
+            case CH_malo_ovocia:
+                lieci = pristup[jablko];
+                chyti = !lieci;
+                break;
+            case CH_zima:
+                lieci = !p.mrzol;
+                chyti = p.mrzol;
+                break;
             case CH_mrtvoly: chyti = o.surovina[mrtvola].mam > 100; break;
             default: break;  // dirt is never caught; dirt and corpses never heal
         }

@@ -88,7 +88,8 @@ void S_L::Nacitaj_graficke_objekty() {
         {produkcia, "kozusinar.obj", kozusinar},
         {obrana, "kasaren.obj", kasaren},
     };
-    for (const Riadok& r : budovy) budova[r.typ].level[1].graficky_objekt = nacitaj(r.folder, r.file);
+    for (const Riadok& r : budovy)
+        budova[r.typ].level[1].graficky_objekt = nacitaj(r.folder, r.file);
     // Marble and the second brickworks have no model of their own.
     budova[vyrobca_mramoru].level[1].graficky_objekt = budova[kamenarstvo].level[1].graficky_objekt;
     budova[tehliarens].level[1].graficky_objekt = budova[tehliaren].level[1].graficky_objekt;
@@ -97,10 +98,14 @@ void S_L::Nacitaj_graficke_objekty() {
     // autumn Aug-Oct.
     for (int m = 0; m < mesiac_last_id; ++m) {
         const char* file = "trava.obj";
-        if (m == 1 || m == 11 || m == 12) file = "trava_zima.obj";
-        else if (m >= 2 && m <= 4) file = "trava_jar.obj";
-        else if (m >= 5 && m <= 7) file = "trava_leto.obj";
-        else if (m >= 8 && m <= 10) file = "trava_jesen.obj";
+        if (m == 1 || m == 11 || m == 12)
+            file = "trava_zima.obj";
+        else if (m >= 2 && m <= 4)
+            file = "trava_jar.obj";
+        else if (m >= 5 && m <= 7)
+            file = "trava_leto.obj";
+        else if (m >= 8 && m <= 10)
+            file = "trava_jesen.obj";
         podklad[0].mesiac[m].graficky_objekt = nacitaj(PODKLAD, file);
     }
 
@@ -231,7 +236,8 @@ int S_L::return_budova_VIP(int x, int y) {
     const int o = point_id_of_objekt_not_second(x, y);
     if (!platny_objekt(o) || objekt[o].co_to_je != id_budova) return -1;
     const S_objekt& ob = objekt[o];
-    if (ob.id == drevena_brana) return ob.closed ? VIP_cudzia_vojenska_skupina_aktivna : VIP_moja_veza;
+    if (ob.id == drevena_brana)
+        return ob.closed ? VIP_cudzia_vojenska_skupina_aktivna : VIP_moja_veza;
     if (ob.id != drevenna_veza) return -1;
     if (!platny_vlastnik(ob.vlastnik)) return -1;
 

@@ -57,8 +57,9 @@ int S_L::vytvor_vojensku_skupinu(int zbran, int zbroj, int vojensky_stroj) {
             return -1;
         }
         if (ow.skupina_last_id >= MAX_SKUPIN_NA_VLASTNIKA) {
-            std::printf("prekrocenie skupin na vlastnika pre %d s poslednym id %d a poctom skupin %d \n",
-                        O, ow.skupina_last_id, ow.pocet_skupin);
+            std::printf(
+                "prekrocenie skupin na vlastnika pre %d s poslednym id %d a poctom skupin %d \n", O,
+                ow.skupina_last_id, ow.pocet_skupin);
             return -1;
         }
         g = vojenska_skupina_last_id++;
@@ -151,10 +152,18 @@ int zbroj_stupna(int i) {
 
 }  // namespace
 
-bool S_L::regrutujSermiarov(int i) { return regrutuj(return_regrutuj_pocet(), mec, zbroj_stupna(i), -1, true); }
-bool S_L::regrutujKopijnikov(int i) { return regrutuj(return_regrutuj_pocet(), kopija, zbroj_stupna(i), -1, true); }
-bool S_L::regrutujLukostrelcov(int i) { return regrutuj(return_regrutuj_pocet(), luk, zbroj_stupna(i), -1, true); }
-bool S_L::regrutujBaranidlo() { return regrutuj(return_regrutuj_pocet(), -1, -1, VS_baranidlo, true); }
+bool S_L::regrutujSermiarov(int i) {
+    return regrutuj(return_regrutuj_pocet(), mec, zbroj_stupna(i), -1, true);
+}
+bool S_L::regrutujKopijnikov(int i) {
+    return regrutuj(return_regrutuj_pocet(), kopija, zbroj_stupna(i), -1, true);
+}
+bool S_L::regrutujLukostrelcov(int i) {
+    return regrutuj(return_regrutuj_pocet(), luk, zbroj_stupna(i), -1, true);
+}
+bool S_L::regrutujBaranidlo() {
+    return regrutuj(return_regrutuj_pocet(), -1, -1, VS_baranidlo, true);
+}
 
 void S_L::vojenska_skupina_dopln(int s) {
     const int g = s;
@@ -223,7 +232,8 @@ bool S_L::rozpust_vojensku_skupinu(int skupina_id, int vl) {
         std::printf("rozpust skupinu : owner set error");
         return false;
     }
-    if (g < 0 || g >= vojenska_skupina_last_id || !platna_skupina(g) || vojenska_skupina[g].vlastnik != vl)
+    if (g < 0 || g >= vojenska_skupina_last_id || !platna_skupina(g) ||
+        vojenska_skupina[g].vlastnik != vl)
         return false;
     S_vojenska_skupina& s = vojenska_skupina[g];
     if (s.dead_status && s.zoznam_vojakov_last_id == 0) return true;
@@ -280,7 +290,8 @@ void S_L::uprac_vojenske_skupiny() {
             // owner's count of groups comes down with it.
             const bool bola_ziva = !s.dead_status;
             s.dead_status = true;
-            if ((dlzka > 0 || bola_ziva) && platny_vlastnik(s.vlastnik)) id_owner[s.vlastnik].pocet_skupin -= 1;
+            if ((dlzka > 0 || bola_ziva) && platny_vlastnik(s.vlastnik))
+                id_owner[s.vlastnik].pocet_skupin -= 1;
             for (int k = 0; k < dlzka; ++k)
                 if (platny_clovek(s.zoznam_vojakov[k])) pochovaj(k);
             s.zoznam_vojakov_last_id = s.dead = s.max = 0;
@@ -326,16 +337,19 @@ void S_L::add_regrutovacie_body_pre_vojenske_skupiny(int sx, int sy) {
 }
 
 bool S_L::odober_vojaka_z_vojenskej_skupiny(int vojak, int skupina) {
-    if (skupina < 0 || skupina >= vojenska_skupina_last_id || !platna_skupina(skupina)) return false;
+    if (skupina < 0 || skupina >= vojenska_skupina_last_id || !platna_skupina(skupina))
+        return false;
     if (!platny_clovek(vojak)) return false;
     S_vojenska_skupina& s = vojenska_skupina[skupina];
     if (clovek[vojak].vlastnik != s.vlastnik) return false;
     // A full group holds 100 members; its soldiers must be removable too.
-    if (s.zoznam_vojakov_last_id < 0 || s.zoznam_vojakov_last_id > MAX_VOJACI_V_SKUPINE) return false;
+    if (s.zoznam_vojakov_last_id < 0 || s.zoznam_vojakov_last_id > MAX_VOJACI_V_SKUPINE)
+        return false;
     bool nasiel = false;
     for (int i = 0; i < s.zoznam_vojakov_last_id; ++i) {
         if (!nasiel && s.zoznam_vojakov[i] == vojak) nasiel = true;
-        if (nasiel) s.zoznam_vojakov[i] = i + 1 < s.zoznam_vojakov_last_id ? s.zoznam_vojakov[i + 1] : -1;
+        if (nasiel)
+            s.zoznam_vojakov[i] = i + 1 < s.zoznam_vojakov_last_id ? s.zoznam_vojakov[i + 1] : -1;
     }
     if (nasiel) {
         s.zoznam_vojakov_last_id -= 1;
@@ -373,8 +387,9 @@ void S_L::opusti_kasaren(int c) {
 
 void S_L::priprav_formaciu(int g, int pocet) {
     Formation.reset();
-    Formation.set_formation(vojenska_skupina[g].vojensky_stroj != -1 ? C_Formations::formation_baranidlo
-                                                                      : C_Formations::formation_lines);
+    Formation.set_formation(vojenska_skupina[g].vojensky_stroj != -1
+                                ? C_Formations::formation_baranidlo
+                                : C_Formations::formation_lines);
     Formation.set_number_of_soldiers(pocet);
 }
 
@@ -388,7 +403,8 @@ int S_L::naverbuj(int g, int zbroj) {
     c.attacked = -1;
     // He works at the barracks that counts him.
     dvihni_pocet_v_kasarni(s.vlastnik);
-    if (s.vlastnik == id_player && platny_objekt(KASAREN_ID)) c.objekt_v_ktorom_pracuje = KASAREN_ID;
+    if (s.vlastnik == id_player && platny_objekt(KASAREN_ID))
+        c.objekt_v_ktorom_pracuje = KASAREN_ID;
     Formation.next_soldier();
     c.formation_x = Formation.get_x();
     c.formation_y = Formation.get_z();
@@ -467,8 +483,12 @@ float S_L::return_vojenska_skupina_clen_alive(int s, int v) {
     return c != -1 && clovek[c].zdravie >= 1 ? 1.0f : 0.0f;
 }
 
-float S_L::return_vojenska_skupina_real_x(int v) { return platna_skupina(v) ? vojenska_skupina[v].xf : 0.0f; }
-float S_L::return_vojenska_skupina_real_y(int v) { return platna_skupina(v) ? vojenska_skupina[v].yf : 0.0f; }
+float S_L::return_vojenska_skupina_real_x(int v) {
+    return platna_skupina(v) ? vojenska_skupina[v].xf : 0.0f;
+}
+float S_L::return_vojenska_skupina_real_y(int v) {
+    return platna_skupina(v) ? vojenska_skupina[v].yf : 0.0f;
+}
 float S_L::return_vojenska_skupina_stroj_x(int s) { return return_vojenska_skupina_real_x(s); }
 float S_L::return_vojenska_skupina_stroj_y(int s) { return return_vojenska_skupina_real_y(s); }
 
@@ -499,8 +519,12 @@ int S_L::vojenska_skupina_owned_id(int id) {
 int S_L::vojenska_skupina_owned_last() { return aktualny_vlastnik().skupina_last_id; }
 int S_L::return_pocet_vlastnenych_skupin() { return aktualny_vlastnik().pocet_skupin; }
 bool S_L::return_skupina_owned(int s) { return vojenska_skupina_owned(s); }
-bool S_L::vojenska_skupina_alive(int s) { return platna_skupina(s) && !vojenska_skupina[s].dead_status; }
-bool S_L::return_vojenska_skupina_dead(int vs) { return platna_skupina(vs) && vojenska_skupina[vs].dead_status; }
+bool S_L::vojenska_skupina_alive(int s) {
+    return platna_skupina(s) && !vojenska_skupina[s].dead_status;
+}
+bool S_L::return_vojenska_skupina_dead(int vs) {
+    return platna_skupina(vs) && vojenska_skupina[vs].dead_status;
+}
 bool S_L::return_dead_status(int s) { return return_vojenska_skupina_dead(s); }
 
 int S_L::vojenska_skupina_volne_miesta(int s) {

@@ -18,7 +18,8 @@ bool v_rozsahu_rozkazu(int g) { return g >= 0 && g < S_L::MAX_VOJENSKA_SKUPINA; 
 
 bool S_L::skupina_na_svojej_bunke(int g) {
     const S_vojenska_skupina& s = vojenska_skupina[g];
-    return na_mape(s.x, s.y) && platny_objekt(s.objekt_id) && point_id_of_objekt(s.x, s.y) == s.objekt_id;
+    return na_mape(s.x, s.y) && platny_objekt(s.objekt_id) &&
+           point_id_of_objekt(s.x, s.y) == s.objekt_id;
 }
 
 void S_L::poloz_skupinu_na_bunku(int g, int bx, int by) {
@@ -67,7 +68,8 @@ bool S_L::presun_vojensku_skupinu_na(int skupina, int x, int y, int skupina_own)
     return presun_vojensku_skupinu_na(skupina, x, y, skupina_own, false, 0.0f);
 }
 
-bool S_L::presun_vojensku_skupinu_na(int skupina, int x, int y, int skupina_own, bool deploy, float rot) {
+bool S_L::presun_vojensku_skupinu_na(int skupina, int x, int y, int skupina_own, bool deploy,
+                                     float rot) {
     const int g = skupina;
     if (!v_rozsahu_rozkazu(g)) {
         std::printf("Presun skupiny ERROR:  skupina mimo rozsah ");
@@ -120,14 +122,18 @@ bool S_L::presun_vojensku_skupinu_na(int skupina, int x, int y, int skupina_own,
 
     const S_owner& ow = aktualny_vlastnik();
     const bool bod = skupina_own >= 0 && skupina_own < MAX_SKUPIN_NA_VLASTNIKA &&
-                     ow.vojenska_skupina[skupina_own].x == x && ow.vojenska_skupina[skupina_own].y == y;
+                     ow.vojenska_skupina[skupina_own].x == x &&
+                     ow.vojenska_skupina[skupina_own].y == y;
     if (O == -1 || bod) {
         const auto [ix, iy] = bunka(s.xf, s.yf);
         const int zona_odkial = na_mape(ix, iy) ? point[ix][iy].zona : -1;
         const int zona_kam = point[x][y].zona;
-        if (s.objekt_id != -1 && !bod && zona_odkial != zona_kam && zona_odkial != -1 && zona_kam != -1) {
-            std::printf("presun skupiny : vojenska skupina %d (zona[%d]) sa nemoze presunut na %d x %d (zona[%d]) \n",
-                        g, zona_odkial, x, y, zona_kam);
+        if (s.objekt_id != -1 && !bod && zona_odkial != zona_kam && zona_odkial != -1 &&
+            zona_kam != -1) {
+            std::printf(
+                "presun skupiny : vojenska skupina %d (zona[%d]) sa nemoze presunut na %d x %d "
+                "(zona[%d]) \n",
+                g, zona_odkial, x, y, zona_kam);
             return false;
         }
         s.go_to_x = x;
@@ -229,8 +235,9 @@ bool S_L::vojenska_skupina_obranuj_budovu(int skupina, int x, int y) {
     const int g = skupina;
     if (!platny_rozkaz(g, x, y)) return false;
     const int o = point_id_of_objekt(x, y);
-    if (!platny_objekt(o) || objekt[o].co_to_je != id_budova || objekt[o].vlastnik != vojenska_skupina[g].vlastnik ||
-        objekt[o].id < 0 || objekt[o].id >= last_building_integer)
+    if (!platny_objekt(o) || objekt[o].co_to_je != id_budova ||
+        objekt[o].vlastnik != vojenska_skupina[g].vlastnik || objekt[o].id < 0 ||
+        objekt[o].id >= last_building_integer)
         return false;
     posli_skupinu(g, x, y);
     return true;
@@ -251,12 +258,12 @@ bool S_L::vojenska_skupina_podpor_spojenca(int skupina, int x, int y) {
     return true;
 }
 
-// ---------------------------------------------------------------- the long walk and the movement step
+// ---------------------------------------------------------------- the long walk and the movement
+// step
 
 bool S_L::presun_vojensku_skupinu_na_bod(int skupina, int x, int y) {
     const int g = skupina;
-    if (g < 0 || g >= riadkov_skupin() || vojenska_skupina[g].vlastnik != owner)
-        return false;
+    if (g < 0 || g >= riadkov_skupin() || vojenska_skupina[g].vlastnik != owner) return false;
     S_vojenska_skupina& s = vojenska_skupina[g];
     int tx = x, ty = y;
     if (!find_path(s.xf, s.yf, tx, ty, true)) {
@@ -284,10 +291,12 @@ void S_L::vojna_pohyb() {
         const int zona_t = na_mape(tx, ty) ? point[tx][ty].zona : -1;
         const int zona_g = na_mape(s.go_to_x, s.go_to_y) ? point[s.go_to_x][s.go_to_y].zona : -1;
         const int na_bunke = na_mape(tx, ty) ? point_id_of_objekt(tx, ty) : -1;
-        const bool otvorena = platny_objekt(na_bunke) && objekt[na_bunke].co_to_je == id_budova && !objekt[na_bunke].closed;
+        const bool otvorena = platny_objekt(na_bunke) && objekt[na_bunke].co_to_je == id_budova &&
+                              !objekt[na_bunke].closed;
         if (zona_t != zona_g && zona_t != -1 && zona_g != -1 && !otvorena) {
-            std::printf("Vojenska skupina %d (%dx%d zona %d)sa nemoze dostat na poziciu %d x %d zona %d \n", g, tx, ty,
-                        zona_t, s.go_to_x, s.go_to_y, zona_g);
+            std::printf(
+                "Vojenska skupina %d (%dx%d zona %d)sa nemoze dostat na poziciu %d x %d zona %d \n",
+                g, tx, ty, zona_t, s.go_to_x, s.go_to_y, zona_g);
             s.go_to_x = tx;
             s.go_to_y = ty;
             s.utoci_na_objekt = s.utoci_na_x = s.utoci_na_y = -1;
@@ -296,7 +305,8 @@ void S_L::vojna_pohyb() {
             continue;
         }
         auto do_ciela = [&] {
-            return vzdialenost_bodov(s.xf, s.yf, static_cast<float>(s.go_to_x), static_cast<float>(s.go_to_y));
+            return vzdialenost_bodov(s.xf, s.yf, static_cast<float>(s.go_to_x),
+                                     static_cast<float>(s.go_to_y));
         };
         const float pred = do_ciela();
         int zivych = 0, v_cieli = 0;
@@ -306,7 +316,8 @@ void S_L::vojna_pohyb() {
             S_clovek& p = clovek[c];
             ++zivych;
             const float dx = s.go_to_x + p.formation_x - p.x, dy = s.go_to_y + p.formation_y - p.y;
-            if (dx * dx + dy * dy < 0.01f || !pohyb_clovek(c, static_cast<float>(s.go_to_x), static_cast<float>(s.go_to_y), true))
+            if (dx * dx + dy * dy < 0.01f || !pohyb_clovek(c, static_cast<float>(s.go_to_x),
+                                                           static_cast<float>(s.go_to_y), true))
                 ++v_cieli;
             s.rot = p.heading;
         }

@@ -116,7 +116,8 @@ S_bod S_L::find_next_point(int x1, int y1, int x2, int y2) {
                           znacka(cur.x + SX[k], cur.y + SY[k]) == hladana))
             ++k;
         if (k == 4) {
-            std::printf("ERROR : spetne hladanie cesty z [%d][%d] na [%d][%d] FALSE\n", x1, y1, tx, ty);
+            std::printf("ERROR : spetne hladanie cesty z [%d][%d] na [%d][%d] FALSE\n", x1, y1, tx,
+                        ty);
             return ziadny;
         }
         cur = {cur.x + SX[k], cur.y + SY[k]};

@@ -114,11 +114,12 @@ void odovzdanie_otca(S_L& w, int c) {
         int k = otec.id_deti[i];
         if (!zije(w, k)) continue;
         S_clovek& syn = w.clovek[k];
-        if (syn.id_otca != c || syn.pohlavie != S_L::muz || syn.zdravie <= 0 || !v_plodnom_veku(syn.vek))
+        if (syn.id_otca != c || syn.pohlavie != S_L::muz || syn.zdravie <= 0 ||
+            !v_plodnom_veku(syn.vek))
             continue;
         // Soldiers stand outside the jobless list; swapping with one would lose a man from it.
-        if (!praca_dana && syn.objekt_v_ktorom_pracuje == -1 && otec.objekt_v_ktorom_pracuje != -1 &&
-            !syn.vojak && !otec.vojak) {
+        if (!praca_dana && syn.objekt_v_ktorom_pracuje == -1 &&
+            otec.objekt_v_ktorom_pracuje != -1 && !syn.vojak && !otec.vojak) {
             int prace = otec.objekt_v_ktorom_pracuje;
             syn.objekt_v_ktorom_pracuje = prace;
             otec.objekt_v_ktorom_pracuje = -1;
@@ -455,8 +456,10 @@ void S_L::clovek_DIE(int c) {
     if (pohlavie == muz) {
         const int praca = p.objekt_v_ktorom_pracuje;
         p.objekt_v_ktorom_pracuje = -1;
-        if (p.vojak) prepusti_padleho(*this, o, c, praca);
-        else uvolni_pracu(*this, o, c, praca);
+        if (p.vojak)
+            prepusti_padleho(*this, o, c, praca);
+        else
+            uvolni_pracu(*this, o, c, praca);
         p.objekt_v_ktorom_byva = -1;
         if (vek >= CLOVEK_REPRODUKCIA_ZACIATOK) uvolni_dom(*this, c, dom);
     }
@@ -487,7 +490,8 @@ S_prichod S_L::posud_prichod() {
     S_prichod p;
     p.volne = volne_miesta_v_domoch();
     p.treba = 62 * p.volne;
-    p.jedlo = static_cast<long long>(o.surovina[chlieb].mam) + o.surovina[maso].mam + o.surovina[ryba].mam;
+    p.jedlo = static_cast<long long>(o.surovina[chlieb].mam) + o.surovina[maso].mam +
+              o.surovina[ryba].mam;
     p.voda = o.surovina[voda].mam;
     if (p.volne == 0)
         p.verdikt = PRICHOD_ziadny_dom;
@@ -572,7 +576,9 @@ int S_L::volne_pracovne_miesta() {
     for (int i = 0; i < objekt_hwm; ++i) {
         const S_objekt& ob = objekt[i];
         if (ob.co_to_je != id_budova || ob.vlastnik != owner || ob.percenta <= 99) continue;
-        if (ob.id < 0 || ob.id >= last_building_integer || ob.id == dom || !budova[ob.id].zamestnava) continue;
+        if (ob.id < 0 || ob.id >= last_building_integer || ob.id == dom ||
+            !budova[ob.id].zamestnava)
+            continue;
         const int m = budova_potrebuje_ludi(i) - ob.je_ludi;
         if (m > 0) volne += m;
     }

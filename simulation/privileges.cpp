@@ -44,11 +44,13 @@ void S_L::set_privilegia() {
         {kovac_tazke_brnenie, PRIV_kralovske_mesto},
     };
     for (const S_od& r : obmedzene)
-        for (int p = 0; p < r.od_ranku && p < PRIV_last_id; ++p) zakaz_PRIV_budova_level(p, r.typ, 1);
+        for (int p = 0; p < r.od_ranku && p < PRIV_last_id; ++p)
+            zakaz_PRIV_budova_level(p, r.typ, 1);
 }
 
 void S_L::zakaz_PRIV_budova_level(int p, int b, int l) {
-    if (p < 0 || p >= PRIV_last_id || b < 0 || b >= last_building_integer || l < 0 || l >= MAX_LEVEL)
+    if (p < 0 || p >= PRIV_last_id || b < 0 || b >= last_building_integer || l < 0 ||
+        l >= MAX_LEVEL)
         return;
     privilegia[p].moze_stavat[b][l] = false;
 }
@@ -71,7 +73,9 @@ void S_L::kontroluj_pridelenie_privilegii() {
 
 void S_L::kontroluj_PRIV_male_mesto() { povys(*this, PRIV_male_mesto, PRIV_male_mesto_POZ_ludia); }
 void S_L::kontroluj_PRIV_mesto() { povys(*this, PRIV_mesto, PRIV_mesto_POZ_ludia); }
-void S_L::kontroluj_PRIV_velke_mesto() { povys(*this, PRIV_velke_mesto, PRIV_velke_mesto_POZ_ludia); }
+void S_L::kontroluj_PRIV_velke_mesto() {
+    povys(*this, PRIV_velke_mesto, PRIV_velke_mesto_POZ_ludia);
+}
 void S_L::kontroluj_PRIV_kralovske_mesto() {
     povys(*this, PRIV_kralovske_mesto, PRIV_kralovske_mesto_POZ_ludia);
 }
@@ -84,7 +88,8 @@ const char* S_L::getTitul() {
 
 int S_L::dospelych_na_dalsie_privilegia() {
     static const int treba[PRIV_last_id] = {PRIV_male_mesto_POZ_ludia, PRIV_mesto_POZ_ludia,
-                                             PRIV_velke_mesto_POZ_ludia, PRIV_kralovske_mesto_POZ_ludia, -1};
+                                            PRIV_velke_mesto_POZ_ludia,
+                                            PRIV_kralovske_mesto_POZ_ludia, -1};
     const int p = aktualny_vlastnik().privilegia_id;
     return p >= 0 && p < PRIV_last_id ? treba[p] : -1;
 }

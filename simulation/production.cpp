@@ -59,7 +59,8 @@ void S_L::kontroluj_prijem_denne() {
             int treba = lv.potrebuje[s].pocet;
             if (treba < 0) {
                 std::printf(
-                    "Kontrola dostupnosti surovin FATAL ERROR : bude potrebovat %d < 0 pre surovinu "
+                    "Kontrola dostupnosti surovin FATAL ERROR : bude potrebovat %d < 0 pre "
+                    "surovinu "
                     "%d a budovu %d !!!!!\n",
                     treba, s, t);
                 treba = 0;
@@ -67,8 +68,8 @@ void S_L::kontroluj_prijem_denne() {
             if (treba == 0) continue;
             if (ucty[s].mam < 0) {
                 std::printf(
-                    "Kontrola dostupnosti surovin FATAL ERROR : surovina %d  pocet %d < 0 !!!!!\n", s,
-                    ucty[s].mam);
+                    "Kontrola dostupnosti surovin FATAL ERROR : surovina %d  pocet %d < 0 !!!!!\n",
+                    s, ucty[s].mam);
                 ucty[s].mam = 0;
             }
             // A repaired stock is empty and is compared like any other.

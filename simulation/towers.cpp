@@ -65,7 +65,8 @@ int S_L::get_pocet_regrutovanie_na_vezu() {
 int S_L::return_veza_last_id(int) { return id_owner[id_player].veza_last_id; }
 
 int S_L::return_vojaci_vo_vezi(int vl, int v) {
-    if (!platny_vlastnik(vl) || v < 0 || v >= id_owner[vl].veza_last_id || v >= MAX_OBJECTS) return 0;
+    if (!platny_vlastnik(vl) || v < 0 || v >= id_owner[vl].veza_last_id || v >= MAX_OBJECTS)
+        return 0;
     return id_owner[vl].veza[v].pocet;
 }
 
@@ -119,7 +120,8 @@ int S_L::get_volne_miesto_vo_vezi() {
 
 bool S_L::veza_pridaj(int vId, int id) {
     S_owner& ow = aktualny_vlastnik();
-    if (vId < 0 || vId >= ow.veza_last_id || vId >= MAX_OBJECTS - 1 || !platny_clovek(id)) return false;
+    if (vId < 0 || vId >= ow.veza_last_id || vId >= MAX_OBJECTS - 1 || !platny_clovek(id))
+        return false;
     S_veza& v = ow.veza[vId];
     if (clovek[id].vlastnik != owner) std::printf("veza pridaj >>> clovek nesedi vlastnik ");
     std::printf("veza %d ma %d mrtvych", vId, v.dead);
@@ -143,7 +145,8 @@ bool S_L::veza_pridaj(int vId, int id) {
         for (int i = 0; i < v.vojak_last_id && miesto == -1; ++i)
             if (v.vojak[i] == -1) miesto = i;
         if (miesto == -1) {
-            std::printf("veza %d nenasla volne miesto ma %d a uz len %d mrtvych\n", vId, v.pocet, v.dead);
+            std::printf("veza %d nenasla volne miesto ma %d a uz len %d mrtvych\n", vId, v.pocet,
+                        v.dead);
             return false;
         }
         v.vojak[miesto] = id;
@@ -236,7 +239,8 @@ bool S_L::vojna_utok_na_vezu(int skupina_id, int vl, int veza_id) {
         ++zivych;
     }
     if (zivych != v.pocet)
-        std::printf("!! ERORR : Zapisky s poctom vojakov vo vezi sa nezhoduju zivy %d pocet %d \n", zivych, v.pocet);
+        std::printf("!! ERORR : Zapisky s poctom vojakov vo vezi sa nezhoduju zivy %d pocet %d \n",
+                    zivych, v.pocet);
     return zabil;
 }
 
@@ -261,7 +265,8 @@ bool S_L::vojna_kontroluj_veze() {
                 const int g = vojenska_skupina_na_suradniciach(tx, ty, id_player);
                 if (g == -1) continue;
                 const int stroj = vojenska_skupina[g].vojensky_stroj;
-                if (stroj == -1 || (stroj >= 0 && stroj < vojenske_stroje_last_id && vojenske_stroje[stroj].obrana == 0))
+                if (stroj == -1 || (stroj >= 0 && stroj < vojenske_stroje_last_id &&
+                                    vojenske_stroje[stroj].obrana == 0))
                     ciel = g;
             }
         if (ciel == -1) continue;

@@ -9,8 +9,8 @@
 #include <zlib.h>
 
 #include <cerrno>
-#include <csignal>
 #include <cmath>
+#include <csignal>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -72,7 +72,8 @@ public:
 
     void i(int& v, int od, int po, const char* co) {
         if (v < od || v > po) zle(co, ("hodnota " + std::to_string(v) + " mimo rozsahu").c_str());
-        std::uint32_t z = (static_cast<std::uint32_t>(v) << 1) ^ static_cast<std::uint32_t>(v >> 31);
+        std::uint32_t z =
+            (static_cast<std::uint32_t>(v) << 1) ^ static_cast<std::uint32_t>(v >> 31);
         while (z >= 0x80) {
             b.push_back(static_cast<unsigned char>(z | 0x80));
             z >>= 7;
@@ -96,7 +97,8 @@ public:
     void bity(int n, F flag) {
         for (int k = 0; k < n; k += 8) {
             unsigned char c = 0;
-            for (int j = 0; j < 8 && k + j < n; ++j) c |= static_cast<unsigned char>(flag(k + j) ? 1 << j : 0);
+            for (int j = 0; j < 8 && k + j < n; ++j)
+                c |= static_cast<unsigned char>(flag(k + j) ? 1 << j : 0);
             b.push_back(c);
         }
     }
@@ -151,7 +153,8 @@ public:
             if (!(x & 0x80)) break;
         }
         const int h = static_cast<int>((z >> 1) ^ (~(z & 1) + 1));
-        if (h < od || h > po) return zle(co, ("hodnota " + std::to_string(h) + " mimo rozsahu").c_str(), v, od);
+        if (h < od || h > po)
+            return zle(co, ("hodnota " + std::to_string(h) + " mimo rozsahu").c_str(), v, od);
         v = h;
     }
     void i(unsigned& v, const char* co) {
@@ -237,8 +240,8 @@ void pool(A& a, int* zasobnik, int& vrch, int velkost, int hwm, const char* co) 
     for (int k = povodnych; k <= vrch && a.ok(); ++k) a.i(zasobnik[k], 0, hwm - 1, co);
 }
 
-// The world's scalars, the enemy's memory, the attack record, the notices and the month report. The high-water
-// marks come first: the other sections' ids are checked against them.
+// The world's scalars, the enemy's memory, the attack record, the notices and the month report. The
+// high-water marks come first: the other sections' ids are checked against them.
 template <class A>
 void sekcia_svet(A& a, S_L& w) {
     a.tabulka = "svet";
@@ -263,7 +266,8 @@ void sekcia_svet(A& a, S_L& w) {
     a.p(w.rok_passed, "rok_passed");
     S_utok& u = w.utok;
     a.i(u.pocet, -VELA, VELA, "utok.pocet");
-    for (bool* b : {&u.posledny_uspesny, &u.palisady, &u.veze, &u.brany, &u.sermiari, &u.lukostrelci, &u.kopijnici})
+    for (bool* b : {&u.posledny_uspesny, &u.palisady, &u.veze, &u.brany, &u.sermiari,
+                    &u.lukostrelci, &u.kopijnici})
         a.p(*b, "utok");
     a.i(u.rok, -VELA, VELA, "utok.rok");
     a.i(w.KASAREN_ID, -1, S_L::MAX_OBJECTS - 1, "KASAREN_ID");
@@ -301,9 +305,11 @@ void sekcia_svet(A& a, S_L& w) {
     a.i(w.vrat_cislo_vojaka_bez_skupiny_page, -VELA, VELA, "vrat_cislo_vojaka");
     a.i(w.vrat_cislo_vojaka_bez_skupiny_id, -VELA, VELA, "vrat_cislo_vojaka");
     a.i(w.vrat_cislo_vojaka_bez_skupiny_last_id, -VELA, VELA, "vrat_cislo_vojaka");
-    for (int& v : w.vrat_cislo_vojaka_bez_skupiny) a.i(v, -1, S_L::MAX_CLOVEK - 1, "vrat_cislo_vojaka");
+    for (int& v : w.vrat_cislo_vojaka_bez_skupiny)
+        a.i(v, -1, S_L::MAX_CLOVEK - 1, "vrat_cislo_vojaka");
     for (auto& b : w.skupina_bunka_budovy)
-        for (int& v : b) a.i(v, S_L::sekundarne_id_hlavne, S_L::MAX_OBJECTS - 1, "skupina_bunka_budovy");
+        for (int& v : b)
+            a.i(v, S_L::sekundarne_id_hlavne, S_L::MAX_OBJECTS - 1, "skupina_bunka_budovy");
     if (a.verzia >= 2) {
         a.i(w.bitka_krokov, 0, VELA, "bitka_krokov");
         a.i(w.bitka_bez_pokroku, 0, VELA, "bitka_bez_pokroku");
@@ -316,16 +322,17 @@ void sekcia_svet(A& a, S_L& w) {
             for (int& v : vl) a.i(v, 0, VELA, "smrti_v_mesiaci");
         a.i(w.prislo_osadnikov, 0, VELA, "prislo_osadnikov");
         auto& r = w.sprava_mesiaca;
-        static_assert(sizeof r == 34 * sizeof(int), "every value of the month report is saved below");
+        static_assert(sizeof r == 34 * sizeof(int),
+                      "every value of the month report is saved below");
         a.i(r.mesiac, 0, S_L::M_december, "sprava_mesiaca.mesiac");
         a.i(r.rok, 0, VELA, "sprava_mesiaca.rok");
         a.i(r.prichod, S_L::PRICHOD_pridu, S_L::PRICHOD_malo_vody, "sprava_mesiaca.prichod");
         for (int& v : r.zomreli) a.i(v, 0, VELA, "sprava_mesiaca.zomreli");
         for (int& v : r.chori) a.i(v, -VELA, VELA, "sprava_mesiaca.chori");
-        for (int* v : {&r.smrti_spolu, &r.hladovali, &r.dni_vody, &r.dni_jedla, &r.skazilo_vody, &r.skazilo_jedla,
-                       &r.bez_domova, &r.volne_v_domoch, &r.bez_prace, &r.volne_prace, &r.osadnici,
-                       &r.prichod_treba, &r.prichod_jedlo, &r.prichod_voda, &r.stavby, &r.cakaju_stavby,
-                       &r.stavbari})
+        for (int* v : {&r.smrti_spolu, &r.hladovali, &r.dni_vody, &r.dni_jedla, &r.skazilo_vody,
+                       &r.skazilo_jedla, &r.bez_domova, &r.volne_v_domoch, &r.bez_prace,
+                       &r.volne_prace, &r.osadnici, &r.prichod_treba, &r.prichod_jedlo,
+                       &r.prichod_voda, &r.stavby, &r.cakaju_stavby, &r.stavbari})
             a.i(*v, -VELA, VELA, "sprava_mesiaca");
     }
 }
@@ -369,7 +376,8 @@ void sekcia_objekty(A& a, S_L& w) {
         a.riedke(b.skladuje, S_L::MAX_SUROVIN, "skladuje");
     }
     a.riadok = -1;
-    pool(a, w.volne_objekty, w.id_posledny_volny_objekt, S_L::MAX_OBJECTS, w.objekt_hwm, "volne_objekty");
+    pool(a, w.volne_objekty, w.id_posledny_volny_objekt, S_L::MAX_OBJECTS, w.objekt_hwm,
+         "volne_objekty");
 }
 
 template <class A>
@@ -409,7 +417,8 @@ void sekcia_ludia(A& a, S_L& w) {
         a.i(p.choroby_pocet, 0, S_L::MAX_CHOROBA + 1, "choroby_pocet");
     }
     a.riadok = -1;
-    pool(a, w.clovek_volne_id, w.clovek_posledne_volne_id, S_L::MAX_CLOVEK, w.clovek_hwm, "clovek_volne_id");
+    pool(a, w.clovek_volne_id, w.clovek_posledne_volne_id, S_L::MAX_CLOVEK, w.clovek_hwm,
+         "clovek_volne_id");
 }
 
 // Every row of the group table, the unused ones too: a new group takes the row after the last.
@@ -450,7 +459,8 @@ void sekcia_skupiny(A& a, S_L& w) {
         if constexpr (!A::citam) {
             if (s.nazov) meno = N;  // a name of no table's is refused
             for (int k = 0; k < N; ++k)
-                if (s.nazov && std::strcmp(s.nazov, Strategy_library::MENA_SKUPIN[k]) == 0) meno = k;
+                if (s.nazov && std::strcmp(s.nazov, Strategy_library::MENA_SKUPIN[k]) == 0)
+                    meno = k;
         }
         a.i(meno, -1, N - 1, "nazov");
         if constexpr (A::citam) s.nazov = meno >= 0 ? Strategy_library::MENA_SKUPIN[meno] : nullptr;
@@ -477,18 +487,19 @@ void sekcia_vlastnik(A& a, S_L& w, int vl) {
     }
     for (int& g : o.skupina) a.i(g, -1, S_L::MAX_VOJENSKA_SKUPINA, "skupina");
     a.i(o.skupina_last_id, 0, S_L::MAX_SKUPIN_NA_VLASTNIKA, "skupina_last_id");
-    for (int* v : {&o.pocet_skupin, &o.stavbari, &o.hladuje_muz, &o.hladuje_zena, &o.zomrelo_muz,
-                   &o.zomrelo_zena, &o.zomrelo_hladom, &o.zomrelo_na_chorobu, &o.trpi_chorobou_celkom,
-                   &o.limit_skladu, &o.pocet_ludi, &o.pocet_zien, &o.pocet_muzov, &o.pocet_deti,
-                   &o.pocet_chlapcov, &o.pocet_dievcat, &o.pocet_smrti, &o.pocet_vojakov,
-                   &o.pocet_bez_zbrani, &o.pocet_lukostrelcov, &o.pocet_sermiarov, &o.pocet_kopijnikov,
-                   &o.veza_volne_miesta, &o.obsadene_min.x, &o.obsadene_min.y, &o.obsadene_max.x,
-                   &o.obsadene_max.y})
+    for (int* v :
+         {&o.pocet_skupin,         &o.stavbari,         &o.hladuje_muz,       &o.hladuje_zena,
+          &o.zomrelo_muz,          &o.zomrelo_zena,     &o.zomrelo_hladom,    &o.zomrelo_na_chorobu,
+          &o.trpi_chorobou_celkom, &o.limit_skladu,     &o.pocet_ludi,        &o.pocet_zien,
+          &o.pocet_muzov,          &o.pocet_deti,       &o.pocet_chlapcov,    &o.pocet_dievcat,
+          &o.pocet_smrti,          &o.pocet_vojakov,    &o.pocet_bez_zbrani,  &o.pocet_lukostrelcov,
+          &o.pocet_sermiarov,      &o.pocet_kopijnikov, &o.veza_volne_miesta, &o.obsadene_min.x,
+          &o.obsadene_min.y,       &o.obsadene_max.x,   &o.obsadene_max.y})
         a.i(*v, -VELA, VELA, "pocty");
     for (int& v : o.trpi_chorobou) a.i(v, -VELA, VELA, "trpi_chorobou");
     for (auto& s : o.surovina)
-        for (int* v : {&s.mam, &s.pridane_skladovacie_miesto, &s.vyprodukovane, &s.pouzite, &s.bilancia,
-                       &s.naZaciatkuMesiaca})
+        for (int* v : {&s.mam, &s.pridane_skladovacie_miesto, &s.vyprodukovane, &s.pouzite,
+                       &s.bilancia, &s.naZaciatkuMesiaca})
             a.i(*v, -VELA, VELA, "surovina");
     for (auto& b : o.budova) {
         a.i(b.mam, -VELA, VELA, "budova.mam");
@@ -539,7 +550,8 @@ struct S_sekcia {
     std::size_t dlzka;
 };
 
-constexpr const char* TAGY[] = {"SVET", "KROK", "MAPA", "OBJE", "LUDI", "SKUP", "VLA0", "VLA1", "VLA2"};
+constexpr const char* TAGY[] = {"SVET", "KROK", "MAPA", "OBJE", "LUDI",
+                                "SKUP", "VLA0", "VLA1", "VLA2"};
 constexpr int POCET_SEKCII = static_cast<int>(std::size(TAGY));
 
 // Runs the section `k` of the list above in the direction of archive a.
@@ -556,7 +568,8 @@ void sekcia(A& a, int k, S_L& w, S_krokovanie& krok) {
     }
 }
 
-void pridaj_sekciu(std::vector<unsigned char>& von, const char* tag, const std::vector<unsigned char>& data) {
+void pridaj_sekciu(std::vector<unsigned char>& von, const char* tag,
+                   const std::vector<unsigned char>& data) {
     unsigned char h[12];
     std::memcpy(h, tag, 4);
     zapis32(h + 4, static_cast<std::uint32_t>(data.size()));
@@ -566,7 +579,8 @@ void pridaj_sekciu(std::vector<unsigned char>& von, const char* tag, const std::
 }
 
 // Splits a payload into its sections in the order of TAGY, checking each one's checksum.
-bool rozdel(const unsigned char* d, std::size_t n, S_sekcia (&sekcie)[POCET_SEKCII], std::string& chyba) {
+bool rozdel(const unsigned char* d, std::size_t n, S_sekcia (&sekcie)[POCET_SEKCII],
+            std::string& chyba) {
     bool najdena[POCET_SEKCII] = {};
     std::size_t i = 0;
     while (i < n) {
@@ -587,7 +601,8 @@ bool rozdel(const unsigned char* d, std::size_t n, S_sekcia (&sekcie)[POCET_SEKC
         if (k == POCET_SEKCII || najdena[k]) {
             chyba = std::string("neznama alebo zdvojena sekcia '") + tag + "'";
             for (char& c : chyba)
-                if (static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) > 126) c = '?';
+                if (static_cast<unsigned char>(c) < 32 || static_cast<unsigned char>(c) > 126)
+                    c = '?';
             return false;
         }
         if (crc(d + i, dlzka) != sucet) {
@@ -616,10 +631,14 @@ struct S_cela_hlavicka {
 
 void zapis_hlavicku(unsigned char* p, const S_cela_hlavicka& c) {
     std::memcpy(p, MAGIA, 8);
-    const std::uint32_t polia[9] = {static_cast<std::uint32_t>(c.h.verzia),     static_cast<std::uint32_t>(c.h.den),
-                                    static_cast<std::uint32_t>(c.h.mesiac),     static_cast<std::uint32_t>(c.h.rok),
-                                    static_cast<std::uint32_t>(c.h.pocet_ludi), static_cast<std::uint32_t>(c.h.privilegia),
-                                    c.dlzka_dat,                                c.dlzka_zbalenych,
+    const std::uint32_t polia[9] = {static_cast<std::uint32_t>(c.h.verzia),
+                                    static_cast<std::uint32_t>(c.h.den),
+                                    static_cast<std::uint32_t>(c.h.mesiac),
+                                    static_cast<std::uint32_t>(c.h.rok),
+                                    static_cast<std::uint32_t>(c.h.pocet_ludi),
+                                    static_cast<std::uint32_t>(c.h.privilegia),
+                                    c.dlzka_dat,
+                                    c.dlzka_zbalenych,
                                     c.sucet_zbalenych};
     for (int k = 0; k < 9; ++k) zapis32(p + 8 + 4 * k, polia[k]);
     zapis32(p + 44, crc(p, 44));
@@ -653,7 +672,8 @@ bool citaj_hlavicku(const unsigned char* p, std::size_t n, S_cela_hlavicka& c, s
         return false;
     }
     if (c.h.verzia < NAJSTARSIA_CITATELNA) {
-        chyba = "hra je ulozena starou verziou (format " + std::to_string(c.h.verzia) + "), ktoru tato verzia necita";
+        chyba = "hra je ulozena starou verziou (format " + std::to_string(c.h.verzia) +
+                "), ktoru tato verzia necita";
         return false;
     }
     if (c.dlzka_dat > NAJVIAC_DAT) {
@@ -698,8 +718,8 @@ std::vector<unsigned char> zabal(std::vector<unsigned char> data, const S_hlavic
     }
     uLongf zbalene = compressBound(static_cast<uLong>(data.size()));
     std::vector<unsigned char> subor(DLZKA_HLAVICKY + zbalene);
-    if (compress2(subor.data() + DLZKA_HLAVICKY, &zbalene, data.data(), static_cast<uLong>(data.size()),
-                  Z_BEST_SPEED) != Z_OK)
+    if (compress2(subor.data() + DLZKA_HLAVICKY, &zbalene, data.data(),
+                  static_cast<uLong>(data.size()), Z_BEST_SPEED) != Z_OK)
         return {};
     subor.resize(DLZKA_HLAVICKY + zbalene);
     S_cela_hlavicka c;
@@ -727,7 +747,8 @@ std::vector<unsigned char> zakoduj(S_L& w, std::string& chyba) {
     }
     const S_owner& hrac = w.id_owner[S_L::id_player];
     std::vector<unsigned char> subor =
-        zabal(std::move(data), {VERZIA, w.time.den, w.time.mesiac, w.time.rok, hrac.pocet_ludi, hrac.privilegia_id});
+        zabal(std::move(data),
+              {VERZIA, w.time.den, w.time.mesiac, w.time.rok, hrac.pocet_ludi, hrac.privilegia_id});
     if (subor.empty()) chyba = "data sa nepodarilo zbalit";
     return subor;
 }
@@ -741,7 +762,8 @@ bool rozbal(const unsigned char* d, std::size_t n, std::vector<unsigned char>& d
     S_cela_hlavicka c;
     if (!citaj_hlavicku(d, n, c, chyba)) return false;
     if (n - DLZKA_HLAVICKY != c.dlzka_zbalenych) {
-        chyba = n - DLZKA_HLAVICKY < c.dlzka_zbalenych ? "subor je skrateny" : "za koncom suboru su data navyse";
+        chyba = n - DLZKA_HLAVICKY < c.dlzka_zbalenych ? "subor je skrateny"
+                                                       : "za koncom suboru su data navyse";
         return false;
     }
     if (crc(d + DLZKA_HLAVICKY, c.dlzka_zbalenych) != c.sucet_zbalenych) {
@@ -805,7 +827,8 @@ bool nacitaj_z_pamate(const unsigned char* d, std::size_t n, std::string& chyba)
 
 // ---------------------------------------------------------------- files
 
-bool citaj_subor(const char* cesta, std::size_t najviac, std::vector<unsigned char>& data, std::string& chyba) {
+bool citaj_subor(const char* cesta, std::size_t najviac, std::vector<unsigned char>& data,
+                 std::string& chyba) {
     const int fd = ::open(cesta, O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         chyba = std::string("subor sa neda otvorit: ") + std::strerror(errno);
@@ -813,10 +836,14 @@ bool citaj_subor(const char* cesta, std::size_t najviac, std::vector<unsigned ch
     }
     struct stat st;
     bool ok = ::fstat(fd, &st) == 0;
-    if (!ok) chyba = std::string("subor sa neda citat: ") + std::strerror(errno);
-    else if (S_ISDIR(st.st_mode)) chyba = "je to priecinok, nie subor", ok = false;
-    else if (!S_ISREG(st.st_mode)) chyba = "nie je to obycajny subor", ok = false;
-    else if (static_cast<unsigned long long>(st.st_size) > najviac) chyba = "subor je privelky", ok = false;
+    if (!ok)
+        chyba = std::string("subor sa neda citat: ") + std::strerror(errno);
+    else if (S_ISDIR(st.st_mode))
+        chyba = "je to priecinok, nie subor", ok = false;
+    else if (!S_ISREG(st.st_mode))
+        chyba = "nie je to obycajny subor", ok = false;
+    else if (static_cast<unsigned long long>(st.st_size) > najviac)
+        chyba = "subor je privelky", ok = false;
     if (ok) {
         data.resize(static_cast<std::size_t>(st.st_size));
         std::size_t precitane = 0;
@@ -824,7 +851,8 @@ bool citaj_subor(const char* cesta, std::size_t najviac, std::vector<unsigned ch
             const ssize_t r = ::read(fd, data.data() + precitane, data.size() - precitane);
             if (r < 0 && errno == EINTR) continue;
             if (r <= 0) {
-                chyba = r < 0 ? std::string("subor sa neda citat: ") + std::strerror(errno) : "subor sa pocas citania skratil";
+                chyba = r < 0 ? std::string("subor sa neda citat: ") + std::strerror(errno)
+                              : "subor sa pocas citania skratil";
                 ok = false;
             } else {
                 precitane += static_cast<std::size_t>(r);
@@ -842,7 +870,9 @@ bool zapis_bezpecne(const char* cesta, const std::vector<unsigned char>& data, s
     // write into each other's file.
     const std::string ciel = cesta, docasny = ciel + "." + std::to_string(::getpid()) + ".tmp";
     const std::string::size_type lomka = ciel.rfind('/');
-    const std::string priecinok = lomka == std::string::npos ? "." : lomka == 0 ? "/" : ciel.substr(0, lomka);
+    const std::string priecinok = lomka == std::string::npos ? "."
+                                  : lomka == 0               ? "/"
+                                                             : ciel.substr(0, lomka);
     auto zlyhanie = [&](const char* co) {
         chyba = std::string(co) + ": " + std::strerror(errno);
         return false;

@@ -48,8 +48,8 @@ bool citaj_hlavicku(const char* cesta, S_hlavicka& h, std::string& chyba);
 std::vector<unsigned char> zakoduj(Strategy_library::S_L& w, std::string& chyba);
 std::vector<unsigned char> zakoduj(std::string& chyba);
 // The sections of a file, checked and unpacked, with its header (for tests and the fuzzer).
-bool rozbal(const unsigned char* data, std::size_t n, std::vector<unsigned char>& sekcie, S_hlavicka& h,
-            std::string& chyba);
+bool rozbal(const unsigned char* data, std::size_t n, std::vector<unsigned char>& sekcie,
+            S_hlavicka& h, std::string& chyba);
 // Packs sections into a file under header h, with every size and checksum made right, the
 // sections' own too: a changed section then reaches the checks of its values.
 std::vector<unsigned char> zabal(std::vector<unsigned char> sekcie, const S_hlavicka& h);

@@ -49,7 +49,7 @@ void S_L::vynuluj_hru() {
 }
 
 void S_L::prevezmi(const S_L& z, bool hru, bool katalogy) {
-#define VARNHOLD_KOPIRUJ(druh, m)                                                     \
+#define VARNHOLD_KOPIRUJ(druh, m)                                                      \
     if ((Druh::druh == Druh::hra && hru) || (Druh::druh == Druh::katalog && katalogy)) \
         std::memcpy(static_cast<void*>(&m), static_cast<const void*>(&z.m), sizeof m);
     VARNHOLD_CLENOVIA_SVETA(VARNHOLD_KOPIRUJ)
@@ -296,9 +296,13 @@ const char* S_L::return_error() {
     const char* text;
     switch (last_error_active) {
         case E_neda_sa_tam_stavat: text = "V stavani brani ina budova alebo teren"; break;
-        case E_malo_surovin_na_stavbu: text = "Na postavenie tejto budovy nemas dost surovin"; break;
+        case E_malo_surovin_na_stavbu:
+            text = "Na postavenie tejto budovy nemas dost surovin";
+            break;
         case E_nie_su_volne_objekty: text = "Viac budov nie je mozne postavit"; break;
-        case E_zle_zadana_budova_na_stavanie: text = "Budova ktoru chces postavit neexistuje"; break;
+        case E_zle_zadana_budova_na_stavanie:
+            text = "Budova ktoru chces postavit neexistuje";
+            break;
         default: text = "-"; break;
     }
     last_error_active = -1;
@@ -347,8 +351,8 @@ void S_L::reset_owners() {
         for (int i = 0; i < MAX_SKUPIN_NA_VLASTNIKA; ++i) o.skupina[i] = -1;
         for (int d = 0; d < MAX_CHOROBA; ++d) o.trpi_chorobou[d] = 0;
         for (int i = 0; i < MAX_CLOVEK; ++i) {
-            o.clovek_bez_domova_list[i] = o.clovek_bez_prace_list[i] = o.muzodober_bez_muza_list[i] =
-                -1;
+            o.clovek_bez_domova_list[i] = o.clovek_bez_prace_list[i] =
+                o.muzodober_bez_muza_list[i] = -1;
             o.vojak_bez_zbrane[i] = o.vojak_bez_skupiny[i] = -1;
         }
     }

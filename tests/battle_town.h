@@ -78,9 +78,10 @@ inline S_bojove_mesto postav_bojove_mesto(const S_plan& plan) {
     // Stores, wells and food, workplaces, then 45 houses of five households each.
     budova(110, 104, 0.0f, S_L::sklad, 5);
     budova(112, 104, 0.0f, S_L::sklad, 5);
-    const int prace[][2] = {{S_L::studna, 4}, {S_L::studna, 4}, {S_L::mlyn, 2},     {S_L::pekaren, 2},
-                            {S_L::farma, 2},  {S_L::farma, 2},  {S_L::rybar, 1},    {S_L::lovec, 1},
-                            {S_L::jablkovy_sad, 1}, {S_L::zberac_dreva, 1}, {S_L::cintorin, 1}};
+    const int prace[][2] = {{S_L::studna, 4},       {S_L::studna, 4},  {S_L::mlyn, 2},
+                            {S_L::pekaren, 2},      {S_L::farma, 2},   {S_L::farma, 2},
+                            {S_L::rybar, 1},        {S_L::lovec, 1},   {S_L::jablkovy_sad, 1},
+                            {S_L::zberac_dreva, 1}, {S_L::cintorin, 1}};
     int i = 0;
     for (const auto& p : prace) budova(84 + 2 * i++, 104, 0.0f, p[0], p[1]);
     for (i = 0; i < 45; ++i) budova(84 + 2 * (i % 15), 110 + 2 * (i / 15), 0.0f, S_L::dom, 5);
@@ -95,7 +96,8 @@ inline S_bojove_mesto postav_bojove_mesto(const S_plan& plan) {
     for (i = 0; i < 3; ++i) strategy.kontroluj_pridelenie_privilegii();
 
     // The ring, its towers and the gate; the zones as placing them one by one would leave them.
-    for (int t = 0; t < POCET_VIEZ; ++t) m.veze[t] = budova(VEZE[t][0], VEZE[t][1], 0.0f, S_L::drevenna_veza, 1);
+    for (int t = 0; t < POCET_VIEZ; ++t)
+        m.veze[t] = budova(VEZE[t][0], VEZE[t][1], 0.0f, S_L::drevenna_veza, 1);
     if (plan.hradby) {
         m.brana = budova(BRANA_X, BRANA_Y, 0.0f, S_L::drevena_brana, 1);
         auto palisada = [&](int x, int y, float rot) {

@@ -57,7 +57,8 @@ inline void bojuj() {
         if (w.budova_zatvorena(h.brana[i].objekt_id)) w.close_open_gate(h.brana[i].x, h.brana[i].y);
     for (int g = 0; g < w.vojenska_skupina_last_id; ++g) {
         const auto& s = w.vojenska_skupina[g];
-        if (s.vlastnik != S_L::id_player || s.dead_status || s.moved || s.utoci_na_objekt != -1 || !w.ma_zivych(g))
+        if (s.vlastnik != S_L::id_player || s.dead_status || s.moved || s.utoci_na_objekt != -1 ||
+            !w.ma_zivych(g))
             continue;
         int ciel = -1;
         float najblizsie = 1e9f;
@@ -97,8 +98,12 @@ void nahodny_rozkaz_v_bitke(Pod pod) {
     const Strategy_library::S_owner& h = w.id_owner[S_L::id_player];
     const int g = h.skupina_last_id > 0 ? h.skupina[pod(h.skupina_last_id)] : -1;
     switch (pod(8)) {
-        case 0: if (g >= 0) w.presun_vojensku_skupinu_na(g, 71 + pod(59), 71 + pod(59), -1); break;
-        case 1: if (g >= 0) w.presun_vojensku_skupinu_na_bod(g, 71 + pod(59), 71 + pod(59)); break;
+        case 0:
+            if (g >= 0) w.presun_vojensku_skupinu_na(g, 71 + pod(59), 71 + pod(59), -1);
+            break;
+        case 1:
+            if (g >= 0) w.presun_vojensku_skupinu_na_bod(g, 71 + pod(59), 71 + pod(59));
+            break;
         case 2:
             if (h.brana_last_id > 0) {
                 const auto& b = h.brana[pod(h.brana_last_id)];
@@ -111,9 +116,15 @@ void nahodny_rozkaz_v_bitke(Pod pod) {
             break;
         }
         case 4: w.regrutujSermiarov(pod(4)); break;
-        case 5: if (g >= 0) w.vojenska_skupina_dopln(g); break;
-        case 6: if (g >= 0) w.rozpust_vojensku_skupinu(g, S_L::id_player); break;
-        default: if (g >= 0) w.vojenska_skupina_emergency_delete_attack(g); break;
+        case 5:
+            if (g >= 0) w.vojenska_skupina_dopln(g);
+            break;
+        case 6:
+            if (g >= 0) w.rozpust_vojensku_skupinu(g, S_L::id_player);
+            break;
+        default:
+            if (g >= 0) w.vojenska_skupina_emergency_delete_attack(g);
+            break;
     }
     w.set_owner(S_L::id_player);
 }

@@ -35,12 +35,14 @@ Model load(const std::string& rel) {
     std::vector<glm::vec3> v, farby, n;
     std::vector<glm::vec2> uv;
     testing::internal::CaptureStdout();
-    const bool ok = loadOBJ(folder.c_str(), path.c_str(), v, uv, n, farby, m.lo[0], m.lo[1], m.lo[2], m.hi[0], m.hi[1], m.hi[2]);
+    const bool ok = loadOBJ(folder.c_str(), path.c_str(), v, uv, n, farby, m.lo[0], m.lo[1],
+                            m.lo[2], m.hi[0], m.hi[1], m.hi[2]);
     const std::string log = testing::internal::GetCapturedStdout();
     if (!ok || v.empty()) return m.error = "not loaded: " + log, m;
     std::set<std::vector<float>> rozne;
     for (const glm::vec3& f : farby) {
-        if (f == glm::vec3(OBJ_FARBA_BEZ_MATERIALU)) return m.error = "a face without its material: " + log, m;
+        if (f == glm::vec3(OBJ_FARBA_BEZ_MATERIALU))
+            return m.error = "a face without its material: " + log, m;
         rozne.insert({f.x, f.y, f.z});
     }
     m.materials = static_cast<int>(rozne.size());
@@ -54,8 +56,10 @@ const std::vector<std::string>& game_models() {
     static std::vector<std::string> v;
     if (!v.empty()) return v;
     auto& S = strategy;
-    Zaloha z[] = {Zaloha(S.nacitaj_mesh), Zaloha(S.last_graficky_objekt), Zaloha(S.budova), Zaloha(S.podklad),
-                  Zaloha(S.vojna), Zaloha(S.vojenske_stroje), Zaloha(S.visual_pointer)};
+    Zaloha z[] = {Zaloha(S.nacitaj_mesh),  Zaloha(S.last_graficky_objekt),
+                  Zaloha(S.budova),        Zaloha(S.podklad),
+                  Zaloha(S.vojna),         Zaloha(S.vojenske_stroje),
+                  Zaloha(S.visual_pointer)};
     S.nacitaj_mesh = [](const char*, const char* path, Strategy_library::S_graficky_objekt&) {
         v.push_back(std::string(path).substr(2));  // past "./"
         return false;
@@ -144,7 +148,8 @@ TEST(GameData, SoldiersFitTheirFormationAndMarkersFloatClear) {
             Model m = load(rel);
             double lowest_above_centre = 1e9;  // the selection ring lies on the ground
             for (size_t i = 0; i < m.ys.size(); ++i)
-                if (std::abs(m.xs[i]) < 0.1 && std::abs(m.zs[i]) < 0.15) lowest_above_centre = std::min(lowest_above_centre, m.ys[i]);
+                if (std::abs(m.xs[i]) < 0.1 && std::abs(m.zs[i]) < 0.15)
+                    lowest_above_centre = std::min(lowest_above_centre, m.ys[i]);
             EXPECT_GT(lowest_above_centre, gate.hi[1]) << rel;
         }
         if (rel.find("/Veza/") != std::string::npos) {
@@ -169,7 +174,8 @@ TEST(GameData, GlyphsSitMirroredInTheirCell) {
     Model l = load("Fonts/L.obj");
     double top_left = -1, top_right = 0;
     for (size_t i = 0; i < l.xs.size(); ++i)
-        if (l.ys[i] > 0.5) top_left = std::max(top_left, l.xs[i]), top_right = std::min(top_right, l.xs[i]);
+        if (l.ys[i] > 0.5)
+            top_left = std::max(top_left, l.xs[i]), top_right = std::min(top_right, l.xs[i]);
     EXPECT_GT(top_right, -0.5);
     EXPECT_GT(top_left, -0.2);
     EXPECT_LT(l.lo[0], -0.7);
@@ -178,10 +184,12 @@ TEST(GameData, GlyphsSitMirroredInTheirCell) {
 TEST(GameData, LogosAreSquareUncompressedBitmapsAndShadersDeclareWhatTheGameBinds) {
     for (const char* f : {"obj/graf_obj/logo/logo.bmp", "obj/graf_obj/logo/Orvek.bmp"}) {
         std::ifstream in(kData + "/" + f, std::ios::binary);
-        std::vector<unsigned char> b((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::vector<unsigned char> b((std::istreambuf_iterator<char>(in)),
+                                     std::istreambuf_iterator<char>());
         ASSERT_GE(b.size(), 54u) << f;
         auto u32 = [&](size_t o) {
-            return static_cast<std::uint32_t>(b[o] | b[o + 1] << 8 | b[o + 2] << 16 | static_cast<std::uint32_t>(b[o + 3]) << 24);
+            return static_cast<std::uint32_t>(b[o] | b[o + 1] << 8 | b[o + 2] << 16 |
+                                              static_cast<std::uint32_t>(b[o + 3]) << 24);
         };
         EXPECT_EQ(b[0], 'B');
         EXPECT_EQ(b[1], 'M');
@@ -199,13 +207,14 @@ TEST(GameData, LogosAreSquareUncompressedBitmapsAndShadersDeclareWhatTheGameBind
         s << in.rdbuf();
         return s.str();
     };
-    std::string scene = text("SimpleVertexShader.vertexshader.txt") + text("SingleColor.fragmentshader.txt");
-    for (const char* w : {"layout(location = 0) in vec3", "layout(location = 1) in vec3", "uniform mat4 MVP",
-                          "uniform float reColor", "uniform vec3 newColor"})
+    std::string scene =
+        text("SimpleVertexShader.vertexshader.txt") + text("SingleColor.fragmentshader.txt");
+    for (const char* w : {"layout(location = 0) in vec3", "layout(location = 1) in vec3",
+                          "uniform mat4 MVP", "uniform float reColor", "uniform vec3 newColor"})
         EXPECT_NE(scene.find(w), std::string::npos) << w;
     std::string logo = text("LogoVertexShader.txt") + text("LogoFragmentShader.txt");
-    for (const char* w : {"layout(location = 0) in vec2", "layout(location = 1) in vec2", "uniform mat4 MVP",
-                          "uniform sampler2D myTextureSampler"})
+    for (const char* w : {"layout(location = 0) in vec2", "layout(location = 1) in vec2",
+                          "uniform mat4 MVP", "uniform sampler2D myTextureSampler"})
         EXPECT_NE(logo.find(w), std::string::npos) << w;
 }
 

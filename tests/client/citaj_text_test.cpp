@@ -39,14 +39,16 @@ protected:
     }
     static void bod(Obraz& o, int x, int y, Rgb c) {
         std::uint8_t* p = &o.rgb[(static_cast<std::size_t>(o.vyska - 1 - y) * o.sirka + x) * 3];
-        p[0] = static_cast<std::uint8_t>(c.r), p[1] = static_cast<std::uint8_t>(c.g), p[2] = static_cast<std::uint8_t>(c.b);
+        p[0] = static_cast<std::uint8_t>(c.r), p[1] = static_cast<std::uint8_t>(c.g),
+        p[2] = static_cast<std::uint8_t>(c.b);
     }
     static Rgb farba(const std::uint8_t* p) { return {p[0], p[1], p[2]}; }
 
     // Draws `text` from (px, py) at size s like the game: glyph n at px + n*s, mirrored by the
     // half turn, each pixel resolved from the four standard sample positions; with `obrys` the
     // outlines of the whole text first, in the outline colour the game gives the text colour.
-    static void pis(Obraz& o, const std::string& text, int px, int py, int s, Rgb c, bool obrys = false) {
+    static void pis(Obraz& o, const std::string& text, int px, int py, int s, Rgb c,
+                    bool obrys = false) {
         const glm::vec3 f = farba_obrysu(c.r / 255.f, c.g / 255.f, c.b / 255.f);
         const Rgb pod{int(f.r * 255), int(f.g * 255), int(f.b * 255)};
         for (int vrstva = obrys ? 0 : 1; vrstva < 2; ++vrstva)
@@ -67,7 +69,8 @@ protected:
     }
     // Fills the triangles (glyph space) of a glyph placed at (ox, oy) with colour c.
     static void vypln(Obraz& o, const std::vector<glm::vec2>& t, float ox, float oy, int s, Rgb c) {
-        static const float vzorky[4][2] = {{0.375f, 0.125f}, {0.875f, 0.375f}, {0.125f, 0.625f}, {0.625f, 0.875f}};
+        static const float vzorky[4][2] = {
+            {0.375f, 0.125f}, {0.875f, 0.375f}, {0.125f, 0.625f}, {0.625f, 0.875f}};
         for (int y = int(oy) - 2; y < int(oy) + s + 2; ++y)
             for (int x = int(ox) - 2; x < int(ox) + s + 2; ++x) {
                 if (x < 0 || y < 0 || x >= o.sirka || y >= o.vyska) continue;
@@ -78,17 +81,20 @@ protected:
                         float d[3];
                         for (int j = 0; j < 3; ++j) {
                             const glm::vec2 a = t[k + j], b = t[k + (j + 1) % 3];
-                            const float ax = ox - a.x * s, ay = oy + a.y * s, bx = ox - b.x * s, by = oy + b.y * s;
+                            const float ax = ox - a.x * s, ay = oy + a.y * s, bx = ox - b.x * s,
+                                        by = oy + b.y * s;
                             d[j] = (bx - ax) * (sy - ay) - (by - ay) * (sx - ax);
                         }
-                        if ((d[0] >= 0 && d[1] >= 0 && d[2] >= 0) || (d[0] <= 0 && d[1] <= 0 && d[2] <= 0)) {
+                        if ((d[0] >= 0 && d[1] >= 0 && d[2] >= 0) ||
+                            (d[0] <= 0 && d[1] <= 0 && d[2] <= 0)) {
                             ++dnu;
                             break;
                         }
                     }
                 }
                 if (!dnu) continue;
-                const Rgb z = farba(&o.rgb[(static_cast<std::size_t>(o.vyska - 1 - y) * o.sirka + x) * 3]);
+                const Rgb z =
+                    farba(&o.rgb[(static_cast<std::size_t>(o.vyska - 1 - y) * o.sirka + x) * 3]);
                 auto mix = [&](int a, int b) { return (a * dnu + b * (4 - dnu) + 2) / 4; };
                 bod(o, x, y, {mix(c.r, z.r), mix(c.g, z.g), mix(c.b, z.b)});
             }
@@ -100,7 +106,9 @@ protected:
 
 // Grass of two greens in patches, with flower specks of the text colours scattered over it.
 Rgb trava(int x, int y) {
-    const unsigned h = ((static_cast<unsigned>(x) * 73856093u) ^ (static_cast<unsigned>(y) * 19349663u)) * 2654435761u;
+    const unsigned h =
+        ((static_cast<unsigned>(x) * 73856093u) ^ (static_cast<unsigned>(y) * 19349663u)) *
+        2654435761u;
     switch ((h >> 16) % 400) {
         case 0: return {255, 255, 255};
         case 1: return {255, 255, 0};
@@ -119,13 +127,20 @@ TEST_F(CitajText, EveryGlyphAndLookAlikeReadsBackOverGrassSnowAndDarkAtTheGameSi
         bool obrys;
     };
     const auto sneh = [](int, int) { return Rgb{230, 237, 247}; };
-    const auto kamen = [](int x, int y) { return Rgb{128 + (x / 7 + y / 5) % 3 * 9, 126, 120}; };  // the title logo's slab
+    const auto kamen = [](int x, int y) {
+        return Rgb{128 + (x / 7 + y / 5) % 3 * 9, 126, 120};
+    };  // the title logo's slab
     const Pripad pripady[] = {
         // As the game draws text: every colour on its outline, over grass, snow, stone and dark.
         {{255, 255, 255}, 'w', trava, true},
         {{255, 0, 255}, 'l', sneh, true},
         {{0, 255, 255}, 'c', kamen, true},
-        {{26, 26, 26}, 'g', [](int x, int) { return Rgb{31, 26, 41 + x % 3}; }, true},  // dark logo
+        {{26, 26, 26},
+         'g',
+         [](int x, int) {
+             return Rgb{31, 26, 41 + x % 3};
+         },
+         true},  // dark logo
         {{26, 26, 26}, 'g', kamen, true},
         {{0, 0, 255}, 'b', trava, true},
         {{255, 0, 0}, 'r', kamen, true},
@@ -135,8 +150,18 @@ TEST_F(CitajText, EveryGlyphAndLookAlikeReadsBackOverGrassSnowAndDarkAtTheGameSi
         {{255, 0, 255}, 'l', trava, false},
         {{255, 0, 0}, 'r', trava, false},
         {{0, 0, 255}, 'b', sneh, false},
-        {{26, 26, 26}, 'g', [](int x, int) { return Rgb{31, 26, 41 + x % 3}; }, false},
-        {{0, 255, 255}, 'c', [](int, int) { return Rgb{0, 0, 0}; }, false},
+        {{26, 26, 26},
+         'g',
+         [](int x, int) {
+             return Rgb{31, 26, 41 + x % 3};
+         },
+         false},
+        {{0, 255, 255},
+         'c',
+         [](int, int) {
+             return Rgb{0, 0, 0};
+         },
+         false},
     };
     for (int s : {12, 19}) {
         Citac c = priprav(glyfy, s);
@@ -149,7 +174,8 @@ TEST_F(CitajText, EveryGlyphAndLookAlikeReadsBackOverGrassSnowAndDarkAtTheGameSi
                 std::string farby;
                 for (char z : t) farby += z == ' ' ? '.' : p.pismeno;
                 EXPECT_EQ(citaj_riadok(c, o, 3, y, int(t.size())), t + '\t' + farby)
-                    << "size " << s << " colour " << p.pismeno << (p.obrys ? " on its outline" : "");
+                    << "size " << s << " colour " << p.pismeno
+                    << (p.obrys ? " on its outline" : "");
             }
         }
     }
@@ -175,8 +201,8 @@ TEST_F(CitajText, EmptyCellsForeignInkAndOverlappingTexts) {
 TEST(CitajTextPpm, HeaderCommentsAndTruncatedData) {
     Obraz o;
     std::string chyba;
-    std::vector<std::uint8_t> d = {'P', '6', '\n', '#', ' ', 'x', '\n', '2', ' ', '1', '\n', '2', '5', '5', '\n',
-                                   1, 2, 3, 4, 5, 6};
+    std::vector<std::uint8_t> d = {'P', '6', '\n', '#',  ' ', 'x', '\n', '2', ' ', '1', '\n',
+                                   '2', '5', '5',  '\n', 1,   2,   3,    4,   5,   6};
     ASSERT_TRUE(parsuj_ppm(d, o, chyba)) << chyba;
     EXPECT_EQ(o.sirka, 2);
     EXPECT_EQ(o.vyska, 1);

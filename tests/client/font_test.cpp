@@ -17,7 +17,8 @@ struct Glyf {
 std::vector<Glyf> glyfy;
 
 void zaznam(int i) {
-    const glm::vec4 o = Font::Model * glm::vec4(0, 0, 0, 1), k = Font::Model * glm::vec4(1, 0, 0, 1);
+    const glm::vec4 o = Font::Model * glm::vec4(0, 0, 0, 1),
+                    k = Font::Model * glm::vec4(1, 0, 0, 1);
     glyfy.push_back({font[i].path.substr(font[i].path.rfind('/') + 1), o.x, o.y, k.x - o.x});
 }
 
@@ -30,7 +31,8 @@ protected:
         ::testing::internal::GetCapturedStdout();
     }
     void SetUp() override {
-        for (int i = 0; i <= Font::LAST_FONT; ++i) Font::font_loaded[i] = true;  // with or without data
+        for (int i = 0; i <= Font::LAST_FONT; ++i)
+            Font::font_loaded[i] = true;  // with or without data
         kresli_glyf = zaznam;
         glyfy.clear();
         IGNORE_PRINT = false;
@@ -40,7 +42,8 @@ protected:
     // The glyphs drawn (a one-letter file as its letter) and their cells counted from x = 100.
     static std::string znaky() {
         std::string s;
-        for (const Glyf& g : glyfy) s += g.subor.size() == 5 ? g.subor.substr(0, 1) : "<" + g.subor + ">";
+        for (const Glyf& g : glyfy)
+            s += g.subor.size() == 5 ? g.subor.substr(0, 1) : "<" + g.subor + ">";
         return s;
     }
     static std::vector<int> bunky() {
@@ -55,8 +58,10 @@ TEST_F(FontText, GlyphSetIsBoundToItsFilesAndTextSizeFollowsTheWindow) {
     const std::string znaky = "QWERTZUIOPASDFGHJKLYXCVBNM0123456789.-+()/";
     const char* ine[] = {"DOT", "minus", "plus", "(", ")", "slash"};
     for (int i = 0; i < 42; ++i)  // loaded in this order, each bound to its character
-        EXPECT_TRUE(font[i].path == "./Fonts/" + (i < 36 ? znaky.substr(i, 1) : ine[i - 36]) + ".obj" &&
-                    font[i].folder == "./Fonts/" && Return_Font(static_cast<unsigned char>(znaky[i])) == i) << i;
+        EXPECT_TRUE(
+            font[i].path == "./Fonts/" + (i < 36 ? znaky.substr(i, 1) : ine[i - 36]) + ".obj" &&
+            font[i].folder == "./Fonts/" && Return_Font(static_cast<unsigned char>(znaky[i])) == i)
+            << i;
     EXPECT_EQ(Return_Font(300), 0);
     EXPECT_EQ(scalef, 19);  // 1080 / 50 = 21, 1920 / 100 = 19
     const glm::vec4 roh = Font::Projection * glm::vec4(1920, 1080, 0, 1);
@@ -100,7 +105,7 @@ TEST_F(FontText, IgnorePrintSilencesEveryTextCallAndWriteLineMovesUp) {
     write_line(100, y, 0, 5);
     EXPECT_TRUE(y == 10 && glyfy.empty());
     IGNORE_PRINT = false;
-    glPrint("G");  // the line did not advance either
+    glPrint("G");              // the line did not advance either
     write_line(100, y, 0, 5);  // up by scalef, the fourth argument unused, a new line
     glPrint("H");
     EXPECT_EQ(bunky(), (std::vector<int>{0, 0}));

@@ -16,8 +16,9 @@ namespace {
 
 const glm::vec3 CERVENA(1, 0, 0), MODRA(0, 0, 1), SIVA(OBJ_FARBA_BEZ_MATERIALU);
 const std::string TRI = "v 0 0 0\nv 1 0 0\nv 0 1 0\n";
-const std::string MTL = "# ours\n# Material Count: 2\n\nnewmtl red\nNs 10\nKa 0 0 0\nKd 1 0 0\nKs 0.5 0.5 0.5\n"
-                        "Ni 1\nillum 2\n\nnewmtl blue\nKd 0 0 1\n";
+const std::string MTL =
+    "# ours\n# Material Count: 2\n\nnewmtl red\nNs 10\nKa 0 0 0\nKd 1 0 0\nKs 0.5 0.5 0.5\n"
+    "Ni 1\nillum 2\n\nnewmtl blue\nKd 0 0 1\n";
 
 class ObjLoader : public ::testing::Test {
 protected:
@@ -33,7 +34,8 @@ protected:
         v.clear(), f.clear(), uv.clear(), n.clear();
         for (float& b : box) b = 12345.0f;
         ::testing::internal::CaptureStdout();
-        const bool ok = loadOBJ(folder_.c_str(), obj.c_str(), v, uv, n, f, box[0], box[1], box[2], box[3], box[4], box[5]);
+        const bool ok = loadOBJ(folder_.c_str(), obj.c_str(), v, uv, n, f, box[0], box[1], box[2],
+                                box[3], box[4], box[5]);
         log = ::testing::internal::GetCapturedStdout();
         return ok;
     }
@@ -50,22 +52,28 @@ protected:
 TEST_F(ObjLoader, FullFormFileGivesOneCornerPerVertexAndMaterialColours) {
     zapis("m.mtl", MTL);
     const std::string obj = zapis(
-        "a.obj", "# comment\n# another\nmtllib m.mtl\no Body\nv 0 0 0\nv 1 0 0\nv 0 2 0\nv 0 0 -3\nv 9 9 9\n"
-                 "vt 0 0\nvt 1 0\nvn 0 1 0\nusemtl red\ns off\nf 1/1/1 2/2/1 3/1/1\nusemtl blue\ng part\nf 1/1/1 3/2/1 4/1/1\n");
+        "a.obj",
+        "# comment\n# another\nmtllib m.mtl\no Body\nv 0 0 0\nv 1 0 0\nv 0 2 0\nv 0 0 -3\nv 9 9 9\n"
+        "vt 0 0\nvt 1 0\nvn 0 1 0\nusemtl red\ns off\nf 1/1/1 2/2/1 3/1/1\nusemtl blue\ng part\nf "
+        "1/1/1 3/2/1 4/1/1\n");
     ASSERT_TRUE(nacitaj(obj));
     EXPECT_TRUE(hlasi("Loading OBJ file " + obj + "\n"));
-    EXPECT_EQ(v, (std::vector<glm::vec3>{{0, 0, 0}, {1, 0, 0}, {0, 2, 0}, {0, 0, 0}, {0, 2, 0}, {0, 0, -3}}));
+    EXPECT_EQ(v, (std::vector<glm::vec3>{
+                     {0, 0, 0}, {1, 0, 0}, {0, 2, 0}, {0, 0, 0}, {0, 2, 0}, {0, 0, -3}}));
     EXPECT_EQ(f, (std::vector<glm::vec3>{CERVENA, CERVENA, CERVENA, MODRA, MODRA, MODRA}));
     EXPECT_TRUE(uv.empty() && n.empty());
-    EXPECT_EQ(std::vector<float>(box, box + 6), (std::vector<float>{0, 0, -3, 9, 9, 9}));  // unused v too
+    EXPECT_EQ(std::vector<float>(box, box + 6),
+              (std::vector<float>{0, 0, -3, 9, 9, 9}));  // unused v too
 }
 
 TEST_F(ObjLoader, FaceFormsFollowTheLinesSinceTheLastObjectAndQuadsKeepOneTriangle) {
     // Without "mtllib" the header scan uses up the first line ("o"); no material: grey.
-    ASSERT_TRUE(nacitaj(zapis("b.obj", "o First\n" + TRI + "v 1 1 0\nvn 0 0 1\nf 1//1 2//1 3//1\n"
-                                       "o Second\nf 2 4 3 1\nf 4 3 2\n")));
+    ASSERT_TRUE(nacitaj(zapis("b.obj", "o First\n" + TRI +
+                                           "v 1 1 0\nvn 0 0 1\nf 1//1 2//1 3//1\n"
+                                           "o Second\nf 2 4 3 1\nf 4 3 2\n")));
     ASSERT_EQ(v.size(), 9u);
-    EXPECT_TRUE(v[3] == glm::vec3(1, 0, 0) && v[5] == glm::vec3(0, 1, 0) && v[6] == glm::vec3(1, 1, 0));
+    EXPECT_TRUE(v[3] == glm::vec3(1, 0, 0) && v[5] == glm::vec3(0, 1, 0) &&
+                v[6] == glm::vec3(1, 1, 0));
     EXPECT_EQ(f, std::vector<glm::vec3>(9, SIVA));
     ASSERT_TRUE(nacitaj(zapis("c.obj", "# nothing\n")));  // no "v" line: the empty box
     EXPECT_TRUE(v.empty() && box[0] == 100000.0f && box[5] == -100000.0f);
@@ -115,7 +123,8 @@ TEST_F(ObjLoader, DamagedFilesFailWholeWithTheReason) {
     }
     const std::vector<std::pair<std::string, std::string>> mtl = {
         {"newmtl " + std::string(256, 'n') + "\nKd 1 1 1\n", "longer than 255"},
-        {"newmtl a\nKd 1 0 0\nnewmtl b\nKd 0 1 0\nnewmtl c\n", "more materials than the declared count 2"},
+        {"newmtl a\nKd 1 0 0\nnewmtl b\nKd 0 1 0\nnewmtl c\n",
+         "more materials than the declared count 2"},
         {"Kd 1 0 0\nnewmtl a\n", "before any \"newmtl\""},
         {"newmtl a\nKd 1 0\n", "truncated"},
         {"newmtl a\nKd 1 0 0\nKd 0 1 0\n", "second \"Kd\""},
@@ -123,7 +132,8 @@ TEST_F(ObjLoader, DamagedFilesFailWholeWithTheReason) {
     };
     for (const auto& [telo, dovod] : mtl) {
         zapis("x.mtl", "# header\n# Material Count: 2\n" + telo);
-        const bool ok = nacitaj(zapis("i.obj", "mtllib x.mtl\n" + TRI + "usemtl " + std::string(255, 'a') + "\nf 1 2 3\n"));
+        const bool ok = nacitaj(zapis(
+            "i.obj", "mtllib x.mtl\n" + TRI + "usemtl " + std::string(255, 'a') + "\nf 1 2 3\n"));
         EXPECT_EQ(ok, dovod.empty()) << telo;
         EXPECT_TRUE(hlasi(dovod)) << telo << "\n" << log;
         EXPECT_EQ(f.size(), ok ? 3u : 0u);
@@ -133,14 +143,16 @@ TEST_F(ObjLoader, DamagedFilesFailWholeWithTheReason) {
 
 TEST_F(ObjLoader, RegistryHookReplacesTheRecordOnlyOnSuccess) {
     zapis("m.mtl", MTL);
-    const std::string obj = zapis("k.obj", "mtllib m.mtl\nv 0 0 0\nv 2 0 0\nv 0 5 0\nusemtl blue\nf 1 2 3\n");
+    const std::string obj =
+        zapis("k.obj", "mtllib m.mtl\nv 0 0 0\nv 2 0 0\nv 0 5 0\nusemtl blue\nf 1 2 3\n");
     Strategy_library::S_graficky_objekt r{};
     ::testing::internal::CaptureStdout();
     for (const std::string& p : {obj, obj, folder_ + "none.obj"})
         EXPECT_EQ(nacitaj_mesh_do_registra(folder_.c_str(), p.c_str(), r), p == obj);
     ::testing::internal::GetCapturedStdout();
     ASSERT_TRUE(r.out_vertices.size() == 3 && r.out_colors.size() == 3);
-    EXPECT_TRUE(r.out_vertices[1] == glm::vec3(2, 0, 0) && r.out_colors[2] == MODRA && r.max_y == 5.0f);
+    EXPECT_TRUE(r.out_vertices[1] == glm::vec3(2, 0, 0) && r.out_colors[2] == MODRA &&
+                r.max_y == 5.0f);
     r.out_vertices.uvolni(), r.out_colors.uvolni();
 }
 

@@ -14,8 +14,8 @@ namespace fs = std::filesystem;
 
 TEST(PriecinokDat, CurrentFolderBeforeInstalledAndOnlyWithModelsAndGlyphs) {
     const fs::path k = fs::temp_directory_path() / ("varnhold_data_" + std::to_string(getpid()));
-    for (const char* d : {"a/obj/graf_obj", "a/Fonts", "b/obj/graf_obj", "b/Fonts", "len_fonty/Fonts",
-                          "fonty_subor/obj/graf_obj", "prazdny"})
+    for (const char* d : {"a/obj/graf_obj", "a/Fonts", "b/obj/graf_obj", "b/Fonts",
+                          "len_fonty/Fonts", "fonty_subor/obj/graf_obj", "prazdny"})
         fs::create_directories(k / d);
     std::ofstream(k / "fonty_subor" / "Fonts") << "not a folder";
 

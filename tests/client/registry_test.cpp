@@ -37,22 +37,34 @@ protected:
         ::testing::internal::CaptureStdout();
         S.Nacitaj_graficke_objekty();
         ::testing::internal::GetCapturedStdout();
-        for (int i = 0; i < S.last_graficky_objekt && i < 40011; ++i) S.uloz_graficky_objekt_base_list(i, 5000 + i);
+        for (int i = 0; i < S.last_graficky_objekt && i < 40011; ++i)
+            S.uloz_graficky_objekt_base_list(i, 5000 + i);
     }
     // A one-tile building of type `typ` anchored on (x, y).
     static void budova(int o, int x, int y, int typ, int vl, int level = 1) {
         auto& ob = S.objekt[o];
-        ob.co_to_je = S_L::id_budova, ob.id = typ, ob.vlastnik = vl, ob.level = level, ob.closed = false;
+        ob.co_to_je = S_L::id_budova, ob.id = typ, ob.vlastnik = vl, ob.level = level,
+        ob.closed = false;
         S.point[x][y] = {S_L::sekundarne_id_hlavne, o, 0, 0};
     }
 
     int prvy = 0;
-    Zaloha z_[17] = {Zaloha(S.nacitaj_mesh), Zaloha(S.last_graficky_objekt), Zaloha(S.budova),
-                     Zaloha(S.podklad), Zaloha(S.vojna), Zaloha(S.vojenske_stroje), Zaloha(S.visual_pointer),
-                     Zaloha(S.base_list), Zaloha(S.point), Zaloha(S.time), Zaloha(S.vojenska_skupina[31]),
+    Zaloha z_[17] = {Zaloha(S.nacitaj_mesh),
+                     Zaloha(S.last_graficky_objekt),
+                     Zaloha(S.budova),
+                     Zaloha(S.podklad),
+                     Zaloha(S.vojna),
+                     Zaloha(S.vojenske_stroje),
+                     Zaloha(S.visual_pointer),
+                     Zaloha(S.base_list),
+                     Zaloha(S.point),
+                     Zaloha(S.time),
+                     Zaloha(S.vojenska_skupina[31]),
                      Zaloha(&S.objekt[PRVY], sizeof(S.objekt[0]) * 4),
-                     Zaloha(&S.clovek[PRVY], sizeof(S.clovek[0]) * 4), Zaloha(S.id_owner[1].veza_last_id),
-                     Zaloha(S.id_owner[2].veza_last_id), Zaloha(S.id_owner[1].veza, sizeof(S.id_owner[1].veza[0]) * 2),
+                     Zaloha(&S.clovek[PRVY], sizeof(S.clovek[0]) * 4),
+                     Zaloha(S.id_owner[1].veza_last_id),
+                     Zaloha(S.id_owner[2].veza_last_id),
+                     Zaloha(S.id_owner[1].veza, sizeof(S.id_owner[1].veza[0]) * 2),
                      Zaloha(S.id_owner[2].veza, sizeof(S.id_owner[2].veza[0]) * 2)};
 };
 
@@ -65,9 +77,12 @@ TEST_F(Registry, ModelTableLoadsInOrderAndLinksEveryEntity) {
     // With every file loaded, the mesh of table row r is prvy + r - 1; the player's shooting tower
     // marker loads before the foreign one.
     auto vip = [](int k) { return S.visual_pointer[k].graficky_objekt; };
-    EXPECT_EQ((std::vector<int>{mesh(S_L::dom), mesh(S_L::koziar), mesh(S_L::kasaren), S.vojna[3].graficky_objekt,
-                                S.vojenske_stroje[0].gb, vip(0), vip(S_L::VIP_moja_veza_striela), vip(S_L::VIP_cudzia_veza_striela)}),
-              (std::vector<int>{prvy, prvy + 7, prvy + 29, prvy + 46, prvy + 47, prvy + 48, prvy + 54, prvy + 55}));
+    EXPECT_EQ(
+        (std::vector<int>{mesh(S_L::dom), mesh(S_L::koziar), mesh(S_L::kasaren),
+                          S.vojna[3].graficky_objekt, S.vojenske_stroje[0].gb, vip(0),
+                          vip(S_L::VIP_moja_veza_striela), vip(S_L::VIP_cudzia_veza_striela)}),
+        (std::vector<int>{prvy, prvy + 7, prvy + 29, prvy + 46, prvy + 47, prvy + 48, prvy + 54,
+                          prvy + 55}));
     EXPECT_EQ(subory[0], "./obj/graf_obj/buildings/house/house.obj");
     EXPECT_EQ(subory[7], subory[6]);  // the goat keeper loads the tailor's file a second time
     EXPECT_EQ(subory[47], "./obj/graf_obj/Stroje/baranidlo.obj");
@@ -77,8 +92,8 @@ TEST_F(Registry, ModelTableLoadsInOrderAndLinksEveryEntity) {
     for (int t : {0, static_cast<int>(S_L::hlavna_budova), static_cast<int>(S_L::jablkovy_sad)})
         EXPECT_EQ(mesh(t), 777) << t;
     EXPECT_EQ(vip(S_L::VIP_brana_zatvorena) + vip(S_L::VIP_brana_otvorena), 2 * 777);
-    const char* sezona[13] = {"", "_zima", "_jar", "_jar", "_jar", "_leto", "_leto", "_leto",
-                              "_jesen", "_jesen", "_jesen", "_zima", "_zima"};
+    const char* sezona[13] = {"",      "_zima",  "_jar",   "_jar",   "_jar",  "_leto", "_leto",
+                              "_leto", "_jesen", "_jesen", "_jesen", "_zima", "_zima"};
     for (int m = 0; m < 13; ++m) {  // one load per month, in month order, from row 31
         EXPECT_EQ(S.podklad[0].mesiac[m].graficky_objekt, prvy + 30 + m);
         EXPECT_EQ(subory[30 + m], "./obj/graf_obj/podklad/trava" + std::string(sezona[m]) + ".obj");
@@ -95,9 +110,10 @@ TEST_F(Registry, FailedLoadLinksMinusOneAndEveryLookupSkipsIt) {
     S.budova[S_L::tehliaren].level[3].graficky_objekt = -1;
     budova(PRVY, 30, 30, S_L::tehliaren, S_L::id_player, 3);
     S.time.mesiac = S_L::M_jun;
-    for (int h : {S.graficky_objekt_base_list(S_L::tehliaren), S.graficky_objekt_base_list(30, 30),
-                  S.get_graficky_objekt(30, 30), S.graficky_objekt_VIP_base_list(S_L::VIP_moja_veza),
-                  S.graficky_objekt_stroj_base_list(0), S.graficky_objekt_podklad_base_list(0)})
+    for (int h :
+         {S.graficky_objekt_base_list(S_L::tehliaren), S.graficky_objekt_base_list(30, 30),
+          S.get_graficky_objekt(30, 30), S.graficky_objekt_VIP_base_list(S_L::VIP_moja_veza),
+          S.graficky_objekt_stroj_base_list(0), S.graficky_objekt_podklad_base_list(0)})
         EXPECT_EQ(h, -1);
     S.nacitaj_mesh = nullptr;  // no loader at all: -1 and the count stays
     const int pred = S.return_last_graficky_objekt();
@@ -109,7 +125,8 @@ TEST_F(Registry, LookupsGoThroughMonthWeaponLevelAndTile) {
     nacitaj_tabulku();
     for (int m : {0, 1, 6, 12, 13}) {  // a month outside 1..12 counts as January
         S.time.mesiac = m;
-        EXPECT_EQ(S.graficky_objekt_podklad_base_list(0), 5000 + S.podklad[0].mesiac[m % 13 ? m : 1].graficky_objekt);
+        EXPECT_EQ(S.graficky_objekt_podklad_base_list(0),
+                  5000 + S.podklad[0].mesiac[m % 13 ? m : 1].graficky_objekt);
     }
     const int zbrane[] = {S_L::mec, S_L::luk, S_L::kopija, S_L::kozenne_brnenie};  // else: unarmed
     for (int i = 0; i < 4; ++i) {

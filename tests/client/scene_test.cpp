@@ -34,18 +34,23 @@ std::vector<std::vector<float>> ciary;
 
 void zaznam_mesh(int handle, const glm::mat4& model) {
     const glm::mat4 mvp = ProjectionMatrix * ViewMatrix * model;
-    kreslenia.push_back({handle, glm::vec3(mvp * glm::vec4(0, 0, 0, 1)), glm::vec3(mvp * glm::vec4(1, 0, 0, 0)),
-                         glm::vec3(mvp * glm::vec4(0, 1, 0, 0)), aktualna_farba.zapnuty, !IGNORE_PRINT,
-                         aktualna_farba.podiel});
+    kreslenia.push_back({handle, glm::vec3(mvp * glm::vec4(0, 0, 0, 1)),
+                         glm::vec3(mvp * glm::vec4(1, 0, 0, 0)),
+                         glm::vec3(mvp * glm::vec4(0, 1, 0, 0)), aktualna_farba.zapnuty,
+                         !IGNORE_PRINT, aktualna_farba.podiel});
 }
 void zaznam_ciara(const float b[6], const glm::mat4&) {
     ciary.emplace_back(b, b + 6);
-    EXPECT_TRUE(aktualna_farba.zapnuty && aktualna_farba.r == 1 && aktualna_farba.g + aktualna_farba.b == 0);
+    EXPECT_TRUE(aktualna_farba.zapnuty && aktualna_farba.r == 1 &&
+                aktualna_farba.g + aktualna_farba.b == 0);
 }
-void blizko(glm::vec3 a, glm::vec3 b) { EXPECT_LT(glm::length(a - b), 1e-4f) << a.x << " " << a.y << " " << a.z; }
+void blizko(glm::vec3 a, glm::vec3 b) {
+    EXPECT_LT(glm::length(a - b), 1e-4f) << a.x << " " << a.y << " " << a.z;
+}
 std::vector<Kreslenie> len(int handle) {  // the draws of one mesh, in order
     std::vector<Kreslenie> v;
-    std::copy_if(kreslenia.begin(), kreslenia.end(), std::back_inserter(v), [&](auto& k) { return k.handle == handle; });
+    std::copy_if(kreslenia.begin(), kreslenia.end(), std::back_inserter(v),
+                 [&](auto& k) { return k.handle == handle; });
     return v;
 }
 
@@ -58,11 +63,13 @@ protected:
         kresli_mesh = zaznam_mesh, kresli_ciaru = zaznam_ciara;
         kreslenia.clear(), ciary.clear();
         ProjectionMatrix = ViewMatrix = glm::mat4(1.0f);
-        // Meshes 0..19 loaded, handle = id: ground 1, soldiers 2..5, markers 6 + kind, buildings 16.
+        // Meshes 0..19 loaded, handle = id: ground 1, soldiers 2..5, markers 6 + kind,
+        // buildings 16.
         S.last_graficky_objekt = std::max(S.last_graficky_objekt, 20);
         for (int i = 0; i < 20; ++i) S.base_list[i] = i;
         for (auto& m : S.podklad[0].mesiac) m.graficky_objekt = 1;
-        for (int k = 0; k < 10; ++k) S.visual_pointer[k].graficky_objekt = 6 + k, S.vojna[k % 4].graficky_objekt = 2 + k % 4;
+        for (int k = 0; k < 10; ++k)
+            S.visual_pointer[k].graficky_objekt = 6 + k, S.vojna[k % 4].graficky_objekt = 2 + k % 4;
         for (auto& b : S.budova)
             for (auto& l : b.level) l.graficky_objekt = 16;
         for (auto& stlpec : S.point)
@@ -72,12 +79,23 @@ protected:
         Game.running = true;
         moja_vnutorna_mys.z = 0;
     }
-    void TearDown() override { kresli_mesh = kresli_mesh_gl, kresli_ciaru = kresli_ciaru_gl, resetShader(); }
+    void TearDown() override {
+        kresli_mesh = kresli_mesh_gl, kresli_ciaru = kresli_ciaru_gl, resetShader();
+    }
 
-    Zaloha z_[14] = {Zaloha(S.last_graficky_objekt), Zaloha(S.podklad), Zaloha(S.vojna), Zaloha(S.visual_pointer),
-                     Zaloha(S.budova), Zaloha(S.base_list), Zaloha(S.point), Zaloha(S.vojenska_skupina),
-                     Zaloha(S.vojenska_skupina_last_id), Zaloha(&S.objekt[PRVY], sizeof(S.objekt[0]) * 2),
-                     Zaloha(&S.clovek[PRVY], sizeof(S.clovek[0]) * 3), Zaloha(S.je_vojna), Zaloha(Game.running),
+    Zaloha z_[14] = {Zaloha(S.last_graficky_objekt),
+                     Zaloha(S.podklad),
+                     Zaloha(S.vojna),
+                     Zaloha(S.visual_pointer),
+                     Zaloha(S.budova),
+                     Zaloha(S.base_list),
+                     Zaloha(S.point),
+                     Zaloha(S.vojenska_skupina),
+                     Zaloha(S.vojenska_skupina_last_id),
+                     Zaloha(&S.objekt[PRVY], sizeof(S.objekt[0]) * 2),
+                     Zaloha(&S.clovek[PRVY], sizeof(S.clovek[0]) * 3),
+                     Zaloha(S.je_vojna),
+                     Zaloha(Game.running),
                      Zaloha(moja_vnutorna_mys)};
 };
 
@@ -113,13 +131,15 @@ TEST_F(Scene, MatrixCallsTurnPerAxisAndPlaceTheMeshWithItsOwnColours) {
 }
 
 TEST_F(Scene, PeopleFaceTheOtherWayAndThePaletteGivesTenths) {
-    float pripady[][2] = {{90, 90}, {270, 270}, {0, 180}, {180, 0}, {-200, 20}, {1e30f, -1}, {NAN, -1}};
+    float pripady[][2] = {{90, 90},   {270, 270},  {0, 180}, {180, 0},
+                          {-200, 20}, {1e30f, -1}, {NAN, -1}};
     for (auto& [pred, po] : pripady) {  // -1: any angle within 0..360 will do
         correct_rotation(pred);
         EXPECT_TRUE(po == -1 ? pred >= 0 && pred <= 360 : pred == po) << pred;
     }
     auto je = [](float r, float g, float b) {
-        return aktualna_farba.zapnuty && aktualna_farba.r == r && aktualna_farba.g == g && aktualna_farba.b == b;
+        return aktualna_farba.zapnuty && aktualna_farba.r == r && aktualna_farba.g == g &&
+               aktualna_farba.b == b;
     };
     Color(1330);
     EXPECT_TRUE(je(1, 1, 1));
@@ -141,7 +161,8 @@ TEST_F(Scene, TileWindowStopsAtTheMapsEdges) {
     blizko(len(1)[1].kde, {4, -0.01f, 1});  // i outer, j inner
     blizko(len(1).back().kde, {8, -0.01f, 8});
     // The red cross: two segments 0.4 long, crossing 0.2 above the view centre.
-    EXPECT_EQ(ciary, (std::vector<std::vector<float>>{{-0.2f, 0.2f, 0, 0.2f, 0.2f, 0}, {0, 0.2f, -0.2f, 0, 0.2f, 0.2f}}));
+    EXPECT_EQ(ciary, (std::vector<std::vector<float>>{{-0.2f, 0.2f, 0, 0.2f, 0.2f, 0},
+                                                      {0, 0.2f, -0.2f, 0, 0.2f, 0.2f}}));
 
     kreslenia.clear(), ciary.clear();  // far corner: columns 190..199, rows 186..199
     moja_vnutorna_mys.x = 199.6f, moja_vnutorna_mys.y = 195.0f;
@@ -158,22 +179,25 @@ TEST_F(Scene, TileWindowStopsAtTheMapsEdges) {
 TEST_F(Scene, WorldPassDrawsBuildingsGroupsAndWarMarkers) {
     moja_vnutorna_mys.x = moja_vnutorna_mys.y = 50;
     auto& dom = S.objekt[PRVY] = {};  // a gate turned by 90 over (52..53, 53), anchored at 52
-    dom.co_to_je = S_L::id_budova, dom.id = S_L::drevena_brana, dom.level = 1, dom.rot = 90, dom.percenta = 100;
+    dom.co_to_je = S_L::id_budova, dom.id = S_L::drevena_brana, dom.level = 1, dom.rot = 90,
+    dom.percenta = 100;
     S.point[52][53] = {-3, PRVY, S_L::P_trava, 0};
     S.point[53][53] = {PRVY, -3, S_L::P_trava, 0};
-    S.point[54][53].typ_podkladu = 1;  // not grass: no ground there
+    S.point[54][53].typ_podkladu = 1;    // not grass: no ground there
     auto& go = S.objekt[PRVY + 1] = {};  // group 5 stands on (47, 48): three men, one fallen
     go.co_to_je = S_L::id_vojensky_objekt, go.id = 5;
     S.point[47][48] = {-3, PRVY + 1, S_L::P_trava, 0};
     S.vojenska_skupina_last_id = 7;
     for (auto& s : S.vojenska_skupina) s.dead_status = true;
     auto& s = S.vojenska_skupina[5] = {};
-    s.vlastnik = S_L::id_player, s.zoznam_vojakov_last_id = 3, s.vojensky_stroj = -1, s.xf = 47, s.yf = 48;
+    s.vlastnik = S_L::id_player, s.zoznam_vojakov_last_id = 3, s.vojensky_stroj = -1, s.xf = 47,
+    s.yf = 48;
     const float smer[] = {90, 270, 0};
     const int zbran[] = {S_L::mec, S_L::luk, S_L::kopija};
     for (int m = 0; m < 3; ++m) {
         auto& c = S.clovek[s.zoznam_vojakov[m] = PRVY + m];
-        c.x = 47 + 0.1f * m, c.y = 48.2f, c.heading = smer[m], c.zbran = zbran[m], c.zdravie = m < 2 ? 50 : 0;
+        c.x = 47 + 0.1f * m, c.y = 48.2f, c.heading = smer[m], c.zbran = zbran[m],
+        c.zdravie = m < 2 ? 50 : 0;
     }
     Draw_points();
     EXPECT_FALSE(IGNORE_PRINT);  // held back during the pass only
@@ -206,8 +230,9 @@ TEST_F(Scene, WorldPassDrawsBuildingsGroupsAndWarMarkers) {
 
 TEST_F(Scene, ABuildingPlacedWhereItCannotStandIsRedAndASiteRisesGreyed) {
     auto& h = S.id_owner[S_L::id_player];
-    Zaloha z[] = {Zaloha(S.privilegia), Zaloha(h.surovina), Zaloha(h.privilegia_id), Zaloha(S.typ_budovy),
-                  Zaloha(S.x), Zaloha(S.y), Zaloha(S.owner), Zaloha(B_showing_to_id)};
+    Zaloha z[] = {
+        Zaloha(S.privilegia), Zaloha(h.surovina), Zaloha(h.privilegia_id), Zaloha(S.typ_budovy),
+        Zaloha(S.x),          Zaloha(S.y),        Zaloha(S.owner),         Zaloha(B_showing_to_id)};
     S.set_privilegia();
     S.set_owner(S_L::id_player);
     h.privilegia_id = S_L::PRIV_ziadne;
@@ -231,11 +256,11 @@ TEST_F(Scene, ABuildingPlacedWhereItCannotStandIsRedAndASiteRisesGreyed) {
             if (glm::length(k.kde - glm::vec3(x, 0, y)) < 1e-4f) p = k.podiel;
         return p;
     };
-    EXPECT_EQ(odtien(S_L::studna, 50, 51), 0.0f);                            // it would stand
-    EXPECT_EQ(odtien(S_L::studna, 52, 54), ODTIEN_ODMIETNUTIA.podiel);      // the cell is taken
-    EXPECT_EQ(odtien(S_L::kasaren, 45, 45), ODTIEN_ODMIETNUTIA.podiel);     // the rank is too low
+    EXPECT_EQ(odtien(S_L::studna, 50, 51), 0.0f);                        // it would stand
+    EXPECT_EQ(odtien(S_L::studna, 52, 54), ODTIEN_ODMIETNUTIA.podiel);   // the cell is taken
+    EXPECT_EQ(odtien(S_L::kasaren, 45, 45), ODTIEN_ODMIETNUTIA.podiel);  // the rank is too low
     h.surovina[S_L::drevo].mam = 1;
-    EXPECT_EQ(odtien(S_L::studna, 50, 51), ODTIEN_ODMIETNUTIA.podiel);      // one wood short
+    EXPECT_EQ(odtien(S_L::studna, 50, 51), ODTIEN_ODMIETNUTIA.podiel);  // one wood short
     EXPECT_EQ(aktualna_farba.podiel, 0.0f);  // what is drawn next has its own colours again
     B_setting_position = false;
 

@@ -57,7 +57,8 @@ protected:
         BuildFont();
         testing::internal::GetCapturedStdout();
         for (int c = 0; c < 256; ++c)
-            if (c == ' ' || Return_Font(c) || c == 'Q') znak_glyfu[Return_Font(c)] = static_cast<char>(c);
+            if (c == ' ' || Return_Font(c) || c == 'Q')
+                znak_glyfu[Return_Font(c)] = static_cast<char>(c);
     }
     void SetUp() override {
         for (int i = 0; i <= Font::LAST_FONT; ++i) Font::font_loaded[i] = true;
@@ -81,7 +82,8 @@ protected:
         std::sort(z.begin(), z.end(), [](const Znak& a, const Znak& b) { return a.x < b.x; });
         std::string s;
         for (size_t i = 0; i < z.size(); ++i) {
-            if (i > 0) s.append(static_cast<size_t>((z[i].x - z[i - 1].x) / scalef + 0.5f) - 1, ' ');
+            if (i > 0)
+                s.append(static_cast<size_t>((z[i].x - z[i - 1].x) / scalef + 0.5f) - 1, ' ');
             s += farby ? z[i].farba : z[i].c;
         }
         return s;
@@ -121,9 +123,9 @@ TEST_F(Obrazovky, TitleMenuAndButtonColours) {
     EXPECT_EQ(riadok(5 * s), "MENU");
     EXPECT_EQ(riadok(6 * s), "");
     EXPECT_EQ(riadok(7 * s), "NOVA HRA");
-    EXPECT_EQ(riadok(7 * s, 0, 1e9f, true), "cccc ccc");  // chosen
+    EXPECT_EQ(riadok(7 * s, 0, 1e9f, true), "cccc ccc");     // chosen
     EXPECT_EQ(riadok(8 * s, 0, 1e9f, true), "wwwwwww www");  // "Nacitaj Hru"
-    EXPECT_EQ(riadok(9 * s, 0, 1e9f, true), "gggggggggg");  // "Nastavenia" is unavailable
+    EXPECT_EQ(riadok(9 * s, 0, 1e9f, true), "gggggggggg");   // "Nastavenia" is unavailable
     EXPECT_EQ(riadok(11 * s), "UKONCI HRU");
     Menu.next_Button();
     Menu.next_Button();  // chosen and unavailable: blue
@@ -210,7 +212,9 @@ TEST_F(Obrazovky, StatusLineShowsRankGoalsSpeedBuildingUnderThePointerAndDate) {
     EXPECT_EQ(riadok(2 * s), "PRIVILEGIA MESTO  DALEJ VELKE MESTO DOSPELI 30 / 300");
     h.privilegia_id = S_L::PRIV_velke_mesto;
     nakresli();
-    EXPECT_EQ(riadok(2 * s), "PRIVILEGIA VELKE MESTO  DALEJ KRALOVSKE MESTO DOSPELI 30 / 400  UTOK NAJSKOR 1. DECEMBER 12");
+    EXPECT_EQ(riadok(2 * s),
+              "PRIVILEGIA VELKE MESTO  DALEJ KRALOVSKE MESTO DOSPELI 30 / 400  UTOK NAJSKOR 1. "
+              "DECEMBER 12");
     h.privilegia_id = S_L::PRIV_kralovske_mesto;
     nakresli();
     EXPECT_EQ(riadok(2 * s), "PRIVILEGIA KRALOVSKE MESTO  UTOK NAJSKOR 1. DECEMBER 12");
@@ -226,7 +230,8 @@ TEST_F(Obrazovky, TownNoticesTellTheMonthReportRedBeforeYellow) {
     const auto riadky_mesta = [] {
         S_riadok_oznamu o[MAX_OZNAMOV_MESTA];
         std::vector<std::string> v;
-        for (int i = 0, n = oznamy_mesta(o); i < n; ++i) v.push_back(std::string(1, o[i].farba) + " " + o[i].text);
+        for (int i = 0, n = oznamy_mesta(o); i < n; ++i)
+            v.push_back(std::string(1, o[i].farba) + " " + o[i].text);
         return v;
     };
     EXPECT_TRUE(riadky_mesta().empty());  // before the first month end
@@ -265,7 +270,8 @@ TEST_F(Obrazovky, TownNoticesTellTheMonthReportRedBeforeYellow) {
 
     // Drawn from the top down, in their colours, above the notices of the buildings; however
     // many, the lowest stays above the highest line of the build list.
-    for (int i = 0; i < 7; ++i) strategy.add_information(S_L::I_sklady_su_plne, strategy.budova_meno(1 + i));
+    for (int i = 0; i < 7; ++i)
+        strategy.add_information(S_L::I_sklady_su_plne, strategy.budova_meno(1 + i));
     strategy.posledna_bitka.vitaz = S_L::id_player;
     B_show_building_list = true;
     nakresli();
@@ -310,8 +316,9 @@ TEST_F(Obrazovky, PlacementLineTellsTheKeysAndForFiveSecondsWhyAnOrderWasRefused
     EXPECT_EQ(odmietnutie(S_L::kasaren, 90, 90), "NEDA SA POSTAVIT - TREBA PRIVILEGIA MALE MESTO");
     auto& drevo = strategy.id_owner[S_L::id_player].surovina[S_L::drevo].mam;
     drevo = strategy.treba_na_postavenie(S_L::studna, S_L::drevo) - 1;
-    EXPECT_EQ(odmietnutie(S_L::studna, 90, 90),
-              "NEDA SA POSTAVIT - CHYBA DREVO (TREBA " + std::to_string(drevo + 1) + "  MAS " + std::to_string(drevo) + ")");
+    EXPECT_EQ(odmietnutie(S_L::studna, 90, 90), "NEDA SA POSTAVIT - CHYBA DREVO (TREBA " +
+                                                    std::to_string(drevo + 1) + "  MAS " +
+                                                    std::to_string(drevo) + ")");
     EXPECT_FALSE(B_setting_position);
     strategy.nastav_typ_budovy(S_L::studna);
     B_setting_position = true;
@@ -342,14 +349,15 @@ TEST_F(Obrazovky, ResourcesTabPagesAndUnits) {
     const float x = 1920 / 4;
     EXPECT_EQ(riadok(vyska("KAPACITA"), x), "KAPACITA 5000");
     const float y_drevo = vyska("DREVO");
-    EXPECT_EQ(riadok(y_drevo, x), "DREVO" + std::string(10, ' ') + "POCET 2 T" + std::string(6, ' ') +
-                                      "VYROBENE 0" + std::string(5, ' ') + "POUZITE 0" +
-                                      std::string(6, ' ') + "BILANCIA  0");
+    EXPECT_EQ(riadok(y_drevo, x), "DREVO" + std::string(10, ' ') + "POCET 2 T" +
+                                      std::string(6, ' ') + "VYROBENE 0" + std::string(5, ' ') +
+                                      "POUZITE 0" + std::string(6, ' ') + "BILANCIA  0");
     EXPECT_TRUE(ukazuje("KAMEN" + std::string(10, ' ') + "POCET 10000"));
     // A negative balance colours the four labels red; the values stay lila.
     const std::string farby = riadok(vyska("HLINA"), x, 1e9f, true);
-    EXPECT_EQ(farby, "wwwww" + std::string(10, ' ') + "rrrrr lll" + std::string(6, ' ') + "rrrrrrrr l" +
-                         std::string(5, ' ') + "rrrrrrr l" + std::string(6, ' ') + "rrrrrrrr  ll");
+    EXPECT_EQ(farby, "wwwww" + std::string(10, ' ') + "rrrrr lll" + std::string(6, ' ') +
+                         "rrrrrrrr l" + std::string(5, ' ') + "rrrrrrr l" + std::string(6, ' ') +
+                         "rrrrrrrr  ll");
     EXPECT_TRUE(ukazuje("TEPLE OBLECENIE"));
     EXPECT_FALSE(ukazuje("JABLKO"));
 
@@ -387,8 +395,10 @@ TEST_F(Obrazovky, EndOfGameReportCountsTheYearsOfRule) {
     const struct {
         int rok;
         const char* text;
-    } pripady[] = {{3, "TVOJA VLADA TRVALA 2 ROKY"}, {1, "TVOJA VLADA TRVALA 0 ROKOV"},
-                   {2, "TVOJA VLADA TRVALA 1 ROK"}, {7, "TVOJA VLADA TRVALA 6 ROKOV"}};
+    } pripady[] = {{3, "TVOJA VLADA TRVALA 2 ROKY"},
+                   {1, "TVOJA VLADA TRVALA 0 ROKOV"},
+                   {2, "TVOJA VLADA TRVALA 1 ROK"},
+                   {7, "TVOJA VLADA TRVALA 6 ROKOV"}};
     for (const auto& p : pripady) {
         strategy.time.rok = p.rok;
         nakresli();
@@ -463,7 +473,8 @@ TEST_F(Obrazovky, ControlsHelpListsTheActiveBindingsBySection) {
     EXPECT_TRUE(ukazuje("ZATVOR NAPOVEDU OVLADANIA  ESC"));
     EXPECT_TRUE(ukazuje("POHYB DOPREDU  SIPKA HORE"));
     EXPECT_FALSE(ukazuje("PRIBLIZENIE"));  // switched off
-    EXPECT_TRUE(ukazuje("OZNAC VLASTNU VOJENSKU SKUPINU  CISLO SKUPINY (PRE SKUPINU 10 JE CISLO 0)"));
+    EXPECT_TRUE(
+        ukazuje("OZNAC VLASTNU VOJENSKU SKUPINU  CISLO SKUPINY (PRE SKUPINU 10 JE CISLO 0)"));
     EXPECT_FALSE(ukazuje("OZNAC SKUPINU 2"));
     EXPECT_FALSE(ukazuje("DELETE ATTACK"));
     EXPECT_TRUE(ukazuje("OTVOR/ZATVOR BRANU NA KTORU UKAZUJES  G"));
@@ -473,7 +484,8 @@ TEST_F(Obrazovky, ControlsHelpListsTheActiveBindingsBySection) {
 
 TEST_F(Obrazovky, NoticesFoldTheLastDayNewestFirstAtTheTopOfTheScreen) {
     EXPECT_STREQ(text_oznamu(S_L::I_nie_je_dost_ludi), "nie je dost ludi");
-    EXPECT_STREQ(text_oznamu(S_L::I_nema_pristup_k_hlavnej_budove), "nema pristup k hlavnej budove");
+    EXPECT_STREQ(text_oznamu(S_L::I_nema_pristup_k_hlavnej_budove),
+                 "nema pristup k hlavnej budove");
     EXPECT_STREQ(text_oznamu(99), "");
 
     // Three bakeries without workers, a mill without grain (its input), and a palisade that has
@@ -517,7 +529,8 @@ TEST_F(Obrazovky, NoticesFoldTheLastDayNewestFirstAtTheTopOfTheScreen) {
     // Under them, after a battle, who won it and what the enemy carried off, four a line.
     auto& bitka = strategy.posledna_bitka;
     bitka.vitaz = S_L::id_nepriatel;
-    for (int r : {S_L::drevo, S_L::kamen, S_L::tehla, S_L::obilie, S_L::muka}) bitka.ulupene[r] = 10 * r;
+    for (int r : {S_L::drevo, S_L::kamen, S_L::tehla, S_L::obilie, S_L::muka})
+        bitka.ulupene[r] = 10 * r;
     nakresli();
     EXPECT_EQ(riadok(hore - 2 * s), "BITKA - NEPRIATEL VYHRAL");
     EXPECT_EQ(riadok(hore - 3 * s), "ULUPIL  DREVO 10  KAMEN 50  TEHLA 60  OBILIE 90");
@@ -528,7 +541,8 @@ TEST_F(Obrazovky, NoticesFoldTheLastDayNewestFirstAtTheTopOfTheScreen) {
     EXPECT_EQ(riadok(hore - 3 * s), "");
 
     // Seven kinds of notices: five lines.
-    for (int i = 0; i < 7; ++i) strategy.add_information(S_L::I_sklady_su_plne, strategy.budova_meno(1 + i));
+    for (int i = 0; i < 7; ++i)
+        strategy.add_information(S_L::I_sklady_su_plne, strategy.budova_meno(1 + i));
     EXPECT_EQ(zhrn_oznamy(o), MAX_OZNAMOV);
     EXPECT_STREQ(o[0].meno, strategy.budova_meno(7));
 }

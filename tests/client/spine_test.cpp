@@ -25,8 +25,8 @@ std::set<int> drzane;
 
 TEST(KeyTables, MapsGlfwKeysToVirtualKeyCodesAndReleasesMarks) {
     klavesa_stlacena = [](int k) { return drzane.count(k) > 0; };
-    drzane = {GLFW_KEY_A, GLFW_KEY_9, GLFW_KEY_ESCAPE, GLFW_KEY_SPACE, GLFW_KEY_LEFT,
-              GLFW_KEY_DOWN, GLFW_KEY_F1, GLFW_KEY_F11, GLFW_KEY_F2};
+    drzane = {GLFW_KEY_A,    GLFW_KEY_9,  GLFW_KEY_ESCAPE, GLFW_KEY_SPACE, GLFW_KEY_LEFT,
+              GLFW_KEY_DOWN, GLFW_KEY_F1, GLFW_KEY_F11,    GLFW_KEY_F2};
     glfwKeyMap();
     for (int code : {65, 57, 27, 32, 37, 40, 112, 122}) EXPECT_TRUE(keys[code]) << code;
     EXPECT_FALSE(keys[66]);
@@ -104,7 +104,7 @@ TEST(Menus, MainMenuAndTheMovesBetweenScreens) {
     Vytvor_Menu();
     EXPECT_TRUE(Menu.is_active());
     EXPECT_FALSE(Herne_Menu.is_active());
-    EXPECT_TRUE(Menu.is_Button_active(1));  // "Nacitaj Hru"
+    EXPECT_TRUE(Menu.is_Button_active(1));   // "Nacitaj Hru"
     EXPECT_FALSE(Menu.is_Button_active(2));  // "Nastavenia"
     EXPECT_FALSE(Menu.previouse_Button());
 
@@ -213,12 +213,12 @@ TEST(LogoImages, AcceptOnlyImagesWhoseBytesAreReallyThere) {
 
     const std::vector<std::string> zle = {
         bmp("short_data.bmp", 64, 64, 24, 0, 64 * 64 * 3, 100),  // declares more than follows
-        bmp("huge.bmp", 1 << 30, 1 << 30, 24, 0, 0, 48),          // dimensions beyond the file
+        bmp("huge.bmp", 1 << 30, 1 << 30, 24, 0, 0, 48),         // dimensions beyond the file
         // Rows times height beyond a long long: refused before they are multiplied.
         bmp("widest.bmp", INT32_MAX, INT32_MAX, 24, 0, 0, 48),
         bmp("most_negative.bmp", INT32_MIN, INT32_MIN, 24, 0, 48, 48),
         bmp("negative.bmp", -4, 4, 24, 0, 48, 48),
-        bmp("unpadded.bmp", 3, 2, 24, 0, 18, 24),                 // size without the row padding
+        bmp("unpadded.bmp", 3, 2, 24, 0, 18, 24),  // size without the row padding
         bmp("bpp.bmp", 2, 2, 32, 0, 16, 16),
         bmp("rle.bmp", 2, 2, 24, 1, 16, 16),
         bmp("no_pixels.bmp", 2, 2, 24, 0, 16, 0),

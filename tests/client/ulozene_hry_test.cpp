@@ -38,7 +38,8 @@ protected:
         sprava_ulozenia = {};
     }
     void TearDown() override {
-        stary_xdg.empty() ? unsetenv("XDG_DATA_HOME") : setenv("XDG_DATA_HOME", stary_xdg.c_str(), 1);
+        stary_xdg.empty() ? unsetenv("XDG_DATA_HOME")
+                          : setenv("XDG_DATA_HOME", stary_xdg.c_str(), 1);
         fs::remove_all(koren);
         Z_zoznam_hier = false;
     }
@@ -85,13 +86,15 @@ TEST_F(UlozeneHry, SavingFromTheInGameMenuWritesANewFileAndSaysSo) {
     std::ofstream(koren + "/varnhold") << "not a folder";
     konzola([] { Herne_Menu_Uloz_Hru(); });
     EXPECT_TRUE(sprava_ulozenia.chyba);
-    EXPECT_EQ(sprava_ulozenia.text.rfind("HRU SA NEPODARILO ULOZIT - ", 0), 0u) << sprava_ulozenia.text;
+    EXPECT_EQ(sprava_ulozenia.text.rfind("HRU SA NEPODARILO ULOZIT - ", 0), 0u)
+        << sprava_ulozenia.text;
     EXPECT_TRUE(Game.is_running());
 }
 
 TEST_F(UlozeneHry, AutosavesRotateOverThreeFilesAndLeavingTheGameMakesOne) {
     std::string cesta, chyba;
-    for (int i = 0; i < 3; ++i) konzola([&] { ASSERT_TRUE(uloz_automaticky(cesta, chyba)) << chyba; });
+    for (int i = 0; i < 3; ++i)
+        konzola([&] { ASSERT_TRUE(uloz_automaticky(cesta, chyba)) << chyba; });
     EXPECT_EQ(cesta, priecinok() + "/autoulozenie-3.hra");
     konzola([&] { uloz_automaticky(cesta, chyba); });
     EXPECT_EQ(cesta, priecinok() + "/autoulozenie-1.hra");  // the oldest

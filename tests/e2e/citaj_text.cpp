@@ -101,7 +101,8 @@ inline bool parsuj_ppm(const std::vector<std::uint8_t>& d, Obraz& o, std::string
     if (d.size() - i < n) return chyba = "truncated PPM pixel data", false;
     o.sirka = static_cast<int>(w);
     o.vyska = static_cast<int>(h);
-    o.rgb.assign(d.begin() + static_cast<std::ptrdiff_t>(i), d.begin() + static_cast<std::ptrdiff_t>(i + n));
+    o.rgb.assign(d.begin() + static_cast<std::ptrdiff_t>(i),
+                 d.begin() + static_cast<std::ptrdiff_t>(i + n));
     return true;
 }
 
@@ -123,7 +124,8 @@ inline bool nacitaj_obraz(const std::string& subor, Obraz& o, std::string& chyba
     std::size_t k;
     while ((k = std::fread(buf, 1, sizeof buf, p)) > 0) d.insert(d.end(), buf, buf + k);
     const int stav = pclose(p);
-    if (stav != 0 || d.empty()) return chyba = "convert (ImageMagick) could not decode " + subor, false;
+    if (stav != 0 || d.empty())
+        return chyba = "convert (ImageMagick) could not decode " + subor, false;
     if (!parsuj_ppm(d, o, chyba)) return chyba = subor + ": " + chyba, false;
     return true;
 }
@@ -164,7 +166,8 @@ inline bool nacitaj_glyfy(const std::string& data, std::vector<Glyf>& glyfy, std
         std::vector<glm::vec3> v, n, c;
         std::vector<glm::vec2> uv;
         float a, b, cc, d, e, f;
-        if (!loadOBJ(priecinok.c_str(), cesta.c_str(), v, uv, n, c, a, b, cc, d, e, f) || v.size() % 3 != 0)
+        if (!loadOBJ(priecinok.c_str(), cesta.c_str(), v, uv, n, c, a, b, cc, d, e, f) ||
+            v.size() % 3 != 0)
             return chyba = "cannot load glyph " + cesta, false;
         Glyf g{s.znak, {}};
         for (const glm::vec3& p : v) g.vrcholy.emplace_back(p.x, p.y);
@@ -198,7 +201,8 @@ inline Maska rasterizuj(const Glyf& g, int s) {
                 for (int sx = 0; sx < K; ++sx) {
                     const glm::vec2 p(lx + (sx + 0.5f) / K, ly + (sy + 0.5f) / K);
                     for (std::size_t t = 0; t + 2 < q.size(); t += 3) {
-                        const float d0 = strana(q[t], q[t + 1], p), d1 = strana(q[t + 1], q[t + 2], p),
+                        const float d0 = strana(q[t], q[t + 1], p),
+                                    d1 = strana(q[t + 1], q[t + 2], p),
                                     d2 = strana(q[t + 2], q[t], p);
                         if ((d0 >= 0 && d1 >= 0 && d2 >= 0) || (d0 <= 0 && d1 <= 0 && d2 <= 0)) {
                             ++dnu;
@@ -231,7 +235,8 @@ inline Citac priprav(const std::vector<Glyf>& glyfy, int s) {
     }
     for (int ly = s - 1; ly >= 0; --ly) {
         bool prazdny = true;
-        for (int lx = 0; lx < s; ++lx) prazdny = prazdny && !c.zona[static_cast<std::size_t>(ly * s + lx)];
+        for (int lx = 0; lx < s; ++lx)
+            prazdny = prazdny && !c.zona[static_cast<std::size_t>(ly * s + lx)];
         if (!prazdny) break;
         ++c.hore;
     }
@@ -296,7 +301,8 @@ inline Bunka citaj_bunku(const Citac& c, const Obraz& o, int px, int py) {
                     const int x = lx + dx[k], y = r + dy[k];
                     if (x < 0 || x >= s || y < 0 || y >= vys) continue;
                     const std::size_t j = static_cast<std::size_t>(y * s + x);
-                    if (skupina[j] < 0 && presna(j, f)) skupina[j] = static_cast<int>(zac), fronta.push_back(j);
+                    if (skupina[j] < 0 && presna(j, f))
+                        skupina[j] = static_cast<int>(zac), fronta.push_back(j);
                 }
             }
             if (vokraji >= behu)
@@ -314,7 +320,8 @@ inline Bunka citaj_bunku(const Citac& c, const Obraz& o, int px, int py) {
             if (okraj[i] && pix[i]) ++okrajov, vokraji += presna(i, FARBY[f]);
         if (vokraji * 4 >= okrajov && okrajov > 0) continue;
         pozadie_farby[f] = spojene_s_okrajom(FARBY[f]);
-        for (std::size_t i = 0; i < n; ++i) pocty[f] += !okraj[i] && !pozadie_farby[f][i] && presna(i, FARBY[f]);
+        for (std::size_t i = 0; i < n; ++i)
+            pocty[f] += !okraj[i] && !pozadie_farby[f][i] && presna(i, FARBY[f]);
     }
     // Read with each colour that has enough pixels (specks of a colour in the scene have not)
     // and keep the reading that explains its ink best: read as text, the outline of another
@@ -338,7 +345,8 @@ inline Bunka citaj_bunku(const Citac& c, const Obraz& o, int px, int py) {
         const Farba& oc = FARBY[static_cast<std::size_t>(obrys)];
         auto podiel_na_obryse = [&](const std::uint8_t* p) {
             for (int k = 1; k < 4; ++k)
-                if (rozdiel(p, (k * f.r + (4 - k) * oc.r + 2) / 4, (k * f.g + (4 - k) * oc.g + 2) / 4,
+                if (rozdiel(p, (k * f.r + (4 - k) * oc.r + 2) / 4,
+                            (k * f.g + (4 - k) * oc.g + 2) / 4,
                             (k * f.b + (4 - k) * oc.b + 2) / 4) <= 2 * TOLERANCIA)
                     return float(k) / 4.f;
             return 0.f;
@@ -359,7 +367,8 @@ inline Bunka citaj_bunku(const Citac& c, const Obraz& o, int px, int py) {
         for (int k = 0; k < 3 && !pozadie.empty(); ++k) {
             std::vector<int> v;
             for (const std::uint8_t* p : pozadie) v.push_back(p[k]);
-            std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2), v.end());
+            std::nth_element(v.begin(), v.begin() + static_cast<std::ptrdiff_t>(v.size() / 2),
+                             v.end());
             bg[k] = float(v[v.size() / 2]);
         }
         // Text on its outline (its exact colour or blends with the text in the cell): every edge
@@ -372,9 +381,10 @@ inline Bunka citaj_bunku(const Citac& c, const Obraz& o, int px, int py) {
         // even: most of the margin close to its median (or the text stands on its outline).
         std::size_t blizko = 0;
         for (const std::uint8_t* p : pozadie)
-            blizko += std::max({std::fabs(p[0] - bg[0]), std::fabs(p[1] - bg[1]), std::fabs(p[2] - bg[2])}) <= 40.f;
-        const bool zmesi =
-            obrysovane || (!pozadie.empty() && dlzka2 >= 60.f * 60.f && blizko * 10 >= pozadie.size() * 7);
+            blizko += std::max({std::fabs(p[0] - bg[0]), std::fabs(p[1] - bg[1]),
+                                std::fabs(p[2] - bg[2])}) <= 40.f;
+        const bool zmesi = obrysovane || (!pozadie.empty() && dlzka2 >= 60.f * 60.f &&
+                                          blizko * 10 >= pozadie.size() * 7);
 
         // Ink of every pixel of the glyph zone, -1 where it cannot be told.
         const std::size_t nz = static_cast<std::size_t>(s * s);
@@ -405,7 +415,8 @@ inline Bunka citaj_bunku(const Citac& c, const Obraz& o, int px, int py) {
         }
 
         // Score of a mask (none: the empty cell): pixels certainly inside or outside the glyph by
-        // their full mismatch, edge pixels by the mismatch beyond what the sampling of an edge gives.
+        // their full mismatch, edge pixels by the mismatch beyond what the sampling of an edge
+        // gives.
         auto skore = [&](const std::vector<float>* m) {
             float sk = 0;
             for (std::size_t j = 0; j < nz; ++j) {
@@ -433,22 +444,29 @@ inline Bunka citaj_bunku(const Citac& c, const Obraz& o, int px, int py) {
             }
         }
         if (c.ladenie) {
-            std::fprintf(stderr, "cell (%d,%d) colour %c (%d px) bg %.0f,%.0f,%.0f%s%s\n", px, py, f.pismeno,
-                         pocet1, bg[0], bg[1], bg[2], zmesi ? " blends" : "", obrysovane ? " on its outline" : "");
-            std::fprintf(stderr, "  best '%c' %.2f next '%c' %.2f\n", vitaz ? vitaz->znak : ' ', naj,
-                         druhy ? druhy->znak : ' ', druhe);
+            std::fprintf(stderr, "cell (%d,%d) colour %c (%d px) bg %.0f,%.0f,%.0f%s%s\n", px, py,
+                         f.pismeno, pocet1, bg[0], bg[1], bg[2], zmesi ? " blends" : "",
+                         obrysovane ? " on its outline" : "");
+            std::fprintf(stderr, "  best '%c' %.2f next '%c' %.2f\n", vitaz ? vitaz->znak : ' ',
+                         naj, druhy ? druhy->znak : ' ', druhe);
             for (int ly = s - 1; ly >= 0; --ly) {
                 for (int lx = 0; lx < s; ++lx) {
                     const float a = atrament[static_cast<std::size_t>(ly * s + lx)];
-                    std::fputc(a < 0 ? 'x' : a >= 1 ? '#' : a >= 0.5f ? '+' : a > 0 ? '.' : ' ', stderr);
+                    std::fputc(a < 0       ? 'x'
+                               : a >= 1    ? '#'
+                               : a >= 0.5f ? '+'
+                               : a > 0     ? '.'
+                                           : ' ',
+                               stderr);
                 }
                 std::fputc('\n', stderr);
             }
         }
         const char farba = f.pismeno;
         if (!vitaz) {
-            if (naj < 0.5f * float(s)) return S_citanie{{}, 2.f};  // (almost) no ink: specks at most
-            return S_citanie{{'?', farba}, 1.f};                   // ink of no glyph
+            if (naj < 0.5f * float(s))
+                return S_citanie{{}, 2.f};        // (almost) no ink: specks at most
+            return S_citanie{{'?', farba}, 1.f};  // ink of no glyph
         }
         // Too much left unexplained for the glyph's size: ink of no glyph.
         const float miera = naj / (vitaz->plocha + 1.f);
@@ -467,7 +485,8 @@ inline Bunka citaj_bunku(const Citac& c, const Obraz& o, int px, int py) {
     // A second colour that reads as a glyph too, with a quarter of the pixels: overlapping texts.
     Bunka b = citania[naj].bunka;
     for (std::size_t g = 0; g < TEXTOVYCH_FARIEB; ++g)
-        if (static_cast<int>(g) != naj && citania[g].miera < 1.f && pocty[g] >= std::max(4, (pocty[naj] + 3) / 4))
+        if (static_cast<int>(g) != naj && citania[g].miera < 1.f &&
+            pocty[g] >= std::max(4, (pocty[naj] + 3) / 4))
             b.farba = '?';
     return b;
 }
@@ -494,14 +513,16 @@ int main(int argc, char** argv) {
         return k != t && *k == '\0' && v >= lo && v <= hi;
     };
     long s = 0, x = 0, y = 0, n = 0, riadky = 1;
-    if ((argc != 7 && argc != 8) || !cele(argv[3], 4, 200, s) || !cele(argv[4], -100000, 100000, x) ||
-        !cele(argv[5], -100000, 100000, y) || !cele(argv[6], 1, 10000, n) ||
-        (argc == 8 && !cele(argv[7], 1, 10000, riadky))) {
-        std::fprintf(stderr,
-                     "usage: %s SHOT.png DATA_DIR S X Y N [K]\n"
-                     "  reads N cells of the text line at window pixel (X, Y) (origin lower-left) with\n"
-                     "  text size S (4..200), or K lines going up from Y; prints text TAB colours per line\n",
-                     argv[0]);
+    if ((argc != 7 && argc != 8) || !cele(argv[3], 4, 200, s) ||
+        !cele(argv[4], -100000, 100000, x) || !cele(argv[5], -100000, 100000, y) ||
+        !cele(argv[6], 1, 10000, n) || (argc == 8 && !cele(argv[7], 1, 10000, riadky))) {
+        std::fprintf(
+            stderr,
+            "usage: %s SHOT.png DATA_DIR S X Y N [K]\n"
+            "  reads N cells of the text line at window pixel (X, Y) (origin lower-left) with\n"
+            "  text size S (4..200), or K lines going up from Y; prints text TAB colours per "
+            "line\n",
+            argv[0]);
         return 2;
     }
     std::string chyba;
@@ -539,7 +560,9 @@ int main(int argc, char** argv) {
     const char* l = std::getenv("CITAJ_TEXT_LADENIE");
     c.ladenie = l && *l && std::strcmp(l, "0") != 0;
     for (long k = 0; k < riadky; ++k)
-        std::printf("%s\n", citaj_riadok(c, obraz, static_cast<int>(x), static_cast<int>(y + k * s), static_cast<int>(n)).c_str());
+        std::printf("%s\n", citaj_riadok(c, obraz, static_cast<int>(x), static_cast<int>(y + k * s),
+                                         static_cast<int>(n))
+                                .c_str());
     return 0;
 }
 #endif

@@ -51,7 +51,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t n) {
         !normaly.empty())
         std::abort();
     for (std::size_t i = 0; i < vrcholy.size(); ++i)
-        if (!konecne(vrcholy[i]) || !konecne(farby[i]) || !v_krabici(vrcholy[i], b))
-            std::abort();
+        if (!konecne(vrcholy[i]) || !konecne(farby[i]) || !v_krabici(vrcholy[i], b)) std::abort();
     return 0;
 }

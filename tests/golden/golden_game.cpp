@@ -69,23 +69,26 @@ std::uint64_t odtlacok_sveta() {
     for (int o = 0; o < w.objekt_hwm; ++o) {
         const auto& b = w.objekt[o];
         if (b.co_to_je == -1) continue;
-        d.vsetko(o, b.co_to_je, b.id, b.vlastnik, b.rot, b.je_ludi, b.level, b.percenta, b.closed, b.zona, b.skladuje);
+        d.vsetko(o, b.co_to_je, b.id, b.vlastnik, b.rot, b.je_ludi, b.level, b.percenta, b.closed,
+                 b.zona, b.skladuje);
     }
     for (int c = 0; c < w.clovek_hwm; ++c) {
         const auto& p = w.clovek[c];
         if (p.pohlavie == -1) continue;
-        d.vsetko(c, p.x, p.y, p.objekt_v_ktorom_byva, p.objekt_v_ktorom_pracuje, p.veza, p.formation_x,
-                 p.formation_y, p.id_matky, p.id_otca, p.id_partnera, p.attacked, p.heading, p.id_deti, p.pocet_deti,
-                 p.vek, p.peniaze, p.pohlavie, p.vlastnik, p.zdravie, p.vojak, p.zbran, p.brnenie, p.skupina,
-                 p.action_timer, p.mal_pristup_k_surovine, p.mrzol, p.teple_oblecenie, p.choroby_pocet);
+        d.vsetko(c, p.x, p.y, p.objekt_v_ktorom_byva, p.objekt_v_ktorom_pracuje, p.veza,
+                 p.formation_x, p.formation_y, p.id_matky, p.id_otca, p.id_partnera, p.attacked,
+                 p.heading, p.id_deti, p.pocet_deti, p.vek, p.peniaze, p.pohlavie, p.vlastnik,
+                 p.zdravie, p.vojak, p.zbran, p.brnenie, p.skupina, p.action_timer,
+                 p.mal_pristup_k_surovine, p.mrzol, p.teple_oblecenie, p.choroby_pocet);
         for (const auto& ch : p.choroba) d(ch.ma);
     }
     for (int g = 0; g < w.vojenska_skupina_last_id; ++g) {
         const auto& s = w.vojenska_skupina[g];
-        d.vsetko(g, s.zoznam_vojakov, s.zoznam_vojakov_last_id, s.vlastnik, s.x, s.y, s.objekt_id, s.go_to_x,
-                 s.go_to_y, s.utoci_na_objekt, s.utoci_na_x, s.utoci_na_y, s.final_x, s.final_y, s.zbran, s.zbroj,
-                 s.xf, s.yf, s.rot, s.vojensky_stroj, s.range_attack, s.range_of_attack, s.personal_fights, s.dead,
-                 s.moved, s.nazov, s.dead_status, s.max, s.action_timer);
+        d.vsetko(g, s.zoznam_vojakov, s.zoznam_vojakov_last_id, s.vlastnik, s.x, s.y, s.objekt_id,
+                 s.go_to_x, s.go_to_y, s.utoci_na_objekt, s.utoci_na_x, s.utoci_na_y, s.final_x,
+                 s.final_y, s.zbran, s.zbroj, s.xf, s.yf, s.rot, s.vojensky_stroj, s.range_attack,
+                 s.range_of_attack, s.personal_fights, s.dead, s.moved, s.nazov, s.dead_status,
+                 s.max, s.action_timer);
     }
     for (const S_owner& o : w.id_owner) {
         auto zoznam = [&](const int* z, int n) {
@@ -95,25 +98,31 @@ std::uint64_t odtlacok_sveta() {
         zoznam(o.clovek_bez_domova_list, o.bez_domova_last_id);
         zoznam(o.clovek_bez_prace_list, o.bez_prace_last_id);
         zoznam(o.muzodober_bez_muza_list, o.bez_zeny_last_id);
-        for (int i = 0; i < S_L::MAX_SKUPIN_NA_VLASTNIKA; ++i) d.vsetko(o.vojenska_skupina[i].x, o.vojenska_skupina[i].y);
-        d.vsetko(o.skupina, o.skupina_last_id, o.pocet_skupin, o.stavbari, o.hladuje_muz, o.hladuje_zena,
-                 o.zomrelo_muz, o.zomrelo_zena, o.zomrelo_hladom, o.zomrelo_na_chorobu, o.trpi_chorobou,
-                 o.trpi_chorobou_celkom, o.limit_skladu, o.pocet_ludi, o.pocet_zien, o.pocet_muzov, o.pocet_deti,
-                 o.pocet_chlapcov, o.pocet_dievcat, o.pocet_smrti, o.pocet_vojakov, o.pocet_bez_zbrani,
-                 o.pocet_lukostrelcov, o.pocet_sermiarov, o.pocet_kopijnikov, o.hlavna_budova_last_id,
-                 o.obsadene_min.x, o.obsadene_min.y, o.obsadene_max.x, o.obsadene_max.y, o.privilegia_id);
+        for (int i = 0; i < S_L::MAX_SKUPIN_NA_VLASTNIKA; ++i)
+            d.vsetko(o.vojenska_skupina[i].x, o.vojenska_skupina[i].y);
+        d.vsetko(o.skupina, o.skupina_last_id, o.pocet_skupin, o.stavbari, o.hladuje_muz,
+                 o.hladuje_zena, o.zomrelo_muz, o.zomrelo_zena, o.zomrelo_hladom,
+                 o.zomrelo_na_chorobu, o.trpi_chorobou, o.trpi_chorobou_celkom, o.limit_skladu,
+                 o.pocet_ludi, o.pocet_zien, o.pocet_muzov, o.pocet_deti, o.pocet_chlapcov,
+                 o.pocet_dievcat, o.pocet_smrti, o.pocet_vojakov, o.pocet_bez_zbrani,
+                 o.pocet_lukostrelcov, o.pocet_sermiarov, o.pocet_kopijnikov,
+                 o.hlavna_budova_last_id, o.obsadene_min.x, o.obsadene_min.y, o.obsadene_max.x,
+                 o.obsadene_max.y, o.privilegia_id);
         for (int s = 0; s < S_L::last_surovina_id; ++s) {
             const auto& u = o.surovina[s];
-            d.vsetko(u.mam, u.pridane_skladovacie_miesto, u.vyprodukovane, u.pouzite, u.bilancia, u.naZaciatkuMesiaca);
+            d.vsetko(u.mam, u.pridane_skladovacie_miesto, u.vyprodukovane, u.pouzite, u.bilancia,
+                     u.naZaciatkuMesiaca);
         }
-        for (int t = 0; t < S_L::last_building_integer; ++t) d.vsetko(o.budova[t].mam, o.budova[t].staviam);
+        for (int t = 0; t < S_L::last_building_integer; ++t)
+            d.vsetko(o.budova[t].mam, o.budova[t].staviam);
         for (int i = 0; i < o.hlavna_budova_last_id && i < S_L::MAX_HLAVNA_BUDOVA_NA_HRACA; ++i)
             d.vsetko(o.hlavna_budova[i].x, o.hlavna_budova[i].y);
         d(o.veza_last_id);
         d(o.veza_volne_miesta);
         for (int t = 0; t < o.veza_last_id; ++t) {
             const auto& v = o.veza[t];
-            d.vsetko(v.x, v.y, v.level, v.pocet, v.object, v.bol_utok, v.vojak, v.vojak_last_id, v.dead, v.action_timer);
+            d.vsetko(v.x, v.y, v.level, v.pocet, v.object, v.bol_utok, v.vojak, v.vojak_last_id,
+                     v.dead, v.action_timer);
         }
         d(o.brana_last_id);
         for (int i = 0; i < o.brana_last_id; ++i) {
@@ -122,10 +131,11 @@ std::uint64_t odtlacok_sveta() {
         }
     }
     for (int x = 0; x < S_L::A; ++x)
-        for (int y = 0; y < S_L::B; ++y) d.vsetko(w.point[x][y].id_objektu, w.point[x][y].id_sekundarne, w.point[x][y].zona);
-    d.vsetko(w.time.den, w.time.mesiac, w.time.rok, w.je_vojna, w.zona_last, w.KASAREN_ID, w.objekt_hwm, w.clovek_hwm,
-             w.id_posledny_volny_objekt, w.clovek_posledne_volne_id, w.vojenska_skupina_last_id, w.utok.pocet,
-             w.utok.brany, w.utok.rok, w.rand_stav);
+        for (int y = 0; y < S_L::B; ++y)
+            d.vsetko(w.point[x][y].id_objektu, w.point[x][y].id_sekundarne, w.point[x][y].zona);
+    d.vsetko(w.time.den, w.time.mesiac, w.time.rok, w.je_vojna, w.zona_last, w.KASAREN_ID,
+             w.objekt_hwm, w.clovek_hwm, w.id_posledny_volny_objekt, w.clovek_posledne_volne_id,
+             w.vojenska_skupina_last_id, w.utok.pocet, w.utok.brany, w.utok.rok, w.rand_stav);
     return d.h;
 }
 
@@ -134,16 +144,20 @@ std::uint64_t odtlacok_sveta() {
 std::string riadok_mesiaca() {
     int zivych_objektov = 0, zivych_skupin = 0;  // of both sides
     for (int o = 0; o < w.objekt_hwm; ++o) zivych_objektov += w.objekt[o].co_to_je != -1;
-    for (int g = 0; g < w.vojenska_skupina_last_id; ++g) zivych_skupin += !w.vojenska_skupina[g].dead_status;
+    for (int g = 0; g < w.vojenska_skupina_last_id; ++g)
+        zivych_skupin += !w.vojenska_skupina[g].dead_status;
     char r[512];
     const auto& s = hrac.surovina;
     std::snprintf(r, sizeof r,
-                  "%02d.%02d.%02d ludia %d muzi %d zeny %d deti %d smrti %d hladom %d | drevo %d kamen %d obilie %d "
+                  "%02d.%02d.%02d ludia %d muzi %d zeny %d deti %d smrti %d hladom %d | drevo %d "
+                  "kamen %d obilie %d "
                   "chlieb %d voda %d mec %d | rank %d utoky %d | objekty %d skupiny %d | %016llx",
-                  w.time.den, w.time.mesiac, w.time.rok, hrac.pocet_ludi, hrac.pocet_muzov, hrac.pocet_zien,
-                  hrac.pocet_deti, hrac.pocet_smrti, hrac.zomrelo_hladom, s[S_L::drevo].mam, s[S_L::kamen].mam,
-                  s[S_L::obilie].mam, s[S_L::chlieb].mam, s[S_L::voda].mam, s[S_L::mec].mam, hrac.privilegia_id,
-                  w.utok.pocet, zivych_objektov, zivych_skupin, static_cast<unsigned long long>(odtlacok_sveta()));
+                  w.time.den, w.time.mesiac, w.time.rok, hrac.pocet_ludi, hrac.pocet_muzov,
+                  hrac.pocet_zien, hrac.pocet_deti, hrac.pocet_smrti, hrac.zomrelo_hladom,
+                  s[S_L::drevo].mam, s[S_L::kamen].mam, s[S_L::obilie].mam, s[S_L::chlieb].mam,
+                  s[S_L::voda].mam, s[S_L::mec].mam, hrac.privilegia_id, w.utok.pocet,
+                  zivych_objektov, zivych_skupin,
+                  static_cast<unsigned long long>(odtlacok_sveta()));
     return r;
 }
 
@@ -181,9 +195,10 @@ void rozkazy() {
     if (rok == 1 && mesiac == S_L::M_februar) {
         // The first day: wells, stores, bread, fields, wood, meat and fish and a cemetery in a row
         // south of the main building (type and level), and houses.
-        const int prvy_den[][2] = {{S_L::studna, 4},       {S_L::studna, 4}, {S_L::sklad, 5}, {S_L::sklad, 5},
-                                   {S_L::mlyn, 1},         {S_L::pekaren, 1}, {S_L::farma, 1}, {S_L::farma, 1},
-                                   {S_L::zberac_dreva, 2}, {S_L::lovec, 1},   {S_L::rybar, 1}, {S_L::cintorin, 1}};
+        const int prvy_den[][2] = {{S_L::studna, 4}, {S_L::studna, 4}, {S_L::sklad, 5},
+                                   {S_L::sklad, 5},  {S_L::mlyn, 1},   {S_L::pekaren, 1},
+                                   {S_L::farma, 1},  {S_L::farma, 1},  {S_L::zberac_dreva, 2},
+                                   {S_L::lovec, 1},  {S_L::rybar, 1},  {S_L::cintorin, 1}};
         for (int i = 0; i < static_cast<int>(std::size(prvy_den)); ++i)
             poloz(prvy_den[i][0], 96 + 2 * i, 104, prvy_den[i][1]);
         for (int i = 0; i < 8; ++i) dom(true);
@@ -218,7 +233,9 @@ void rozkazy() {
     if (mesiac == S_L::M_oktober)
         for (int o = 0; o < w.objekt_hwm; ++o) {
             const auto& b = w.objekt[o];
-            if (b.co_to_je != S_L::id_budova || b.id != S_L::dom || b.percenta < 100 || !w.da_sa_up(o)) continue;
+            if (b.co_to_je != S_L::id_budova || b.id != S_L::dom || b.percenta < 100 ||
+                !w.da_sa_up(o))
+                continue;
             w.set_owner(S_L::id_player);
             w.upgrade(o);
             break;
@@ -271,7 +288,8 @@ std::vector<std::string> odohraj() {
         }
         char r[128];
         std::snprintf(r, sizeof r, "bitka %d: %d krokov, %s | %016llx", w.utok.pocet, krokov,
-                      w.je_vojna ? "neskoncila" : "skoncila", static_cast<unsigned long long>(odtlacok_sveta()));
+                      w.je_vojna ? "neskoncila" : "skoncila",
+                      static_cast<unsigned long long>(odtlacok_sveta()));
         riadky.push_back(r);
         knihy();
         if (w.je_vojna) break;
@@ -302,10 +320,12 @@ int main(int argc, char** argv) {
         const bool ma_zapisany = static_cast<bool>(std::getline(subor, zapisany));
         if (!ma_zapisany && i == riadky.size()) return 0;
         if (ma_zapisany && i < riadky.size() && zapisany == riadky[i]) continue;
-        std::fprintf(stderr,
-                     "the golden game differs from %s at line %zu\n  recorded: %s\n  played:   %s\n"
-                     "(if the change is intended: build/asan/golden_game > tests/golden/golden_game.txt)\n",
-                     argv[2], i + 1, ma_zapisany ? zapisany.c_str() : "(end)", i < riadky.size() ? riadky[i].c_str() : "(end)");
+        std::fprintf(
+            stderr,
+            "the golden game differs from %s at line %zu\n  recorded: %s\n  played:   %s\n"
+            "(if the change is intended: build/asan/golden_game > tests/golden/golden_game.txt)\n",
+            argv[2], i + 1, ma_zapisany ? zapisany.c_str() : "(end)",
+            i < riadky.size() ? riadky[i].c_str() : "(end)");
         return 1;
     }
 }

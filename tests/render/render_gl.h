@@ -8,7 +8,9 @@
 struct S_snimka {
     int w = 0, h = 0;
     std::vector<unsigned char> rgb;  // rows bottom-up, as GL reads them
-    const unsigned char* px(int x, int y) const { return &rgb[(static_cast<std::size_t>(y) * w + x) * 3]; }
+    const unsigned char* px(int x, int y) const {
+        return &rgb[(static_cast<std::size_t>(y) * w + x) * 3];
+    }
 };
 
 // Reads the back buffer (the frame just drawn, before the swap).

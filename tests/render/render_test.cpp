@@ -70,7 +70,8 @@ using Farba = std::array<int, 3>;
 std::vector<Farba> farby(int mesh) {
     std::set<Farba> f;
     for (const glm::vec3& c : strategy.graficky_objekt_farby(mesh))
-        f.insert({static_cast<int>(std::lround(c.r * 255)), static_cast<int>(std::lround(c.g * 255)),
+        f.insert({static_cast<int>(std::lround(c.r * 255)),
+                  static_cast<int>(std::lround(c.g * 255)),
                   static_cast<int>(std::lround(c.b * 255))});
     return {f.begin(), f.end()};
 }
@@ -179,7 +180,8 @@ TEST(Render, StreetOfEveryBuildingType) {
         uloz(s, "street_" + std::to_string(t) + ".png");
         const glm::vec2 p = na_obrazovku(stred_meshu(mesh, x, y, 0));
         ASSERT_TRUE(na_snimke(s, p)) << "type " << t;
-        EXPECT_GE(zhody(s, p, 3, farby(mesh)), 49 / 2) << "type " << t << " " << strategy.budova_meno(t);
+        EXPECT_GE(zhody(s, p, 3, farby(mesh)), 49 / 2)
+            << "type " << t << " " << strategy.budova_meno(t);
     }
 }
 
@@ -240,7 +242,8 @@ TEST(Render, WarGroupShowsItsSoldiersAndMarker) {
     }
     V_oznacena_skupina_object_id = -1;
 
-    const int znacka = strategy.visual_pointer[S_L::VIP_moja_vojenska_skupina_aktivna].graficky_objekt;
+    const int znacka =
+        strategy.visual_pointer[S_L::VIP_moja_vojenska_skupina_aktivna].graficky_objekt;
     const int vojak = strategy.vojna[S_L::v_sermiar].graficky_objekt;
     ASSERT_GE(znacka, 0);
     ASSERT_GE(vojak, 0);
@@ -262,7 +265,8 @@ TEST(Render, WarGroupShowsItsSoldiersAndMarker) {
     const S_snimka oznacena = nakresli();
     strategy.je_vojna = false;
     V_oznacena_skupina_object_id = -1;
-    const int iny = strategy.visual_pointer[S_L::VIP_moja_vojenska_skupina_oznacena].graficky_objekt;
+    const int iny =
+        strategy.visual_pointer[S_L::VIP_moja_vojenska_skupina_oznacena].graficky_objekt;
     uloz(oznacena, "war_group_selected.png");
     EXPECT_GT(zhody_vsade(oznacena, farby(iny)), zhody_vsade(vojna, farby(iny)) + 20);
     EXPECT_LT(zhody_vsade(oznacena, farby(znacka)), zhody_vsade(vojna, farby(znacka)) - 20);

@@ -28,10 +28,13 @@ protected:
         strategy.last_error_active = -1;
         strategy.nastav_typ_budovy(typ);
         strategy.nastav_poziciu_stavanej_budovy(x, y);
-        const int pocet = strategy.budova_postaveny_pocet(typ), dovod = strategy.dovod_odmietnutia();
+        const int pocet = strategy.budova_postaveny_pocet(typ),
+                  dovod = strategy.dovod_odmietnutia();
         const bool ostava = strategy.postav();
         const bool postavila = strategy.budova_postaveny_pocet(typ) > pocet;
-        const int cakany = postavila ? -1 : strategy.last_error_active == -1 ? W::E_nema_privilegia : strategy.last_error_active;
+        const int cakany = postavila                          ? -1
+                           : strategy.last_error_active == -1 ? W::E_nema_privilegia
+                                                              : strategy.last_error_active;
         EXPECT_EQ(dovod, cakany) << "type " << typ << " at " << x << " " << y;
         return {ostava, strategy.last_error_active};
     }
@@ -102,18 +105,22 @@ TEST_F(Stavba, BuildersAdvanceBuildingsDayByDay) {
     const int a = postav(W::dom, 96, 95), b = postav(W::dom, 97, 95), c = postav(W::dom, 98, 95);
     EXPECT_EQ(strategy.objekt[a].rot - strategy.objekt[b].rot, 90.0f) << "the cursor turns back";
     EXPECT_EQ(strategy.budova_postaveny_pocet(W::dom), 3);
-    EXPECT_EQ(hrac().surovina[W::drevo].pouzite, 3 * strategy.treba_na_postavenie(W::dom, W::drevo));
+    EXPECT_EQ(hrac().surovina[W::drevo].pouzite,
+              3 * strategy.treba_na_postavenie(W::dom, W::drevo));
     EXPECT_EQ(strategy.stavby_cakaju_na_stavbarov(), 1);
     strategy.kontroluj_objekty();
     EXPECT_EQ(strategy.objekt[a].percenta, 2);
     EXPECT_EQ(strategy.objekt[b].percenta, 2);
     EXPECT_EQ(strategy.objekt[c].percenta, 1);
     hrac().stavbari = 0;  // without builders every one of them waits
-    EXPECT_EQ(std::make_pair(strategy.rozostavane_budovy(), strategy.stavby_cakaju_na_stavbarov()), P(3, 3));
+    EXPECT_EQ(std::make_pair(strategy.rozostavane_budovy(), strategy.stavby_cakaju_na_stavbarov()),
+              P(3, 3));
 }
 
 TEST_F(Stavba, UpgradeChargesTheNextLevelAndRestartsConstruction) {
-    const auto stav = [](int o) { return P(strategy.objekt[o].level, strategy.objekt[o].percenta); };
+    const auto stav = [](int o) {
+        return P(strategy.objekt[o].level, strategy.objekt[o].percenta);
+    };
     // A warehouse from level 3 pays the level-4 price, or nothing.
     const int sklad = pridaj(W::sklad, 95, 95, 3);
     const auto& cena = strategy.budova[W::sklad].level[4].treba_na_postavenie;

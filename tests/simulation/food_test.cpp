@@ -10,7 +10,8 @@ TEST(Food, FedAndStarvedMonthsCatchCureAndKill) {
     nova_hra();
     auto& h = hrac();
     auto mesiac = [&](int m, int zasoby, int zdravie, std::tuple<int, int, int, int> trpia) {
-        for (int s : {S_L::voda, S_L::chlieb, S_L::maso, S_L::ryba, S_L::jablko}) h.surovina[s].mam = zasoby;
+        for (int s : {S_L::voda, S_L::chlieb, S_L::maso, S_L::ryba, S_L::jablko})
+            h.surovina[s].mam = zasoby;
         koniec_mesiaca(m);
         for (int c = 0; c < 30; ++c) EXPECT_EQ(cl(c).zdravie, zdravie) << c << " in " << m;
         const int* t = h.trpi_chorobou;
@@ -28,7 +29,8 @@ TEST(Food, FedAndStarvedMonthsCatchCureAndKill) {
     // Starved once more, even after the summer's +35: everyone dies, of hunger and while ill.
     for (int s : {S_L::voda, S_L::chlieb, S_L::maso, S_L::ryba, S_L::jablko}) h.surovina[s].mam = 0;
     koniec_mesiaca(S_L::M_jun);
-    EXPECT_EQ(std::tie(h.pocet_ludi, h.zomrelo_hladom, h.zomrelo_na_chorobu, h.hladuje_muz), std::make_tuple(0, 30, 30, 15));
+    EXPECT_EQ(std::tie(h.pocet_ludi, h.zomrelo_hladom, h.zomrelo_na_chorobu, h.hladuje_muz),
+              std::make_tuple(0, 30, 30, 15));
     EXPECT_EQ(h.surovina[S_L::mrtvola].mam, 30);
     EXPECT_EQ(prepocet(), "");
 }
@@ -39,12 +41,15 @@ TEST(Food, WinterColdSummerRecoveryAndCorpses) {
     auto& oblecenie = h.surovina[S_L::teple_oblecenie].mam;
     oblecenie = 0;
     koniec_mesiaca(S_L::M_december);
-    // Jobless homeless man 0 and single woman 20 freeze; builder 10, homeless but working, does not.
-    EXPECT_EQ(std::make_tuple(cl(0).choroba[S_L::CH_zima].ma, cl(20).choroba[S_L::CH_zima].ma, cl(10).choroba[S_L::CH_zima].ma),
+    // Jobless homeless man 0 and single woman 20 freeze; builder 10, homeless but working, does
+    // not.
+    EXPECT_EQ(std::make_tuple(cl(0).choroba[S_L::CH_zima].ma, cl(20).choroba[S_L::CH_zima].ma,
+                              cl(10).choroba[S_L::CH_zima].ma),
               std::make_tuple(true, true, false));
     oblecenie = 100;
     koniec_mesiaca(S_L::M_januar);  // 15 homeless women and 10 jobless men take clothes
-    EXPECT_EQ(std::tie(cl(0).teple_oblecenie, oblecenie, h.trpi_chorobou[S_L::CH_zima]), std::make_tuple(true, 75, 0));
+    EXPECT_EQ(std::tie(cl(0).teple_oblecenie, oblecenie, h.trpi_chorobou[S_L::CH_zima]),
+              std::make_tuple(true, 75, 0));
     EXPECT_EQ(cl(10).zdravie - cl(0).zdravie, 10);  // the cold cost ten, once
 
     cl(1).zdravie = 65;

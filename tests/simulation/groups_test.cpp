@@ -48,7 +48,8 @@ TEST_F(Groups, RaisingTakesJoblessMenAndArmsThem) {
     EXPECT_EQ(strategy.objekt[kasaren].je_ludi, ludia_pred + 4);
     for (int k = 0; k < 4; ++k) {
         const auto& c = strategy.clovek[s.zoznam_vojakov[k]];
-        EXPECT_TRUE(c.vojak && c.skupina == g && c.zbran == S_L::kopija && c.objekt_v_ktorom_pracuje == kasaren);
+        EXPECT_TRUE(c.vojak && c.skupina == g && c.zbran == S_L::kopija &&
+                    c.objekt_v_ktorom_pracuje == kasaren);
     }
     EXPECT_FALSE(s.range_attack);
     // More places than men: a smaller group, its places kept.
@@ -82,8 +83,8 @@ TEST_F(Groups, LimitsPerOwnerAndWorldAndRevivedRows) {
 }
 
 TEST_F(Groups, RamCrewStandsInTwoFiles) {
-    const int g = ::skupina(S_L::id_nepriatel, strategy.vojenske_stroje[S_L::VS_baranidlo].obsluha, -1, 40, 40,
-                            S_L::VS_baranidlo);
+    const int g = ::skupina(S_L::id_nepriatel, strategy.vojenske_stroje[S_L::VS_baranidlo].obsluha,
+                            -1, 40, 40, S_L::VS_baranidlo);
     ASSERT_GE(g, 0);
     EXPECT_STREQ(sk(g).nazov, "baranidlo");
     EXPECT_EQ(sk(g).zoznam_vojakov_last_id, sk(g).max);
@@ -96,8 +97,10 @@ TEST_F(Groups, RamCrewStandsInTwoFiles) {
         x += clen(g, k).formation_x, y += clen(g, k).formation_y;
         miesta.insert({clen(g, k).formation_x, clen(g, k).formation_y});
     }
-    EXPECT_TRUE(std::abs(x) < 1e-4f && std::abs(y) < 1e-4f && static_cast<int>(miesta.size()) == sk(g).max);
-    // A formation without a known kind or a size places nobody, and nobody past one beyond its size.
+    EXPECT_TRUE(std::abs(x) < 1e-4f && std::abs(y) < 1e-4f &&
+                static_cast<int>(miesta.size()) == sk(g).max);
+    // A formation without a known kind or a size places nobody, and nobody past one beyond its
+    // size.
     C_Formations f;
     EXPECT_FALSE(f.next_soldier() || f.set_formation(2) || f.set_number_of_soldiers(0));
     EXPECT_TRUE(f.set_formation(C_Formations::formation_baranidlo) && f.set_number_of_soldiers(2));
@@ -116,24 +119,28 @@ TEST_F(Groups, RemovingASoldierKeepsTheListCompactEvenWhenFull) {
     s.zoznam_vojakov_last_id = 100;
     strategy.KASAREN_ID = postav(100, 120, S_L::kasaren, 1);
     strategy.objekt[strategy.KASAREN_ID].je_ludi = 1;
-    for (int k = 0; k < 100; ++k) strategy.clovek[1000 + k].objekt_v_ktorom_pracuje = strategy.KASAREN_ID;
+    for (int k = 0; k < 100; ++k)
+        strategy.clovek[1000 + k].objekt_v_ktorom_pracuje = strategy.KASAREN_ID;
     EXPECT_TRUE(strategy.odober_vojaka_z_vojenskej_skupiny(1040, g));
     EXPECT_EQ(s.zoznam_vojakov_last_id, 99);
     EXPECT_TRUE(s.zoznam_vojakov[40] == 1041 && s.zoznam_vojakov[98] == 1099);
     EXPECT_EQ(strategy.objekt[strategy.KASAREN_ID].je_ludi, 0);
     EXPECT_EQ(strategy.clovek[1040].objekt_v_ktorom_pracuje, -1);  // he left the barracks
     EXPECT_TRUE(strategy.odober_vojaka_z_vojenskej_skupiny(1099, g));
-    EXPECT_EQ(strategy.objekt[strategy.KASAREN_ID].je_ludi, 0);  // never below zero
+    EXPECT_EQ(strategy.objekt[strategy.KASAREN_ID].je_ludi, 0);         // never below zero
     EXPECT_FALSE(strategy.odober_vojaka_z_vojenskej_skupiny(1040, g));  // no longer listed
     strategy.clovek[1000].vlastnik = S_L::id_nepriatel;
     EXPECT_FALSE(strategy.odober_vojaka_z_vojenskej_skupiny(1000, g));  // another owner's man
-    EXPECT_FALSE(strategy.odober_vojaka_z_vojenskej_skupiny(1001, strategy.vojenska_skupina_last_id));
+    EXPECT_FALSE(
+        strategy.odober_vojaka_z_vojenskej_skupiny(1001, strategy.vojenska_skupina_last_id));
 }
 
 TEST_F(Groups, RecruitmentPointsTileQueriesAndMarkers) {
     strategy.add_regrutovacie_body_pre_vojenske_skupiny(50, 60);
     for (int i = 0; i < 10; ++i)
-        EXPECT_TRUE(hrac().vojenska_skupina[i].x == 48 + i % 5 && hrac().vojenska_skupina[i].y == 58 + i / 5) << i;
+        EXPECT_TRUE(hrac().vojenska_skupina[i].x == 48 + i % 5 &&
+                    hrac().vojenska_skupina[i].y == 58 + i / 5)
+            << i;
 
     const int g = skupina(0);
     auto& s = strategy.vojenska_skupina[g];
@@ -142,7 +149,8 @@ TEST_F(Groups, RecruitmentPointsTileQueriesAndMarkers) {
     strategy.point[71][70] = {o, S_L::sekundarne_id_hlavne, 0, 0};
     s.zoznam_vojakov_last_id = 3, s.dead = 1;
     EXPECT_TRUE(strategy.je_vojenska_skupina(o) && strategy.je_vojenska_skupina(71, 70));
-    EXPECT_TRUE(strategy.return_vojenska_skupina_id(71, 70) == g && strategy.return_vojenska_skupina_id(72, 70) == -1);
+    EXPECT_TRUE(strategy.return_vojenska_skupina_id(71, 70) == g &&
+                strategy.return_vojenska_skupina_id(72, 70) == -1);
     s.dead = 3;  // nobody alive on the tile
     EXPECT_FALSE(strategy.je_vojenska_skupina(71, 70));
     s.dead_status = true;
@@ -158,8 +166,9 @@ TEST_F(Groups, RecruitmentPointsTileQueriesAndMarkers) {
         return strategy.return_vojenska_skupina_VIP(g, oznacena);
     };
     const int vl = S_L::id_player, cudzi = S_L::id_nepriatel;
-    EXPECT_EQ((std::vector<int>{vip(cudzi, false, -1, g), vip(cudzi, true, -1, -1), vip(cudzi, false, 12, -1),
-                                vip(vl, false, -1, -1), vip(vl, true, -1, -1), vip(vl, false, 7, -1), vip(vl, true, 7, g)}),
+    EXPECT_EQ((std::vector<int>{vip(cudzi, false, -1, g), vip(cudzi, true, -1, -1),
+                                vip(cudzi, false, 12, -1), vip(vl, false, -1, -1),
+                                vip(vl, true, -1, -1), vip(vl, false, 7, -1), vip(vl, true, 7, g)}),
               (std::vector<int>{-1, 3, 3, 0, 1, 1, 2}));  // the kinds by their numbers
     EXPECT_TRUE(strategy.vojenska_skupina_owned(g));
 }
@@ -206,9 +215,11 @@ TEST_F(Rozkaz, DeploymentNeedsAFreeTileAndAGroupOnTheMap) {
     for (int i = 0; i < 10; ++i) strategy.vytvor_clovek(S_L::id_nepriatel, S_L::muz, 20, 100);
     strategy.vojenska_skupina_vytvor_pocet = 10;
     const int g = strategy.vytvor_vojensku_skupinu(S_L::mec, -1, -1);
-    EXPECT_FALSE(strategy.presun_vojensku_skupinu_na(g, 70, 70, -1, true, 90.0f)) << "not yet on the map";
+    EXPECT_FALSE(strategy.presun_vojensku_skupinu_na(g, 70, 70, -1, true, 90.0f))
+        << "not yet on the map";
     strategy.presun_vojensku_skupinu_na(g, 1, 1, -1);
-    EXPECT_FALSE(strategy.presun_vojensku_skupinu_na(g, 100, 100, -1, true, 90.0f)) << "the main building's tile";
+    EXPECT_FALSE(strategy.presun_vojensku_skupinu_na(g, 100, 100, -1, true, 90.0f))
+        << "the main building's tile";
     EXPECT_TRUE(strategy.presun_vojensku_skupinu_na(g, 70, 70, -1, true, 90.0f));
     EXPECT_TRUE(sk(g).xf == 70.0f && sk(g).yf == 70.0f && sk(g).rot == 90.0f && !sk(g).moved);
     for (int k = 0; k < 10; ++k) {
@@ -267,16 +278,19 @@ protected:
     }
     static int objektov_skupin() {
         int n = 0;
-        for (int o = 0; o < strategy.objekt_hwm; ++o) n += strategy.objekt[o].co_to_je == S_L::id_vojensky_objekt;
+        for (int o = 0; o < strategy.objekt_hwm; ++o)
+            n += strategy.objekt[o].co_to_je == S_L::id_vojensky_objekt;
         return n;
     }
     static void zabi(int g) {
-        for (int k = 0; k < strategy.clenov(g); ++k) strategy.zran_vojaka(sk(g).zoznam_vojakov[k], 1000);
+        for (int k = 0; k < strategy.clenov(g); ++k)
+            strategy.zran_vojaka(sk(g).zoznam_vojakov[k], 1000);
     }
     // A movement step of a battle, then a recruit into the player's first slot: the books balance
     // and the empty row has come by no object.
     void dalsia_bitka() {
-        ASSERT_TRUE(sk(g).dead_status && sk(g).zoznam_vojakov_last_id == 0 && sk(g).objekt_id == -1);
+        ASSERT_TRUE(sk(g).dead_status && sk(g).zoznam_vojakov_last_id == 0 &&
+                    sk(g).objekt_id == -1);
         const int skupin = objektov_skupin();
         strategy.je_vojna = true;
         strategy.vojna_pohyb();
@@ -294,7 +308,8 @@ TEST_F(PrazdnaSkupina, AGroupFallenOnItsWayAndBuriedGetsNoObjectInTheNextBattle)
     // In battle the swordsmen march out through the gate, and arrows bring every one of them down
     // on the way; the fallen group plans its next leg as every step does, then the battle ends
     // and the fallen are buried.
-    ASSERT_TRUE(strategy.presun_vojensku_skupinu_na_bod(g, battle_town::BRANA_X, battle_town::BRANA_Y - 10));
+    ASSERT_TRUE(strategy.presun_vojensku_skupinu_na_bod(g, battle_town::BRANA_X,
+                                                        battle_town::BRANA_Y - 10));
     strategy.je_vojna = true;
     strategy.vojna_pohyb();
     zabi(g);
@@ -304,11 +319,14 @@ TEST_F(PrazdnaSkupina, AGroupFallenOnItsWayAndBuriedGetsNoObjectInTheNextBattle)
 }
 
 TEST_F(PrazdnaSkupina, AGroupDisbandedOnItsWayStopsWalkingAndTakesNoOrders) {
-    ASSERT_TRUE(strategy.presun_vojensku_skupinu_na_bod(g, battle_town::BRANA_X, battle_town::BRANA_Y - 10));
+    ASSERT_TRUE(strategy.presun_vojensku_skupinu_na_bod(g, battle_town::BRANA_X,
+                                                        battle_town::BRANA_Y - 10));
     ASSERT_TRUE(strategy.rozpust_vojensku_skupinu(g, S_L::id_player));
     EXPECT_FALSE(sk(g).moved);
-    EXPECT_FALSE(strategy.presun_vojensku_skupinu_na(g, battle_town::BRANA_X, battle_town::BRANA_Y - 10, -1));
-    EXPECT_FALSE(strategy.presun_vojensku_skupinu_na_bod(g, battle_town::BRANA_X, battle_town::BRANA_Y - 10));
+    EXPECT_FALSE(strategy.presun_vojensku_skupinu_na(g, battle_town::BRANA_X,
+                                                     battle_town::BRANA_Y - 10, -1));
+    EXPECT_FALSE(strategy.presun_vojensku_skupinu_na_bod(g, battle_town::BRANA_X,
+                                                         battle_town::BRANA_Y - 10));
     dalsia_bitka();
 }
 

@@ -24,15 +24,17 @@ namespace {
 // raised on (0, 0), where only the last one's object stands). What is wrong, or "".
 std::string po_bitke() {
     for (int c = 0; c < strategy.clovek_hwm; ++c)
-        if (cl(c).pohlavie != -1 && cl(c).vojak && cl(c).zdravie < 1) return "soldier " + std::to_string(c) + " unburied";
+        if (cl(c).pohlavie != -1 && cl(c).vojak && cl(c).zdravie < 1)
+            return "soldier " + std::to_string(c) + " unburied";
     for (int g = 0; g < strategy.vojenska_skupina_last_id; ++g) {
         const auto& s = sk(g);
         bool stoji = s.dead_status ? s.zoznam_vojakov_last_id == 0 && s.objekt_id == -1
                                    : s.xf == s.x && s.yf == s.y &&
-                                         (s.vlastnik != S_L::id_player || strategy.point_id_of_objekt(s.x, s.y) == s.objekt_id);
+                                         (s.vlastnik != S_L::id_player ||
+                                          strategy.point_id_of_objekt(s.x, s.y) == s.objekt_id);
         for (int k = 0; k < s.zoznam_vojakov_last_id && !s.dead_status; ++k)
-            stoji &= s.zoznam_vojakov[k] == -1 ||
-                     (clen(g, k).x == s.x + clen(g, k).formation_x && clen(g, k).y == s.y + clen(g, k).formation_y);
+            stoji &= s.zoznam_vojakov[k] == -1 || (clen(g, k).x == s.x + clen(g, k).formation_x &&
+                                                   clen(g, k).y == s.y + clen(g, k).formation_y);
         if (!stoji) return "group " + std::to_string(g) + " out of place";
     }
     return "";
@@ -54,15 +56,16 @@ struct S_beh {
 // at a battle that outlasts the game's limit of three minutes, or when the game is over.
 // `v_bitke`, when given, adds orders of the player's own every seventh battle step.
 template <class Rozkazy>
-S_beh hraj(int mesiacov, Rozkazy rozkazy, bool po_kazdom_kroku, const std::function<void()>& v_bitke = nullptr) {
+S_beh hraj(int mesiacov, Rozkazy rozkazy, bool po_kazdom_kroku,
+           const std::function<void()>& v_bitke = nullptr) {
     S_beh b;
     Ticho ticho;
     krokovanie::spusti();
     auto knihy_sedia = [&](const char* kde) {
         const std::string k = strategy.prepocitaj_vsetko();
         if (!k.empty())
-            b.chyba = std::string(kde) + " in month " + std::to_string(strategy.time.mesiac) + " of year " +
-                      std::to_string(strategy.time.rok) + ":\n" + k;
+            b.chyba = std::string(kde) + " in month " + std::to_string(strategy.time.mesiac) +
+                      " of year " + std::to_string(strategy.time.rok) + ":\n" + k;
         return k.empty();
     };
     for (; b.mesiacov < mesiacov && Game.running; ++b.mesiacov) {
@@ -80,8 +83,11 @@ S_beh hraj(int mesiacov, Rozkazy rozkazy, bool po_kazdom_kroku, const std::funct
             if (krokov % 10 == 0) krokovanie::bojuj();
             if (v_bitke && krokov % 7 == 3) v_bitke();
             krokovanie::krok();
-            if (strategy.je_vojna && (zrychlenie != 0.01f || strategy.time.den != 1)) b.chyba = "a day passed in battle";
-            if (!b.chyba.empty() || ((po_kazdom_kroku || !strategy.je_vojna) && !knihy_sedia("battle step"))) break;
+            if (strategy.je_vojna && (zrychlenie != 0.01f || strategy.time.den != 1))
+                b.chyba = "a day passed in battle";
+            if (!b.chyba.empty() ||
+                ((po_kazdom_kroku || !strategy.je_vojna) && !knihy_sedia("battle step")))
+                break;
         }
         if (bitka && b.chyba.empty()) b.chyba = po_bitke();
         if (!b.chyba.empty()) break;
@@ -96,7 +102,8 @@ S_beh hraj(int mesiacov, Rozkazy rozkazy, bool po_kazdom_kroku, const std::funct
 void zasob_jedlom() {
     S_owner& h = hrac();
     const int n = h.pocet_ludi + 10;
-    for (auto [s, na_hlavu] : {std::pair{S_L::voda, 40}, {S_L::chlieb, 6}, {S_L::maso, 6}, {S_L::jablko, 12}})
+    for (auto [s, na_hlavu] :
+         {std::pair{S_L::voda, 40}, {S_L::chlieb, 6}, {S_L::maso, 6}, {S_L::jablko, 12}})
         h.surovina[s].mam = std::max(h.surovina[s].mam, na_hlavu * n);
     h.surovina[S_L::teple_oblecenie].mam = std::max(h.surovina[S_L::teple_oblecenie].mam, n);
 }
@@ -104,21 +111,24 @@ void zasob_jedlom() {
 TEST(DlhaHra, AFedTownGrowsForAHundredYears) {
     nova_hra();
     // Workplaces for the first men (the main building takes five builders first).
-    const int prace[] = {S_L::mlyn, S_L::pekaren, S_L::farma, S_L::farma, S_L::zberac_dreva, S_L::lovec,
-                         S_L::rybar, S_L::cintorin, S_L::kosiar, S_L::kozusinar};
+    const int prace[] = {S_L::mlyn,  S_L::pekaren, S_L::farma,    S_L::farma,  S_L::zberac_dreva,
+                         S_L::lovec, S_L::rybar,   S_L::cintorin, S_L::kosiar, S_L::kozusinar};
     int i = 0;
     for (int t : prace) postav(90 + 2 * i++, 96, t, 1);
     postav(90, 98, S_L::sklad, 5);
     postav(92, 98, S_L::studna, 4);
     int domov = 0;
-    const S_beh b = hraj(1200, [&] {
-        zasob_jedlom();
-        // The town builds houses while its families fill them, up to a hundred.
-        while (domov < 100 && volne_miesta() < 4) {
-            postav(80 + (domov % 20) * 2, 110 + (domov / 20) * 2, S_L::dom, 3);
-            ++domov;
-        }
-    }, true);
+    const S_beh b = hraj(
+        1200,
+        [&] {
+            zasob_jedlom();
+            // The town builds houses while its families fill them, up to a hundred.
+            while (domov < 100 && volne_miesta() < 4) {
+                postav(80 + (domov % 20) * 2, 110 + (domov / 20) * 2, S_L::dom, 3);
+                ++domov;
+            }
+        },
+        true);
     ASSERT_EQ(b.chyba, "");
     EXPECT_EQ(b.mesiacov, 1200);
     EXPECT_EQ(strategy.time.rok, 101);
@@ -142,66 +152,74 @@ TEST(DlhaHra, ATownGivenRandomOrdersForFiftyYears) {
     std::mt19937 nahoda(20240611);  // the orders' own generator: the world's stays the game's
     auto pod = [&](int n) { return static_cast<int>(nahoda() % static_cast<unsigned>(n)); };
     int postavenych = 0, vylepsenych = 0, regrutov = 0;
-    const S_beh b = hraj(600, [&] {
-        zasob_jedlom();
-        S_owner& h = hrac();
-        // Every December the town's suppliers bring a year's building material, arms and food
-        // (enough for settlers to come to every free place at the year's end), and for eight
-        // years four finished houses are put up beyond the reach of the orders: the town grows
-        // into a large city that the enemy attacks, its settlers spread over the years (a whole
-        // generation dying in one year would leave more corpses than the cemeteries can bury).
-        if (strategy.time.mesiac == S_L::M_december) {
-            for (int s = 1; s < S_L::last_surovina_id; ++s)
-                if (s != S_L::mrtvola) h.surovina[s].mam = std::max(h.surovina[s].mam, 40000);
-            for (int d = 0; d < 4 && domov < 32; ++d, ++domov)
-                postav(60 + 2 * (domov % 16), 140 + 2 * (domov / 16), S_L::dom, 5);
-        }
-        for (int r = 0; r < 4; ++r) {
-            switch (pod(6)) {
-                case 0:
-                case 1: {  // a building of any type, anywhere within reach of the main building, turned
-                    const int typ = 1 + pod(S_L::last_building_integer - 1);
-                    const int stare = h.budova[typ].mam;
-                    strategy.nastav_typ_budovy(typ);
-                    strategy.nastav_poziciu_stavanej_budovy(71 + pod(59), 71 + pod(59));
-                    for (int k = pod(4); k > 0; --k) strategy.otoc_stavajucu_budovu();
-                    strategy.postav();
-                    postavenych += h.budova[typ].mam - stare;
-                    break;
-                }
-                case 2: {  // the next level of one of the town's buildings
-                    const std::vector<int> v = krokovanie::budovy_hraca();
-                    const int o = v[pod(static_cast<int>(v.size()))], l = strategy.objekt[o].level;
-                    strategy.upgrade(o);
-                    vylepsenych += strategy.objekt[o].level != l;
-                    break;
-                }
-                case 3: {  // open or close a building, a gate if there is one
-                    std::vector<int> v = krokovanie::budovy_hraca(), brany;
-                    for (int o : v)
-                        if (strategy.budova_closeable(o)) brany.push_back(o);
-                    if (!brany.empty() && pod(4) > 0) v = brany;
-                    strategy.close_open(v[pod(static_cast<int>(v.size()))]);
-                    break;
-                }
-                case 4: {  // recruit at the barracks, man the towers, refill or disband a group
-                    const int druh = pod(7), g = h.skupina_last_id > 0 ? h.skupina[pod(h.skupina_last_id)] : -1;
-                    bool ok = false;
-                    if (druh == 0) ok = strategy.regrutujSermiarov(pod(4));
-                    if (druh == 1) ok = strategy.regrutujKopijnikov(pod(4));
-                    if (druh == 2) ok = strategy.regrutujLukostrelcov(pod(4));
-                    if (druh == 3) ok = strategy.regrutujBaranidlo();
-                    if (druh == 4) ok = strategy.regrutujLukostrelcovDoVeze();
-                    if (druh == 5 && g >= 0) strategy.vojenska_skupina_dopln(g);
-                    if (druh == 6 && g >= 0) ok = strategy.rozpust_vojensku_skupinu(g, S_L::id_player);
-                    regrutov += ok;
-                    break;
-                }
-                default: break;
+    const S_beh b = hraj(
+        600,
+        [&] {
+            zasob_jedlom();
+            S_owner& h = hrac();
+            // Every December the town's suppliers bring a year's building material, arms and food
+            // (enough for settlers to come to every free place at the year's end), and for eight
+            // years four finished houses are put up beyond the reach of the orders: the town grows
+            // into a large city that the enemy attacks, its settlers spread over the years (a whole
+            // generation dying in one year would leave more corpses than the cemeteries can bury).
+            if (strategy.time.mesiac == S_L::M_december) {
+                for (int s = 1; s < S_L::last_surovina_id; ++s)
+                    if (s != S_L::mrtvola) h.surovina[s].mam = std::max(h.surovina[s].mam, 40000);
+                for (int d = 0; d < 4 && domov < 32; ++d, ++domov)
+                    postav(60 + 2 * (domov % 16), 140 + 2 * (domov / 16), S_L::dom, 5);
             }
-            strategy.set_owner(S_L::id_player);
-        }
-    }, false, [&] { krokovanie::nahodny_rozkaz_v_bitke(pod); });
+            for (int r = 0; r < 4; ++r) {
+                switch (pod(6)) {
+                    case 0:
+                    case 1: {  // a building of any type, anywhere within reach of the main
+                               // building, turned
+                        const int typ = 1 + pod(S_L::last_building_integer - 1);
+                        const int stare = h.budova[typ].mam;
+                        strategy.nastav_typ_budovy(typ);
+                        strategy.nastav_poziciu_stavanej_budovy(71 + pod(59), 71 + pod(59));
+                        for (int k = pod(4); k > 0; --k) strategy.otoc_stavajucu_budovu();
+                        strategy.postav();
+                        postavenych += h.budova[typ].mam - stare;
+                        break;
+                    }
+                    case 2: {  // the next level of one of the town's buildings
+                        const std::vector<int> v = krokovanie::budovy_hraca();
+                        const int o = v[pod(static_cast<int>(v.size()))],
+                                  l = strategy.objekt[o].level;
+                        strategy.upgrade(o);
+                        vylepsenych += strategy.objekt[o].level != l;
+                        break;
+                    }
+                    case 3: {  // open or close a building, a gate if there is one
+                        std::vector<int> v = krokovanie::budovy_hraca(), brany;
+                        for (int o : v)
+                            if (strategy.budova_closeable(o)) brany.push_back(o);
+                        if (!brany.empty() && pod(4) > 0) v = brany;
+                        strategy.close_open(v[pod(static_cast<int>(v.size()))]);
+                        break;
+                    }
+                    case 4: {  // recruit at the barracks, man the towers, refill or disband a group
+                        const int druh = pod(7), g = h.skupina_last_id > 0
+                                                         ? h.skupina[pod(h.skupina_last_id)]
+                                                         : -1;
+                        bool ok = false;
+                        if (druh == 0) ok = strategy.regrutujSermiarov(pod(4));
+                        if (druh == 1) ok = strategy.regrutujKopijnikov(pod(4));
+                        if (druh == 2) ok = strategy.regrutujLukostrelcov(pod(4));
+                        if (druh == 3) ok = strategy.regrutujBaranidlo();
+                        if (druh == 4) ok = strategy.regrutujLukostrelcovDoVeze();
+                        if (druh == 5 && g >= 0) strategy.vojenska_skupina_dopln(g);
+                        if (druh == 6 && g >= 0)
+                            ok = strategy.rozpust_vojensku_skupinu(g, S_L::id_player);
+                        regrutov += ok;
+                        break;
+                    }
+                    default: break;
+                }
+                strategy.set_owner(S_L::id_player);
+            }
+        },
+        false, [&] { krokovanie::nahodny_rozkaz_v_bitke(pod); });
     ASSERT_EQ(b.chyba, "");
     EXPECT_EQ(b.mesiacov, 600);
     EXPECT_GE(strategy.utok.pocet, 5);
@@ -218,18 +236,23 @@ TEST(DlhaHra, AWalledTownIsAttackedAgainAndAgainForThirtyYears) {
     }
     S_owner& h = hrac();
     // Between the battles the player fills up his groups and mans the towers again.
-    const S_beh b = hraj(360, [&] {
-        zasob_jedlom();
-        strategy.set_owner(S_L::id_player);
-        for (int i = 0; i < h.skupina_last_id; ++i) strategy.vojenska_skupina_dopln(h.skupina[i]);
-        while (strategy.get_volne_miesto_vo_vezi() != -1 && strategy.regrutujLukostrelcovDoVeze()) {
-        }
-    }, true);
+    const S_beh b = hraj(
+        360,
+        [&] {
+            zasob_jedlom();
+            strategy.set_owner(S_L::id_player);
+            for (int i = 0; i < h.skupina_last_id; ++i)
+                strategy.vojenska_skupina_dopln(h.skupina[i]);
+            while (strategy.get_volne_miesto_vo_vezi() != -1 &&
+                   strategy.regrutujLukostrelcovDoVeze()) {
+            }
+        },
+        true);
     ASSERT_EQ(b.chyba, "");
     EXPECT_EQ(b.mesiacov, 360);
     EXPECT_EQ(strategy.time.rok, 35);
-    // December of years 5, 10, ... 30: six attacks, each a battle of its own decided by the fighting,
-    // none by the stall rule.
+    // December of years 5, 10, ... 30: six attacks, each a battle of its own decided by the
+    // fighting, none by the stall rule.
     EXPECT_EQ(strategy.utok.pocet, 6);
     EXPECT_EQ(b.bitiek, 6);
     EXPECT_EQ(b.uviaznutych, 0);

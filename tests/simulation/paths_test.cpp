@@ -24,7 +24,8 @@ protected:
         c().formation_x = c().formation_y = c().heading = 0.0f;
     }
     void TearDown() override {
-        for (int t : {W::drevena_palisada, W::drevenna_veza}) strategy.budova[t].level[1].graficky_objekt = -1;
+        for (int t : {W::drevena_palisada, W::drevenna_veza})
+            strategy.budova[t].level[1].graficky_objekt = -1;
         strategy.last_graficky_objekt = 0;
         SvetSHlavnouBudovou::TearDown();
     }
@@ -82,7 +83,8 @@ TEST_F(Cesty, TheWaypointIsTheFarEndOfTheFirstStraightStretch) {
     EXPECT_FALSE(strategy.find_path(0.0f, 0.0f, tx, ty));
     EXPECT_FALSE(strategy.find_path(199.7f, 5.0f, tx, ty)) << "rounds to a cell off the map";
     EXPECT_TRUE(strategy.find_path(8.6f, 1.4f, tx, ty) && tx == 9 && ty == 5);
-    EXPECT_TRUE(strategy.find_path(9.0f, 1.0f, tx, ty) && tx == 9 && ty == 5) << "a straight goal stays the waypoint";
+    EXPECT_TRUE(strategy.find_path(9.0f, 1.0f, tx, ty) && tx == 9 && ty == 5)
+        << "a straight goal stays the waypoint";
 }
 
 TEST_F(Cesty, ATowerGoalEndsBesideItAndAClosedGateIsAGoalButNoPassage) {

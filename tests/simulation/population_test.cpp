@@ -12,7 +12,8 @@ TEST(Population, StartingTownThenHomesAndJobsInTurnAndPairingInIdOrder) {
     auto& h = hrac();
     // 15 men and 15 women; the main building employs five builders. No house yet: nobody pairs.
     koniec_mesiaca(S_L::M_marec);
-    EXPECT_EQ(std::tie(h.stavbari, h.bez_prace_last_id, h.bez_zeny_last_id), std::make_tuple(5, 10, 15));
+    EXPECT_EQ(std::tie(h.stavbari, h.bez_prace_last_id, h.bez_zeny_last_id),
+              std::make_tuple(5, 10, 15));
     EXPECT_EQ(prepocet(), "");
 
     // One man per building and pass, men last in first out; a collector whose level has no room
@@ -23,17 +24,23 @@ TEST(Population, StartingTownThenHomesAndJobsInTurnAndPairingInIdOrder) {
     cl(9).vek = 18;
     koniec_mesiaca(S_L::M_april);
     for (int c = 9; c < 15; ++c)
-        EXPECT_EQ(std::tie(cl(c).objekt_v_ktorom_byva, cl(c).id_partnera), std::make_tuple(c % 2 ? b : a, c == 9 ? -1 : 39 - c)) << c;
-    EXPECT_EQ(std::tie(cl(9).objekt_v_ktorom_pracuje, strategy.objekt[lom].je_ludi), std::make_tuple(farma, 0));
+        EXPECT_EQ(std::tie(cl(c).objekt_v_ktorom_byva, cl(c).id_partnera),
+                  std::make_tuple(c % 2 ? b : a, c == 9 ? -1 : 39 - c))
+            << c;
+    EXPECT_EQ(std::tie(cl(9).objekt_v_ktorom_pracuje, strategy.objekt[lom].je_ludi),
+              std::make_tuple(farma, 0));
     // A staffed collector raised to a level without room keeps its man and takes no more.
     strategy.objekt[zberac].level = 2;
     strategy.kontroluj_najdenie_domu_prace();
-    EXPECT_EQ(std::tie(strategy.objekt[zberac].je_ludi, h.bez_prace_last_id), std::make_tuple(1, 8));
-    // A dead man left in the jobless list only leaves it; a pass that places nobody ends the hand-out.
+    EXPECT_EQ(std::tie(strategy.objekt[zberac].je_ludi, h.bez_prace_last_id),
+              std::make_tuple(1, 8));
+    // A dead man left in the jobless list only leaves it; a pass that places nobody ends the
+    // hand-out.
     const int farma2 = postav(106, 100, S_L::farma, 1);
     h.clovek_bez_prace_list[h.bez_prace_last_id++] = 500;
     strategy.kontroluj_najdenie_domu_prace();
-    EXPECT_EQ(std::tie(strategy.objekt[farma2].je_ludi, h.bez_prace_last_id), std::make_tuple(0, 8));
+    EXPECT_EQ(std::tie(strategy.objekt[farma2].je_ludi, h.bez_prace_last_id),
+              std::make_tuple(0, 8));
     EXPECT_EQ(prepocet(), "");
 }
 
@@ -48,9 +55,11 @@ TEST(Population, DeathOfAFatherClearsEveryLinkAndHisPlacesGoToTheNextInLine) {
 
     strategy.clovek_DIE(14);
     strategy.clovek_DIE(14);  // a free slot cannot die again
-    EXPECT_EQ(std::tie(cl(14).vlastnik, cl(29).id_partnera, cl(29).objekt_v_ktorom_byva), std::make_tuple(-1, -1, -1));
+    EXPECT_EQ(std::tie(cl(14).vlastnik, cl(29).id_partnera, cl(29).objekt_v_ktorom_byva),
+              std::make_tuple(-1, -1, -1));
     for (int d : {syn, dcera})
-        EXPECT_EQ(std::tie(cl(d).objekt_v_ktorom_byva, cl(d).id_otca, cl(d).id_matky), std::make_tuple(-1, -1, 29));
+        EXPECT_EQ(std::tie(cl(d).objekt_v_ktorom_byva, cl(d).id_otca, cl(d).id_matky),
+                  std::make_tuple(-1, -1, 29));
     EXPECT_EQ(std::tie(h.pocet_smrti, h.zomrelo_muz, h.stavbari), std::make_tuple(smrti + 1, 1, 4));
     EXPECT_EQ(h.surovina[S_L::mrtvola].mam, mrtvoly + 1);
     EXPECT_EQ(dalsie_id(), 14);
@@ -58,7 +67,8 @@ TEST(Population, DeathOfAFatherClearsEveryLinkAndHisPlacesGoToTheNextInLine) {
 
     // His place and job go to the next in line, who marries the widow; her children follow her.
     koniec_mesiaca(S_L::M_april);
-    EXPECT_EQ(std::tie(cl(13).objekt_v_ktorom_byva, cl(13).id_partnera, h.stavbari), std::make_tuple(dom, 29, 5));
+    EXPECT_EQ(std::tie(cl(13).objekt_v_ktorom_byva, cl(13).id_partnera, h.stavbari),
+              std::make_tuple(dom, 29, 5));
     for (int d : {syn, dcera}) EXPECT_EQ(cl(d).objekt_v_ktorom_byva, dom);
     EXPECT_EQ(prepocet(), "");
 }
@@ -71,14 +81,16 @@ TEST(Population, BirthsComingOfAgeAndOldAge) {
     for (int otec = 5; otec < 15; ++otec) {
         const int matka = cl(otec).id_partnera;
         auto& m = cl(matka);
-        for (int pokus = 0; pokus < 200 && m.pocet_deti < 2; ++pokus) strategy.clovek_narodenie(matka, otec);
+        for (int pokus = 0; pokus < 200 && m.pocet_deti < 2; ++pokus)
+            strategy.clovek_narodenie(matka, otec);
         ASSERT_EQ(m.pocet_deti, 2);
         EXPECT_NE(cl(m.id_deti[0]).pohlavie, cl(m.id_deti[1]).pohlavie);
         EXPECT_EQ(cl(m.id_deti[1]).objekt_v_ktorom_byva, m.objekt_v_ktorom_byva);
     }
     const int zena = cl(14).id_partnera;
     auto& mama = cl(zena);
-    for (int pokus = 0; pokus < 200 && mama.pocet_deti < 4; ++pokus) strategy.clovek_narodenie(zena, 14);
+    for (int pokus = 0; pokus < 200 && mama.pocet_deti < 4; ++pokus)
+        strategy.clovek_narodenie(zena, 14);
     ASSERT_EQ(mama.pocet_deti, 4);
     for (int i = 0; i < 20; ++i) strategy.clovek_narodenie(zena, 14);  // no fifth child
     auto& h = hrac();
@@ -91,12 +103,15 @@ TEST(Population, BirthsComingOfAgeAndOldAge) {
     cl(chlapec).vek = cl(dievca).vek = 17;
     cl(0).vek = 80;
     koniec_mesiaca(S_L::M_januar, true);
-    EXPECT_EQ(std::tie(cl(chlapec).objekt_v_ktorom_byva, cl(dievca).objekt_v_ktorom_byva), std::make_tuple(-1, -1));
-    EXPECT_EQ(std::tie(h.clovek_bez_domova_list[h.bez_domova_last_id - 1], h.clovek_bez_prace_list[h.bez_prace_last_id - 1],
+    EXPECT_EQ(std::tie(cl(chlapec).objekt_v_ktorom_byva, cl(dievca).objekt_v_ktorom_byva),
+              std::make_tuple(-1, -1));
+    EXPECT_EQ(std::tie(h.clovek_bez_domova_list[h.bez_domova_last_id - 1],
+                       h.clovek_bez_prace_list[h.bez_prace_last_id - 1],
                        h.muzodober_bez_muza_list[h.bez_zeny_last_id - 1]),
               std::make_tuple(chlapec, chlapec, dievca));
-    EXPECT_EQ(std::tie(h.pocet_smrti, h.zomrelo_muz), std::make_tuple(1, 1));  // 81 dies whatever his health
-    EXPECT_GT(h.pocet_deti, 20);  // the nine couples with fewer than four children had some
+    EXPECT_EQ(std::tie(h.pocet_smrti, h.zomrelo_muz),
+              std::make_tuple(1, 1));  // 81 dies whatever his health
+    EXPECT_GT(h.pocet_deti, 20);       // the nine couples with fewer than four children had some
     EXPECT_EQ(prepocet(), "");
 }
 
@@ -111,20 +126,25 @@ TEST(Population, OldAgeRollFollowsAge) {
 
 TEST(Population, SettlersComeAtAYearEndOnlyWhenStoresExceedTheEdge) {
     nova_hra();
-    for (int i = 0; i < 3; ++i) postav(101 + i, 100, S_L::dom, 1);  // 3 free places: the edge is 186
+    for (int i = 0; i < 3; ++i)
+        postav(101 + i, 100, S_L::dom, 1);  // 3 free places: the edge is 186
     auto& h = hrac();
     h.surovina[S_L::maso].mam = h.surovina[S_L::ryba].mam = 0;
-    for (auto [rok, chlieb, voda, verdikt] :
-         {std::tuple{true, 186, 1000, S_L::PRICHOD_malo_jedla}, {true, 200, 186, S_L::PRICHOD_malo_vody},
-          {false, 200, 1000, S_L::PRICHOD_pridu}, {true, 200, 1000, S_L::PRICHOD_pridu}}) {
+    for (auto [rok, chlieb, voda, verdikt] : {std::tuple{true, 186, 1000, S_L::PRICHOD_malo_jedla},
+                                              {true, 200, 186, S_L::PRICHOD_malo_vody},
+                                              {false, 200, 1000, S_L::PRICHOD_pridu},
+                                              {true, 200, 1000, S_L::PRICHOD_pridu}}) {
         EXPECT_EQ(h.pocet_ludi, 30);
-        std::tie(strategy.rok_passed, h.surovina[S_L::chlieb].mam, h.surovina[S_L::voda].mam) = std::tie(rok, chlieb, voda);
+        std::tie(strategy.rok_passed, h.surovina[S_L::chlieb].mam, h.surovina[S_L::voda].mam) =
+            std::tie(rok, chlieb, voda);
         const Strategy_library::S_prichod p = strategy.posud_prichod();
         EXPECT_EQ(std::tie(p.volne, p.treba, p.jedlo, p.voda, p.verdikt),
-                  std::make_tuple(3LL, 186LL, static_cast<long long>(chlieb), static_cast<long long>(voda), verdikt));
+                  std::make_tuple(3LL, 186LL, static_cast<long long>(chlieb),
+                                  static_cast<long long>(voda), verdikt));
         strategy.kontroluj_prichod_novych_ludi();
     }
-    EXPECT_EQ(std::tie(h.pocet_ludi, h.pocet_muzov, h.bez_domova_last_id), std::make_tuple(36, 18, 18));
+    EXPECT_EQ(std::tie(h.pocet_ludi, h.pocet_muzov, h.bez_domova_last_id),
+              std::make_tuple(36, 18, 18));
     EXPECT_EQ(strategy.prislo_osadnikov, 6);
     // The houses stay free until the next hand-out; a town without a free place gets nobody.
     EXPECT_EQ(strategy.volne_miesta_v_domoch(), 3);

@@ -24,21 +24,25 @@ TEST(Privileges, EachRankAllowsWhatTheRankBelowDid) {
             EXPECT_EQ(strategy.privilegia_pre_typ(typ), prvy) << typ;
         }
         // Nothing outside the catalogue, and never a second main building.
-        EXPECT_FALSE(nizsi && (typ < 0 || typ == S_L::last_building_integer || typ == S_L::hlavna_budova)) << typ;
+        EXPECT_FALSE(nizsi &&
+                     (typ < 0 || typ == S_L::last_building_integer || typ == S_L::hlavna_budova))
+            << typ;
     }
     // A house from the start, a barracks from the first rank.
     rank = 0;
     EXPECT_TRUE(strategy.ma_privilegia(S_L::dom) && !strategy.ma_privilegia(S_L::kasaren));
     rank = 1;
     EXPECT_TRUE(strategy.ma_privilegia(S_L::kasaren));
-    for (rank = 0; rank < 5; rank += 4) EXPECT_EQ(std::string(strategy.getTitul()), rank ? "kralovske mesto" : "ziadne");
+    for (rank = 0; rank < 5; rank += 4)
+        EXPECT_EQ(std::string(strategy.getTitul()), rank ? "kralovske mesto" : "ziadne");
 }
 
 TEST(Privileges, RankRisesOneStepAMonthByAdultsAndNeverFalls) {
     nova_hra();
     auto& h = hrac();
     auto pribudne = [](int dospelych, int deti) {
-        for (int i = 0; i < dospelych + deti; ++i) strategy.vytvor_clovek(S_L::id_player, S_L::zena, i < deti ? 5 : 20, 100);
+        for (int i = 0; i < dospelych + deti; ++i)
+            strategy.vytvor_clovek(S_L::id_player, S_L::zena, i < deti ? 5 : 20, 100);
     };
     auto koniec_mesiaca = [&] {
         strategy.kontroluj_pridelenie_privilegii();
@@ -69,11 +73,13 @@ TEST(Privileges, RankRisesOneStepAMonthByAdultsAndNeverFalls) {
 
 TEST(Privileges, GameEndsWhenThePlayersLastPersonDies) {
     nova_hra();
-    strategy.vytvor_clovek(S_L::id_nepriatel, S_L::muz, 20, 100);  // the enemy's people do not count
+    strategy.vytvor_clovek(S_L::id_nepriatel, S_L::muz, 20,
+                           100);  // the enemy's people do not count
     for (int c = 0; c < 29; ++c) strategy.clovek_DIE(c);
     strategy.set_owner(S_L::id_nepriatel);
     strategy.kontroluj_koniec_hry();
-    EXPECT_EQ(std::make_tuple(strategy.isEndOFGame(), strategy.owner), std::make_tuple(false, int(S_L::id_player)));
+    EXPECT_EQ(std::make_tuple(strategy.isEndOFGame(), strategy.owner),
+              std::make_tuple(false, int(S_L::id_player)));
     strategy.clovek_DIE(29);
     strategy.kontroluj_koniec_hry();
     EXPECT_TRUE(strategy.isEndOFGame());
@@ -99,7 +105,8 @@ TEST(Scenario, ATownWithoutWaterDiesOfThirstAndTheGameEnds) {
     for (; Game.running && mesiacov < 24; ++mesiacov) {
         krokovanie::mesiac_hry();
         ASSERT_EQ(prepocet(), "") << "month " << mesiacov;
-        EXPECT_TRUE(!Game.running || h.hladuje_muz + h.hladuje_zena >= h.pocet_ludi) << "every survivor went thirsty";
+        EXPECT_TRUE(!Game.running || h.hladuje_muz + h.hladuje_zena >= h.pocet_ludi)
+            << "every survivor went thirsty";
     }
     EXPECT_TRUE(!Game.running && strategy.isEndOFGame() && okien_konca == 1);
     EXPECT_TRUE(h.pocet_ludi == 0 && h.zomrelo_hladom > 0);
@@ -108,7 +115,8 @@ TEST(Scenario, ATownWithoutWaterDiesOfThirstAndTheGameEnds) {
     // Stopped: further frames pass no day.
     const int den = strategy.return_den(), mesiac = strategy.return_mesiac();
     krokovanie::mesiac_hry();
-    EXPECT_TRUE(strategy.return_den() == den && strategy.return_mesiac() == mesiac && okien_konca == 1);
+    EXPECT_TRUE(strategy.return_den() == den && strategy.return_mesiac() == mesiac &&
+                okien_konca == 1);
 }
 
 }  // namespace

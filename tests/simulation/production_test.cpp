@@ -34,7 +34,8 @@ protected:
     }
     // The code of the last notice, or of the one `odzadu` places before it.
     static int sprava(int odzadu = 0) {
-        return strategy.information_list[strategy.informacie_last_integer - odzadu].cilso_informacie;
+        return strategy.information_list[strategy.informacie_last_integer - odzadu]
+            .cilso_informacie;
     }
 };
 

@@ -34,26 +34,32 @@ TEST_F(Sprava, ANewTownLeftAloneIsWarnedOfWaterAndFoodBeforeAnyoneDies) {
     auto& h = hrac();
     EXPECT_EQ(sprava().rok, 0);  // no month has ended yet
     const int voda = h.surovina[S_L::voda].mam;
-    const int jedlo = h.surovina[S_L::chlieb].mam + h.surovina[S_L::maso].mam + h.surovina[S_L::ryba].mam;
+    const int jedlo =
+        h.surovina[S_L::chlieb].mam + h.surovina[S_L::maso].mam + h.surovina[S_L::ryba].mam;
     krokovanie::mesiac_hry();
     // February's 28 days: each of the 30 drank 28 water and ate 4 bread (7 points each) from the
     // stores; the rest of the water, bread, meat and fish spoiled, and nothing makes more.
     const S_sprava_mesiaca& r = sprava();
     EXPECT_EQ(std::tie(r.mesiac, r.rok), std::make_tuple(S_L::M_marec, 1));
-    EXPECT_EQ(std::tie(r.skazilo_vody, r.skazilo_jedla), std::make_tuple(voda - 30 * 28, jedlo - 30 * 4));
+    EXPECT_EQ(std::tie(r.skazilo_vody, r.skazilo_jedla),
+              std::make_tuple(voda - 30 * 28, jedlo - 30 * 4));
     EXPECT_EQ(std::tie(r.dni_vody, r.dni_jedla), std::make_tuple(0, 0));
     EXPECT_EQ(r.hladovali, 0);
     // No meat and no fruit reached anyone: both diseases caught by all.
-    EXPECT_EQ(std::tie(r.chori[0], r.chori[S_L::CH_malo_masa], r.chori[S_L::CH_malo_ovocia], r.chori[S_L::CH_malo_vody]),
+    EXPECT_EQ(std::tie(r.chori[0], r.chori[S_L::CH_malo_masa], r.chori[S_L::CH_malo_ovocia],
+                       r.chori[S_L::CH_malo_vody]),
               std::make_tuple(30, 30, 30, 0));
-    EXPECT_EQ(std::tie(r.bez_domova, r.volne_v_domoch, r.bez_prace, r.volne_prace), std::make_tuple(15, 0, 10, 0));
-    EXPECT_EQ(std::tie(r.prichod, r.osadnici, r.stavby), std::make_tuple(S_L::PRICHOD_ziadny_dom, 0, 0));
+    EXPECT_EQ(std::tie(r.bez_domova, r.volne_v_domoch, r.bez_prace, r.volne_prace),
+              std::make_tuple(15, 0, 10, 0));
+    EXPECT_EQ(std::tie(r.prichod, r.osadnici, r.stavby),
+              std::make_tuple(S_L::PRICHOD_ziadny_dom, 0, 0));
     for (int n : r.zomreli) EXPECT_EQ(n, 0);
 
     // A month without water or food: everyone went hungry, still nobody died; the next month end
     // kills them all of thirst, and the game ends.
     krokovanie::mesiac_hry();
-    EXPECT_EQ(std::tie(r.hladovali, r.dni_vody, r.zomreli[S_L::SMRT_smad]), std::make_tuple(30, 0, 0));
+    EXPECT_EQ(std::tie(r.hladovali, r.dni_vody, r.zomreli[S_L::SMRT_smad]),
+              std::make_tuple(30, 0, 0));
     krokovanie::mesiac_hry();
     EXPECT_EQ(r.zomreli[S_L::SMRT_smad], 30);
     EXPECT_EQ(h.pocet_ludi, 0);
@@ -80,7 +86,8 @@ TEST_F(Sprava, DeathsAreCountedByWhatKilledAndBattleTakesTheRest) {
     zasoby(100000, 0);
     koniec_mesiaca_so_spravou(S_L::M_april);
     const S_sprava_mesiaca& r = sprava();
-    EXPECT_EQ(std::tie(r.zomreli[S_L::SMRT_hlad], r.zomreli[S_L::SMRT_smad]), std::make_tuple(1, 0));
+    EXPECT_EQ(std::tie(r.zomreli[S_L::SMRT_hlad], r.zomreli[S_L::SMRT_smad]),
+              std::make_tuple(1, 0));
 
     for (int c = 0; c < 30; ++c) cl(c).zdravie = 100;  // the settlers came through
     // Fed: the frozen one dies of cold, another ill one of disease, one of 80 of age at the
@@ -99,8 +106,8 @@ TEST_F(Sprava, DeathsAreCountedByWhatKilledAndBattleTakesTheRest) {
     int spolu = 0;
     for (int n : r.zomreli) spolu += n;
     EXPECT_EQ(spolu, 4);
-    EXPECT_EQ(std::tie(r.zomreli[S_L::SMRT_zima], r.zomreli[S_L::SMRT_choroba], r.zomreli[S_L::SMRT_vek],
-                       r.zomreli[S_L::SMRT_boj]),
+    EXPECT_EQ(std::tie(r.zomreli[S_L::SMRT_zima], r.zomreli[S_L::SMRT_choroba],
+                       r.zomreli[S_L::SMRT_vek], r.zomreli[S_L::SMRT_boj]),
               std::make_tuple(1, 1, 1, 1));
 }
 
@@ -118,7 +125,8 @@ TEST_F(Sprava, StoresLastAtTheMonthsNetUseAndPlacesAndBuildersAreCounted) {
     }
     auto ucet = [&](int s, int mam, int vyrobene, int pouzite) {
         auto& u = h.surovina[s];
-        std::tie(u.mam, u.vyprodukovane, u.pouzite, u.naZaciatkuMesiaca) = std::tie(mam, vyrobene, pouzite, mam);
+        std::tie(u.mam, u.vyprodukovane, u.pouzite, u.naZaciatkuMesiaca) =
+            std::tie(mam, vyrobene, pouzite, mam);
     };
     // Water fell by 600 over April's 30 days and none spoils (less is held than was made): 600
     // held last 30 days. Bread and meat rose: food does not run out.
@@ -129,7 +137,8 @@ TEST_F(Sprava, StoresLastAtTheMonthsNetUseAndPlacesAndBuildersAreCounted) {
     ucet(S_L::ryba, 0, 0, 0);
     strategy.zhrn_mesiac();
     const S_sprava_mesiaca& r = sprava();
-    EXPECT_EQ(std::tie(r.dni_vody, r.skazilo_vody, r.dni_jedla, r.skazilo_jedla), std::make_tuple(30, 0, -1, 0));
+    EXPECT_EQ(std::tie(r.dni_vody, r.skazilo_vody, r.dni_jedla, r.skazilo_jedla),
+              std::make_tuple(30, 0, -1, 0));
     // Food counts in nutrition points: 10 bread (70) and 30 meat, 100 points falling by 50. What
     // the month did not make of them spoils first.
     ucet(S_L::chlieb, 10, 10, 15);

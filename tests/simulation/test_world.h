@@ -64,7 +64,9 @@ inline int postav(int x, int y, int typ, int level = 1) {
 
 // The world's recount of the books for an owner and of what belongs to nobody: one line per
 // disagreement, "" when they balance.
-inline std::string prepocet(int vl = S_L::id_player) { return strategy.prepocitaj_knihy(vl) + strategy.prepocitaj_svet(); }
+inline std::string prepocet(int vl = S_L::id_player) {
+    return strategy.prepocitaj_knihy(vl) + strategy.prepocitaj_svet();
+}
 
 // The month checks of the people as the step runs them: homes and jobs, then the pass; the books
 // must balance afterwards.
@@ -97,7 +99,8 @@ inline int dieta(int otec, int matka, int pohlavie, int vek) {
     strategy.vytvor_clovek(S_L::id_player, pohlavie, vek, 100);
     cl(id).id_otca = otec;
     cl(id).id_matky = matka;
-    if (vek < S_L::CLOVEK_REPRODUKCIA_ZACIATOK) cl(id).objekt_v_ktorom_byva = cl(otec).objekt_v_ktorom_byva;
+    if (vek < S_L::CLOVEK_REPRODUKCIA_ZACIATOK)
+        cl(id).objekt_v_ktorom_byva = cl(otec).objekt_v_ktorom_byva;
     for (int r : {otec, matka}) cl(r).id_deti[cl(r).pocet_deti++] = id;
     return id;
 }
@@ -112,7 +115,8 @@ inline int vojnova_hra(int muzov = 60, int zasoba = 200) {
     nova_hra();
     const int kasaren = postav(KX, KY, S_L::kasaren, 1);
     for (int i = 0; i < muzov; ++i) strategy.vytvor_clovek(S_L::id_player, S_L::muz, 20, 100);
-    for (int r : {S_L::mec, S_L::luk, S_L::kopija, S_L::lahke_brnenie, S_L::tazke_brnenie, S_L::kozenne_brnenie})
+    for (int r : {S_L::mec, S_L::luk, S_L::kopija, S_L::lahke_brnenie, S_L::tazke_brnenie,
+                  S_L::kozenne_brnenie})
         hrac().surovina[r].mam = zasoba;
     return kasaren;
 }

@@ -43,20 +43,24 @@ auto potichu(F f) {
     return f();
 }
 
-bool nacitaj(const Bajty& b, std::string& chyba) { return ulozenie::nacitaj_z_pamate(b.data(), b.size(), chyba); }
+bool nacitaj(const Bajty& b, std::string& chyba) {
+    return ulozenie::nacitaj_z_pamate(b.data(), b.size(), chyba);
+}
 
 // The sections of a save, for a comparison that names the first one that differs.
 std::string rozdiel(const Bajty& a, const Bajty& b) {
     Bajty da, db;
     ulozenie::S_hlavicka h;
     std::string chyba;
-    if (!ulozenie::rozbal(a.data(), a.size(), da, h, chyba) || !ulozenie::rozbal(b.data(), b.size(), db, h, chyba))
+    if (!ulozenie::rozbal(a.data(), a.size(), da, h, chyba) ||
+        !ulozenie::rozbal(b.data(), b.size(), db, h, chyba))
         return "unreadable: " + chyba;
     for (std::size_t i = 0; i < da.size() && i < db.size(); i += 12) {
         const std::string tag(reinterpret_cast<const char*>(&da[i]), 4);
         std::uint32_t n;
         std::memcpy(&n, &da[i + 4], 4);
-        if (i + 12 + n > db.size() || std::memcmp(&da[i], &db[i], 12 + n) != 0) return "section " + tag + " differs";
+        if (i + 12 + n > db.size() || std::memcmp(&da[i], &db[i], 12 + n) != 0)
+            return "section " + tag + " differs";
         i += n;
     }
     return da.size() == db.size() ? "" : "lengths differ";
@@ -69,11 +73,14 @@ std::uint64_t odtlacok_kroku() {
     for (int g = 0; g < strategy.riadkov_skupin(); ++g) {
         const auto& s = strategy.vojenska_skupina[g];
         for (float f : {s.xf, s.yf, s.rot}) pridaj(std::llround(f * 1000.0f));
-        for (int v : {s.dead, s.zoznam_vojakov_last_id, s.utoci_na_objekt, s.final_x, s.final_y, s.go_to_x}) pridaj(v);
+        for (int v :
+             {s.dead, s.zoznam_vojakov_last_id, s.utoci_na_objekt, s.final_x, s.final_y, s.go_to_x})
+            pridaj(v);
     }
     for (int c = 0; c < strategy.clovek_hwm; ++c)
-        for (long long v : {0ll + strategy.clovek[c].zdravie, std::llround(strategy.clovek[c].x * 1000.0f),
-                            std::llround(strategy.clovek[c].y * 1000.0f)})
+        for (long long v :
+             {0ll + strategy.clovek[c].zdravie, std::llround(strategy.clovek[c].x * 1000.0f),
+              std::llround(strategy.clovek[c].y * 1000.0f)})
             pridaj(v);
     pridaj(strategy.rand_stav);
     return h;
@@ -130,7 +137,8 @@ S_zaznam hraj_rok() {
 struct S_priecinok {
     std::string cesta;
     S_priecinok() {
-        std::string vzor = (std::filesystem::temp_directory_path() / "varnhold_ulozenie_XXXXXX").string();
+        std::string vzor =
+            (std::filesystem::temp_directory_path() / "varnhold_ulozenie_XXXXXX").string();
         cesta = mkdtemp(vzor.data()) ? vzor : "";
     }
     ~S_priecinok() { std::filesystem::remove_all(cesta); }
@@ -148,7 +156,9 @@ struct S_cisty_svet {
 
 class Ulozenie : public ::testing::Test {
 protected:
-    void SetUp() override { potichu([] { naplnene_katalogy(); }); }
+    void SetUp() override {
+        potichu([] { naplnene_katalogy(); });
+    }
 };
 
 }  // namespace
@@ -210,7 +220,8 @@ TEST_F(Ulozenie, ASaveInTheMiddleOfABattleFightsOnAsTheBattleWould) {
     potichu([] { battle_town::postav_bojove_mesto(battle_town::Armada::slaba); });
     std::string chyba;
     ASSERT_TRUE(nacitaj(v_bitke, chyba)) << chyba;
-    EXPECT_TRUE(zrychlenie == 0.01f && strategy.bitka_krokov == 60);  // the battle's speed and length
+    EXPECT_TRUE(zrychlenie == 0.01f &&
+                strategy.bitka_krokov == 60);  // the battle's speed and length
     spusti_po_nacitani();
     potichu([&] { dobojuj(znova); });
     EXPECT_EQ(povodne, znova);
@@ -353,7 +364,8 @@ TEST_F(Ulozenie, AWriteKilledOrFailingHalfwayLeavesThePreviousSaveLoadable) {
 
 // The save committed with this format. When the format is changed on purpose (with a new
 // version number and the old one still read), write one of the new version beside it:
-//     VARNHOLD_ZAPIS_ULOZENU_HRU=tests/ulozene_hry/verzia_N.hra build/asan/simulation_tests --gtest_filter='*Committed*'
+//     VARNHOLD_ZAPIS_ULOZENU_HRU=tests/ulozene_hry/verzia_N.hra build/asan/simulation_tests
+//     --gtest_filter='*Committed*'
 TEST_F(Ulozenie, TheCommittedSaveOfEachFormatLoadsAndPlaysOn) {
     if (const char* ciel = std::getenv("VARNHOLD_ZAPIS_ULOZENU_HRU")) {
         potichu(bitka_zacata);
@@ -361,7 +373,8 @@ TEST_F(Ulozenie, TheCommittedSaveOfEachFormatLoadsAndPlaysOn) {
         ASSERT_TRUE(uloz_hru(ciel, chyba)) << chyba;
     }
     for (int verzia = ulozenie::NAJSTARSIA_CITATELNA; verzia <= ulozenie::VERZIA; ++verzia) {
-        const std::string cesta = VARNHOLD_ZDROJ "/tests/ulozene_hry/verzia_" + std::to_string(verzia) + ".hra";
+        const std::string cesta =
+            VARNHOLD_ZDROJ "/tests/ulozene_hry/verzia_" + std::to_string(verzia) + ".hra";
         std::string chyba;
         ASSERT_TRUE(nacitaj_hru(cesta.c_str(), chyba)) << chyba;
         EXPECT_EQ(strategy.time.den, 1);

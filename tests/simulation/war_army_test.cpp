@@ -25,7 +25,8 @@ TEST_F(Armada, RecruitingTakesExactlyTheArmsOrNothingAndTheGroupStandsAtItsPoint
     h.surovina[S_L::kozenne_brnenie].mam = 20;
     EXPECT_FALSE(strategy.regrutuj(20, S_L::kopija, S_L::kozenne_brnenie, -1, true));
     EXPECT_FALSE(strategy.regrutuj(volni + 1, S_L::mec, -1, -1, true));
-    EXPECT_TRUE(h.bez_prace_last_id == volni && h.skupina_last_id == 0 && h.surovina[S_L::kopija].mam == 19);
+    EXPECT_TRUE(h.bez_prace_last_id == volni && h.skupina_last_id == 0 &&
+                h.surovina[S_L::kopija].mam == 19);
 
     h.surovina[S_L::kopija].mam = 20;
     ASSERT_TRUE(strategy.regrutuj(20, S_L::kopija, S_L::kozenne_brnenie, -1, true));
@@ -35,7 +36,8 @@ TEST_F(Armada, RecruitingTakesExactlyTheArmsOrNothingAndTheGroupStandsAtItsPoint
     // Slot 0's point lies inside the barracks: the group's object stands there, its men round it.
     EXPECT_TRUE(sk(g).x == KX - 2 && sk(g).y == KY - 2 && !sk(g).moved && sk(g).xf == sk(g).x);
     EXPECT_EQ(strategy.point_id_of_objekt(sk(g).x, sk(g).y), sk(g).objekt_id);
-    for (int k = 0; k < 20; ++k) EXPECT_FLOAT_EQ(clen(g, k).x, sk(g).x + clen(g, k).formation_x) << k;
+    for (int k = 0; k < 20; ++k)
+        EXPECT_FLOAT_EQ(clen(g, k).x, sk(g).x + clen(g, k).formation_x) << k;
     EXPECT_EQ(strategy.objekt[kasaren].je_ludi, 20);
 
     // The barracks buttons: its level times ten men, the armour by the grade (none for others).
@@ -44,7 +46,9 @@ TEST_F(Armada, RecruitingTakesExactlyTheArmsOrNothingAndTheGroupStandsAtItsPoint
         ASSERT_TRUE(strategy.regrutujSermiarov(i == 4 ? 7 : i)) << i;
         const int s = posledna_skupina();
         EXPECT_TRUE(sk(s).zoznam_vojakov_last_id == 10 && clen(s, 9).brnenie == brnenie[i]) << i;
-        EXPECT_TRUE(sk(s).x == h.vojenska_skupina[i + 1].x && sk(s).y == h.vojenska_skupina[i + 1].y) << i;
+        EXPECT_TRUE(sk(s).x == h.vojenska_skupina[i + 1].x &&
+                    sk(s).y == h.vojenska_skupina[i + 1].y)
+            << i;
     }
     EXPECT_EQ(prepocet(), "");
     // Health in percent of the listed men; a group listing nobody has none.
@@ -75,7 +79,8 @@ TEST_F(Armada, RefillFillsPlacesBeyondTheListAndHolesWithArmedMenWithoutArmour) 
     for (int i = 0; i < 6; ++i) strategy.vytvor_clovek(S_L::id_player, S_L::muz, 20, 100);
     const int tazke = h.surovina[S_L::tazke_brnenie].mam;
     strategy.vojenska_skupina_dopln(g);
-    EXPECT_TRUE(sk(g).zoznam_vojakov_last_id == n && sk(g).dead == 0 && h.surovina[S_L::tazke_brnenie].mam == tazke);
+    EXPECT_TRUE(sk(g).zoznam_vojakov_last_id == n && sk(g).dead == 0 &&
+                h.surovina[S_L::tazke_brnenie].mam == tazke);
     EXPECT_EQ(h.bez_prace_last_id, 1) << "five of the six taken";
     EXPECT_TRUE(clen(g, n - 1).zbran == S_L::mec && clen(g, n - 1).brnenie == -1);
     EXPECT_FLOAT_EQ(clen(g, n - 1).x, sk(g).x + clen(g, n - 1).formation_x);
@@ -118,7 +123,8 @@ TEST_F(Armada, DisbandedMenReturnToTheJoblessUnarmedAndTheBarracksGetsItsCellBac
     EXPECT_TRUE(h.bez_prace_last_id == volni - 1 && h.pocet_vojakov == 0 && h.pocet_skupin == 0);
     EXPECT_EQ(h.surovina[S_L::mec].mam, mece - 10);  // arms stay out of the stores
     const auto& c = strategy.clovek[muz];
-    EXPECT_TRUE(!c.vojak && c.skupina == -1 && c.objekt_v_ktorom_pracuje == -1 && c.zbran == S_L::mec);
+    EXPECT_TRUE(!c.vojak && c.skupina == -1 && c.objekt_v_ktorom_pracuje == -1 &&
+                c.zbran == S_L::mec);
     EXPECT_EQ(strategy.objekt[kasaren].je_ludi, 0);
     // The recruitment point is a barracks cell again, not a hole.
     EXPECT_EQ(strategy.point_id_of_objekt(x, y), kasaren);
@@ -149,8 +155,10 @@ TEST_F(Armada, AfterABattleTheFallenAreBuriedAndDestroyedGroupsDeleted) {
     strategy.uprac_vojenske_skupiny();
     strategy.je_vojna = false;
     EXPECT_EQ(h.pocet_smrti, smrti + 12);
-    EXPECT_TRUE(sk(a).zoznam_vojakov[2] == -1 && sk(a).dead == 2 && strategy.vojenska_skupina_volne_miesta(a) == 2);
-    EXPECT_TRUE(sk(b).zoznam_vojakov_last_id == 0 && sk(b).max == 0 && sk(b).objekt_id == -1 && sk(b).x == -1);
+    EXPECT_TRUE(sk(a).zoznam_vojakov[2] == -1 && sk(a).dead == 2 &&
+                strategy.vojenska_skupina_volne_miesta(a) == 2);
+    EXPECT_TRUE(sk(b).zoznam_vojakov_last_id == 0 && sk(b).max == 0 && sk(b).objekt_id == -1 &&
+                sk(b).x == -1);
     EXPECT_EQ(strategy.point_id_of_objekt(bx, by), strategy.KASAREN_ID);
     EXPECT_TRUE(strategy.objekt[strategy.KASAREN_ID].je_ludi == 18 && h.pocet_skupin == 2);
     EXPECT_EQ(prepocet(), "");

@@ -39,7 +39,8 @@ TEST_F(Utok, TheFirstAttackComesOnTheFirstOfDecemberOfYearFiveToALargeCityAndFiv
     diplomacia(1, S_L::M_december, 5);
     EXPECT_EQ(strategy.utok.pocet, 0);
     h.privilegia_id = S_L::PRIV_velke_mesto;
-    for (auto [d, m, r] : {std::tuple{1, S_L::M_december, 4}, {2, S_L::M_december, 5}, {1, S_L::M_november, 5}})
+    for (auto [d, m, r] :
+         {std::tuple{1, S_L::M_december, 4}, {2, S_L::M_december, 5}, {1, S_L::M_november, 5}})
         diplomacia(d, m, r);
     EXPECT_EQ(strategy.utok.pocet, 0);
     strategy.bol_utok = true;
@@ -65,8 +66,10 @@ TEST_F(Utok, ADefencelessOpenTownIsPlunderedByAThirdAtOnce) {
     EXPECT_TRUE(strategy.vytvor_utok());
     EXPECT_EQ(strategy.id_owner[S_L::id_nepriatel].skupina_last_id, 5) << "the army was raised";
     const auto& v = strategy.return_posledna_bitka();
-    EXPECT_TRUE(v.vitaz == S_L::id_nepriatel && v.ulupene[S_L::drevo] == 33 && v.ulupene[S_L::kamen] == 0);
-    EXPECT_TRUE(h.surovina[S_L::drevo].mam == 67 && h.surovina[S_L::kamen].mam == 2 && h.surovina[S_L::tehla].mam == 1);
+    EXPECT_TRUE(v.vitaz == S_L::id_nepriatel && v.ulupene[S_L::drevo] == 33 &&
+                v.ulupene[S_L::kamen] == 0);
+    EXPECT_TRUE(h.surovina[S_L::drevo].mam == 67 && h.surovina[S_L::kamen].mam == 2 &&
+                h.surovina[S_L::tehla].mam == 1);
     EXPECT_EQ(h.surovina[S_L::mrtvola].mam, 9);
     EXPECT_FALSE(strategy.je_vojna);
     EXPECT_TRUE(strategy.time_slow);
@@ -80,14 +83,17 @@ TEST_F(Utok, TheArmyIsFiveGroupsOfTenDeployedFourTilesOutsideTheTownOrBeyondItsF
     ASSERT_EQ(n.skupina_last_id, 5);
     const char* mena[] = {"sermiari", "kopijnici", "lukostrelci", "lukostrelci", "kopijnici"};
     for (int i = 0; i < 5; ++i)
-        EXPECT_TRUE(!strcmp(sk(n.skupina[i]).nazov, mena[i]) && sk(n.skupina[i]).zoznam_vojakov_last_id == 10) << i;
+        EXPECT_TRUE(!strcmp(sk(n.skupina[i]).nazov, mena[i]) &&
+                    sk(n.skupina[i]).zoznam_vojakov_last_id == 10)
+            << i;
     EXPECT_TRUE(n.pocet_vojakov == 50 && n.bez_prace_last_id == 1 && !strategy.infinite_sources);
     ASSERT_TRUE(strategy.deploy_troops());
     // The town is its main building at (100, 100): four tiles north of it, heading 180.
     for (int i = 0; i < 5; ++i) {
         const int g = n.skupina[i];
         EXPECT_TRUE(sk(g).xf == 100.0f && sk(g).yf == 96.0f && sk(g).rot == 180.0f) << i;
-        EXPECT_TRUE(clen(g, 3).x == 100.0f + clen(g, 3).formation_x && clen(g, 3).heading == 180.0f);
+        EXPECT_TRUE(clen(g, 3).x == 100.0f + clen(g, 3).formation_x &&
+                    clen(g, 3).heading == 180.0f);
     }
     EXPECT_EQ(prepocet(S_L::id_nepriatel), "");
     // A town reaching row 3 is approached from its far side; a second army reuses the rows and,
@@ -128,7 +134,8 @@ TEST_F(Utok, AnArmyWithARamMarchesOnTheClosedGateBehindTheRamAndTheBattleGoesOn)
     strategy.SYNCH_DEAD = true;
     strategy.vojna_kontroluj_script();
     EXPECT_TRUE(strategy.je_vojna && strategy.utok.brany);
-    EXPECT_TRUE(sk(baran).final_x == battle_town::BRANA_X && sk(baran).final_y == battle_town::BRANA_Y && sk(baran).moved);
+    EXPECT_TRUE(sk(baran).final_x == battle_town::BRANA_X &&
+                sk(baran).final_y == battle_town::BRANA_Y && sk(baran).moved);
     // Infantry without a target of its own closes up on the ram.
     const S_owner& n = strategy.id_owner[S_L::id_nepriatel];
     int za_baranom = 0;

@@ -48,13 +48,15 @@ TEST_F(Boj, ARamBeatsAGateDownInFiveBlowsElevenStepsApartAndTheZonesOpen) {
     }
     EXPECT_EQ(uder, (std::vector<int>{1, 12, 23, 34, 45}));
     EXPECT_TRUE(strategy.point_id_of_objekt(22, 20) == -1 && sk(ram).utoci_na_objekt == -1);
-    EXPECT_TRUE(hrac().brana_last_id == brany - 1 && hrac().budova[S_L::drevena_brana].mam == mam - 1);
+    EXPECT_TRUE(hrac().brana_last_id == brany - 1 &&
+                hrac().budova[S_L::drevena_brana].mam == mam - 1);
     EXPECT_EQ(strategy.point[22][22].zona, 0);  // the yard is open country now
     EXPECT_EQ(prepocet() + prepocet(S_L::id_nepriatel), "");
 
     // A palisade loses 2 a blow; an ordinary building nothing at all.
     const int palisada = strategy.point_id_of_objekt(21, 20);
-    sk(ram).utoci_na_objekt = palisada, sk(ram).utoci_na_x = 21, sk(ram).utoci_na_y = 20, sk(ram).xf = 21.0f;
+    sk(ram).utoci_na_objekt = palisada, sk(ram).utoci_na_x = 21, sk(ram).utoci_na_y = 20,
+    sk(ram).xf = 21.0f;
     sk(ram).action_timer = 0;
     strategy.vojna_kontroluj_utoky_na_budovy();
     EXPECT_EQ(strategy.objekt[palisada].percenta, 98);
@@ -64,7 +66,8 @@ TEST_F(Boj, ARamBeatsAGateDownInFiveBlowsElevenStepsApartAndTheZonesOpen) {
     EXPECT_EQ(strategy.objekt[palisada].percenta, 98);
     sk(ram).dead = 0;
     const int dom = postav(30, 30, S_L::dom, 1);
-    sk(ram).utoci_na_objekt = dom, sk(ram).utoci_na_x = sk(ram).utoci_na_y = 30, sk(ram).action_timer = 0;
+    sk(ram).utoci_na_objekt = dom, sk(ram).utoci_na_x = sk(ram).utoci_na_y = 30,
+    sk(ram).action_timer = 0;
     sk(ram).xf = 30.0f, sk(ram).yf = 29.0f;
     for (int i = 0; i < 30; ++i) strategy.vojna_kontroluj_utoky_na_budovy();
     EXPECT_TRUE(strategy.objekt[dom].percenta == 100 && sk(ram).action_timer == 0);
@@ -82,11 +85,13 @@ TEST_F(Boj, TargetSearchDoesNotRepeatAPathSearchOnAnUnchangedMap) {
     EXPECT_TRUE(hladaj());
     const int wx = sk(g).go_to_x, wy = sk(g).go_to_y;
     EXPECT_FALSE(hladaj());
-    EXPECT_TRUE(sk(g).go_to_x == wx && sk(g).go_to_y == wy && sk(g).utoci_na_objekt == sk(e).objekt_id);
+    EXPECT_TRUE(sk(g).go_to_x == wx && sk(g).go_to_y == wy &&
+                sk(g).utoci_na_objekt == sk(e).objekt_id);
     // Anything that may change a path (here a new building) makes the next search run again.
     postav(70, 70, S_L::dom, 1);
     EXPECT_TRUE(hladaj());
-    EXPECT_TRUE(sk(g).go_to_x == wx && sk(g).go_to_y == wy && sk(g).utoci_na_objekt == sk(e).objekt_id);
+    EXPECT_TRUE(sk(g).go_to_x == wx && sk(g).go_to_y == wy &&
+                sk(g).utoci_na_objekt == sk(e).objekt_id);
 }
 
 TEST_F(Boj, AGroupThatKillsItsEnemyFreesItsTileStopsAttackingAndWalksOn) {
@@ -100,7 +105,8 @@ TEST_F(Boj, AGroupThatKillsItsEnemyFreesItsTileStopsAttackingAndWalksOn) {
     sk(e).yf = 40.5f;
     sk(g).utoci_na_objekt = o, sk(g).utoci_na_x = 40, sk(g).utoci_na_y = 41;
     sk(g).go_to_x = 45, sk(g).go_to_y = 45;
-    for (int krok = 0; krok < 500 && !sk(e).dead_status; ++krok) strategy.vojna_kontroluj_utok_na_nepriatela();
+    for (int krok = 0; krok < 500 && !sk(e).dead_status; ++krok)
+        strategy.vojna_kontroluj_utok_na_nepriatela();
     ASSERT_TRUE(sk(e).dead_status);
     EXPECT_NE(strategy.point_id_of_objekt(40, 41), o) << "the fallen group's tile is still taken";
     EXPECT_TRUE(sk(g).utoci_na_objekt == -1 && !sk(g).personal_fights);

@@ -63,7 +63,8 @@ TEST_F(Uviaznuta, AGroupWhoseOuterMenAWallHoldsBackGivesUpAndTheDefenceHolds) {
     const int krok = 210 + kroky(S_L::BITKA_KROKOV_MAX);
     EXPECT_FALSE(strategy.je_vojna);
     EXPECT_LE(krok, 210 + S_L::BITKA_BEZ_POKROKU_MAX);
-    EXPECT_TRUE(strategy.bitka_krokov == krok && strategy.bitka_bez_pokroku == S_L::BITKA_BEZ_POKROKU_MAX);
+    EXPECT_TRUE(strategy.bitka_krokov == krok &&
+                strategy.bitka_bez_pokroku == S_L::BITKA_BEZ_POKROKU_MAX);
     const auto& v = strategy.return_posledna_bitka();
     EXPECT_TRUE(v.vitaz == S_L::id_player && v.uviazla);
     EXPECT_EQ(hrac().surovina[S_L::drevo].mam, drevo);
@@ -87,8 +88,10 @@ TEST_F(Uviaznuta, AnEnemyAtTheMainBuildingThatNobodyFightsWinsButNotOneThatIsFou
     // enemy unarmed in heavy armour, the archers in leather). Fought, the enemy has not won.
     strategy.je_vojna = true;
     strategy.bitka_krokov = strategy.bitka_bez_pokroku = 0;
-    for (int k = 0; k < sk(g).zoznam_vojakov_last_id; ++k) clen(g, k).zbran = -1, clen(g, k).brnenie = S_L::tazke_brnenie;
-    for (int k = 0; k < sk(moja).zoznam_vojakov_last_id; ++k) clen(moja, k).brnenie = S_L::kozenne_brnenie;
+    for (int k = 0; k < sk(g).zoznam_vojakov_last_id; ++k)
+        clen(g, k).zbran = -1, clen(g, k).brnenie = S_L::tazke_brnenie;
+    for (int k = 0; k < sk(moja).zoznam_vojakov_last_id; ++k)
+        clen(moja, k).brnenie = S_L::kozenne_brnenie;
     strategy.presun_vojensku_skupinu_na(moja, 100, 98, -1);
     kroky(S_L::BITKA_KROKOV_MAX);
     EXPECT_TRUE(v.vitaz == S_L::id_player && v.uviazla);
@@ -119,7 +122,8 @@ TEST(Bitky, EveryBattleOfThirtySixRandomTownsEndsWithinThreeMinutesWithTheBooksB
         m.plan.hradby = m.hradby != 2;
         std::vector<S_bod> medzery;
         for (int n = m.hradby == 1 ? 1 + pod(3) : 0; n > 0; --n) {
-            const int k = battle_town::OKRAJ_MIN + 1 + pod(battle_town::OKRAJ_MAX - battle_town::OKRAJ_MIN - 3);
+            const int k = battle_town::OKRAJ_MIN + 1 +
+                          pod(battle_town::OKRAJ_MAX - battle_town::OKRAJ_MIN - 3);
             const int strana = pod(4), sirka = 1 + pod(3);
             for (int i = k; i < k + sirka; ++i) {
                 const int kraj = strana % 2 ? battle_town::OKRAJ_MAX : battle_town::OKRAJ_MIN;
@@ -127,17 +131,19 @@ TEST(Bitky, EveryBattleOfThirtySixRandomTownsEndsWithinThreeMinutesWithTheBooksB
             }
         }
         m.plan.medzera = [medzery](int x, int y) {
-            return std::any_of(medzery.begin(), medzery.end(), [&](S_bod b) { return b.x == x && b.y == y; });
+            return std::any_of(medzery.begin(), medzery.end(),
+                               [&](S_bod b) { return b.x == x && b.y == y; });
         };
         m.plan.brana_otvorena = pod(2);
         m.plan.veze_obsadene = pod(2);
         const int skupin = pod(7);
         m.rozkazy = pod(3);
         m.baran = pod(3) == 0;
-        const std::string ktore = "town " + std::to_string(mesto) + " (walls " + std::to_string(m.hradby) +
-                                  ", gate open " + std::to_string(m.plan.brana_otvorena) + ", towers manned " +
-                                  std::to_string(m.plan.veze_obsadene) + ", orders " + std::to_string(m.rozkazy) +
-                                  ", enemy ram " + std::to_string(m.baran) + ")";
+        const std::string ktore =
+            "town " + std::to_string(mesto) + " (walls " + std::to_string(m.hradby) +
+            ", gate open " + std::to_string(m.plan.brana_otvorena) + ", towers manned " +
+            std::to_string(m.plan.veze_obsadene) + ", orders " + std::to_string(m.rozkazy) +
+            ", enemy ram " + std::to_string(m.baran) + ")";
         int krokov = 0;
         {
             Ticho ticho;
@@ -147,10 +153,12 @@ TEST(Bitky, EveryBattleOfThirtySixRandomTownsEndsWithinThreeMinutesWithTheBooksB
             strategy.AI_neni_brana = false;
             for (int i = 0; i < skupin; ++i) {
                 const int zbrane[] = {S_L::mec, S_L::kopija, S_L::luk};
-                const int zbroje[] = {-1, S_L::kozenne_brnenie, S_L::lahke_brnenie, S_L::tazke_brnenie};
+                const int zbroje[] = {-1, S_L::kozenne_brnenie, S_L::lahke_brnenie,
+                                      S_L::tazke_brnenie};
                 const bool stroj = pod(8) == 0;
-                strategy.regrutuj(1 + pod(40), stroj ? -1 : zbrane[pod(3)], stroj ? -1 : zbroje[pod(4)],
-                                  stroj ? S_L::VS_baranidlo : -1, true);
+                strategy.regrutuj(1 + pod(40), stroj ? -1 : zbrane[pod(3)],
+                                  stroj ? -1 : zbroje[pod(4)], stroj ? S_L::VS_baranidlo : -1,
+                                  true);
             }
             // The last day of November: the day step reaches 1 December and its checks attack.
             krokovanie::spusti();
@@ -159,7 +167,8 @@ TEST(Bitky, EveryBattleOfThirtySixRandomTownsEndsWithinThreeMinutesWithTheBooksB
             if (strategy.je_vojna && m.baran) {
                 const int g = skupina(S_L::id_nepriatel, 10, -1, 100, 70, S_L::VS_baranidlo);
                 strategy.set_owner(S_L::id_nepriatel);
-                if (g < 0 || !strategy.presun_vojensku_skupinu_na(g, 100, 70, -1)) chyba = ktore + ": no ram";
+                if (g < 0 || !strategy.presun_vojensku_skupinu_na(g, 100, 70, -1))
+                    chyba = ktore + ": no ram";
                 strategy.set_owner(S_L::id_player);
             }
             bitiek += strategy.je_vojna;
@@ -170,7 +179,8 @@ TEST(Bitky, EveryBattleOfThirtySixRandomTownsEndsWithinThreeMinutesWithTheBooksB
                 krokovanie::krok();
             }
         }
-        if (strategy.je_vojna) chyba = ktore + ": the battle did not end in " + std::to_string(krokov) + " steps";
+        if (strategy.je_vojna)
+            chyba = ktore + ": the battle did not end in " + std::to_string(krokov) + " steps";
         const std::string knihy = strategy.prepocitaj_vsetko();
         if (chyba.empty() && !knihy.empty()) chyba = ktore + ": after the battle:\n" + knihy;
         uviaznutych += strategy.return_posledna_bitka().uviazla;
@@ -181,7 +191,8 @@ TEST(Bitky, EveryBattleOfThirtySixRandomTownsEndsWithinThreeMinutesWithTheBooksB
             krokovanie::krok();
             krokovanie::krok();
         }
-        if (chyba.empty() && (strategy.time.den != 3 || strategy.time.mesiac != S_L::M_december || zrychlenie != 1.0f))
+        if (chyba.empty() && (strategy.time.den != 3 || strategy.time.mesiac != S_L::M_december ||
+                              zrychlenie != 1.0f))
             chyba = ktore + ": the days did not run on after the battle";
     }
     game_hooks = {nullptr, nullptr, nullptr};

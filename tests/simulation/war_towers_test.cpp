@@ -24,9 +24,11 @@ TEST_F(Towers, ManningFillsTowersInOrderWithOneBowEachAndADeathInPeaceFreesAPlac
     EXPECT_TRUE(h.surovina[S_L::luk].mam == 9 && h.pocet_vojakov == 0 && h.veza_volne_miesta == 30);
     h.surovina[S_L::luk].mam = 40;
     ASSERT_TRUE(strategy.regrutujLukostrelcovDoVeze() && strategy.regrutujLukostrelcovDoVeze());
-    EXPECT_TRUE(v(0).pocet == 10 && v(1).pocet == 10 && v(2).pocet == 0 && h.veza_volne_miesta == 10);
+    EXPECT_TRUE(v(0).pocet == 10 && v(1).pocet == 10 && v(2).pocet == 0 &&
+                h.veza_volne_miesta == 10);
     const auto& muz = strategy.clovek[v(1).vojak[0]];
-    EXPECT_TRUE(muz.vojak && muz.zbran == S_L::luk && muz.brnenie == -1 && muz.skupina == -1 && muz.veza == 1);
+    EXPECT_TRUE(muz.vojak && muz.zbran == S_L::luk && muz.brnenie == -1 && muz.skupina == -1 &&
+                muz.veza == 1);
     EXPECT_TRUE(muz.objekt_v_ktorom_pracuje == veza[1] && strategy.objekt[veza[1]].je_ludi == 10);
     EXPECT_EQ(prepocet(), "");
 
@@ -39,7 +41,8 @@ TEST_F(Towers, ManningFillsTowersInOrderWithOneBowEachAndADeathInPeaceFreesAPlac
     EXPECT_TRUE(v(0).pocet == 10 && v(2).pocet == 9 && h.veza_volne_miesta == 1);
     ASSERT_TRUE(strategy.regrutujLukostrelcovDoVeze());
     // No place left: nothing to do, and that is no failure.
-    EXPECT_TRUE(strategy.get_pocet_regrutovanie_na_vezu() == 0 && strategy.regrutujLukostrelcovDoVeze());
+    EXPECT_TRUE(strategy.get_pocet_regrutovanie_na_vezu() == 0 &&
+                strategy.regrutujLukostrelcovDoVeze());
     EXPECT_EQ(h.pocet_lukostrelcov, 30);
     EXPECT_EQ(prepocet(), "");
 }
@@ -89,7 +92,8 @@ TEST_F(Towers, EnemyArchersShootOneArrowPerGarrisonManAndTheFallenAreBuriedAfter
     strategy.uprac_veze(S_L::id_player);
     strategy.je_vojna = false;
     EXPECT_EQ(hrac().pocet_smrti, smrti + 10);
-    EXPECT_TRUE(v(0).pocet == 0 && v(0).dead == 10 && v(0).vojak[0] == -1 && hrac().veza_volne_miesta == 30);
+    EXPECT_TRUE(v(0).pocet == 0 && v(0).dead == 10 && v(0).vojak[0] == -1 &&
+                hrac().veza_volne_miesta == 30);
     EXPECT_EQ(prepocet(), "");
     // The next manning fills the freed places of the first tower.
     ASSERT_TRUE(strategy.regrutujLukostrelcovDoVeze());

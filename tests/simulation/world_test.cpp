@@ -69,19 +69,23 @@ TEST_F(World, CellLookupsFollowTheAnchorAndSecondaryConvention) {
     strategy.point[10][10] = {S_L::sekundarne_id_hlavne, o, 0, 0};
     strategy.point[11][10] = {o, S_L::sekundarne_id_hlavne, 0, 0};
 
-    EXPECT_TRUE(strategy.point_id_of_objekt(10, 10) == o && strategy.point_id_of_objekt(11, 10) == o);
-    EXPECT_TRUE(strategy.point_id_of_objekt_not_second(10, 10) == o && strategy.point_id_of_objekt_not_second(11, 10) == -1);
+    EXPECT_TRUE(strategy.point_id_of_objekt(10, 10) == o &&
+                strategy.point_id_of_objekt(11, 10) == o);
+    EXPECT_TRUE(strategy.point_id_of_objekt_not_second(10, 10) == o &&
+                strategy.point_id_of_objekt_not_second(11, 10) == -1);
     EXPECT_EQ(strategy.point_id_of_objekt(12, 10), -1);
     EXPECT_TRUE(strategy.je_budova(11, 10) && !strategy.je_budova_nie_sekundarne(11, 10));
     EXPECT_TRUE(strategy.je_budova_nie_sekundarne(10, 10));
-    EXPECT_TRUE(strategy.return_rotation(11, 10) == 270.0f && strategy.return_rotation(50, 50) == 0.0f);
+    EXPECT_TRUE(strategy.return_rotation(11, 10) == 270.0f &&
+                strategy.return_rotation(50, 50) == 0.0f);
     EXPECT_EQ(strategy.get_object(10.6f, 9.6f), o);
     // -3 stands for the placement cell's secondary id.
     strategy.x = 11;
     strategy.y = 10;
     EXPECT_TRUE(strategy.je_budova(S_L::sekundarne_id_hlavne) && !strategy.je_budova(-1));
     // Off the map and out of the tables: nothing.
-    EXPECT_TRUE(strategy.return_typ_podkladu(200, 5) == -1 && strategy.return_typ_podkladu(-1, 5) == -1);
+    EXPECT_TRUE(strategy.return_typ_podkladu(200, 5) == -1 &&
+                strategy.return_typ_podkladu(-1, 5) == -1);
     EXPECT_EQ(strategy.return_typ_podkladu(199, 199), S_L::P_trava);
     EXPECT_STREQ(strategy.objekt_meno(40001), "null");
     EXPECT_STREQ(strategy.point_meno(150, 150), "null");
@@ -89,7 +93,8 @@ TEST_F(World, CellLookupsFollowTheAnchorAndSecondaryConvention) {
 
 TEST(WorldGeometry, RoundingAndBounds) {
     // A position rounds to its cell, a half down, and stays on the map.
-    for (auto [v, bunka] : {std::pair{3.5f, 3.0f}, {3.51f, 4.0f}, {0.2f, 0.0f}, {-0.7f, 0.0f}, {199.9f, 200.0f}}) {
+    for (auto [v, bunka] :
+         {std::pair{3.5f, 3.0f}, {3.51f, 4.0f}, {0.2f, 0.0f}, {-0.7f, 0.0f}, {199.9f, 200.0f}}) {
         float w = 0;
         strategy.find_point(v, w);
         EXPECT_EQ(v, bunka);
@@ -114,7 +119,8 @@ TEST(WorldRandom, StaysInRangeAndIsUniform) {
 }
 
 TEST_F(World, InformationListDropsEntriesWhenFullAndAnErrorIsReportedOnce) {
-    for (int i = 0; i < S_L::MAX_INFORMATION + 5; ++i) strategy.add_information(S_L::I_sklady_su_plne, "sklad");
+    for (int i = 0; i < S_L::MAX_INFORMATION + 5; ++i)
+        strategy.add_information(S_L::I_sklady_su_plne, "sklad");
     EXPECT_EQ(strategy.informacie_last_integer, S_L::MAX_INFORMATION - 1);
     strategy.refresh_informacia_taken();
     EXPECT_EQ(strategy.given_information, 0);

@@ -20,7 +20,9 @@ protected:
         SvetSHlavnouBudovou::TearDown();
     }
     static int zona(int x, int y) { return strategy.point[x][y].zona; }
-    static int objekt_zona(int x, int y) { return strategy.objekt[strategy.point_id_of_objekt(x, y)].zona; }
+    static int objekt_zona(int x, int y) {
+        return strategy.objekt[strategy.point_id_of_objekt(x, y)].zona;
+    }
 };
 
 }  // namespace
@@ -80,7 +82,8 @@ TEST(OpevneneMesto, WallsKeepTheTownWorkingAndTheGateJoinsItInBattle) {
     nova_hra();
     hrac().privilegia_id = S_L::PRIV_kralovske_mesto;
     const int brana = kruh(90, 90, 110, 110, 100);
-    const int drevo = postav(95, 95, S_L::zberac_dreva), kamen = postav(150, 150, S_L::zberac_kamena);
+    const int drevo = postav(95, 95, S_L::zberac_dreva),
+              kamen = postav(150, 150, S_L::zberac_kamena);
     kruh(147, 147, 153, 153);
     // A palisade ordered by the player recomputes the zones with every gate counted open.
     strategy.infinite_sources = true;
@@ -98,7 +101,9 @@ TEST(OpevneneMesto, WallsKeepTheTownWorkingAndTheGateJoinsItInBattle) {
     auto bez_pristupu = [](const char* meno) {
         for (int i = 0; i <= strategy.informacie_last_integer; ++i) {
             const auto& z = strategy.information_list[i];
-            if (z.cilso_informacie == S_L::I_nema_pristup_k_hlavnej_budove && !std::strcmp(z.meno_objektu, meno)) return true;
+            if (z.cilso_informacie == S_L::I_nema_pristup_k_hlavnej_budove &&
+                !std::strcmp(z.meno_objektu, meno))
+                return true;
         }
         return false;
     };
@@ -106,18 +111,22 @@ TEST(OpevneneMesto, WallsKeepTheTownWorkingAndTheGateJoinsItInBattle) {
         if (den == 1) strategy.zoning(0, 0, false);
         const int pred = hrac().surovina[S_L::drevo].vyprodukovane;
         strategy.kontroluj_prijem_denne();
-        EXPECT_EQ(hrac().surovina[S_L::drevo].vyprodukovane - pred, strategy.budova_produkuje_pocet(drevo, S_L::drevo)) << den;
+        EXPECT_EQ(hrac().surovina[S_L::drevo].vyprodukovane - pred,
+                  strategy.budova_produkuje_pocet(drevo, S_L::drevo))
+            << den;
         EXPECT_EQ(hrac().surovina[S_L::lomovy_kamen].vyprodukovane, 0) << den;
         EXPECT_TRUE(bez_pristupu("zberac kamena") && !bez_pristupu("zberac dreva")) << den;
     }
-    EXPECT_TRUE(strategy.zona_last == 2 && strategy.objekt[0].zona == 1 && strategy.objekt[drevo].zona == 1);
+    EXPECT_TRUE(strategy.zona_last == 2 && strategy.objekt[0].zona == 1 &&
+                strategy.objekt[drevo].zona == 1);
 
     strategy.je_vojna = strategy.player_has_ground_army = true;
     strategy.close_open_gate(100, 90);
     strategy.je_vojna = strategy.player_has_ground_army = false;
     EXPECT_FALSE(strategy.budova_zatvorena(brana));
     EXPECT_EQ(strategy.zona_last, 1);
-    EXPECT_TRUE(strategy.objekt[0].zona == strategy.point[5][5].zona && strategy.objekt[drevo].zona == 0);
+    EXPECT_TRUE(strategy.objekt[0].zona == strategy.point[5][5].zona &&
+                strategy.objekt[drevo].zona == 0);
     int tx = 100, ty = 100;
     EXPECT_TRUE(strategy.find_path(100.0f, 60.0f, tx, ty)) << "the army can march in";
     EXPECT_EQ(prepocet(), "");
@@ -145,7 +154,8 @@ TEST_F(Zony, RemovedGateLeavesTheOthersInOrder) {
     strategy.odstran_branu(prva);
     ASSERT_EQ(hrac().brana_last_id, 2);
     EXPECT_EQ(hrac().brana[0].objekt_id, strategy.point_id_of_objekt(40, 40));
-    EXPECT_TRUE(hrac().brana[1].objekt_id == strategy.point_id_of_objekt(50, 50) && hrac().brana[1].x == 50);
+    EXPECT_TRUE(hrac().brana[1].objekt_id == strategy.point_id_of_objekt(50, 50) &&
+                hrac().brana[1].x == 50);
     EXPECT_TRUE(hrac().brana[2].objekt_id == -1 && hrac().brana[2].zona_2 == -1);
     strategy.odstran_objekt(prva, 15, 10);
     EXPECT_EQ(strategy.verzia_mapy, verzia + 3) << "an object removed";
@@ -158,7 +168,7 @@ TEST_F(Zony, GatesTurnOnlyInBattleAndOnlyWithAnArmy) {
     strategy.close_open_gate(15, 10);
     strategy.je_vojna = true;
     strategy.close_open_gate(15, 10);
-    strategy.close_open_gate(1);  // no second gate
+    strategy.close_open_gate(1);       // no second gate
     strategy.close_open_gate(16, 10);  // no gate on that cell
     EXPECT_TRUE(strategy.budova_zatvorena(brana));
     EXPECT_EQ(strategy.zona_last, 1);
@@ -205,7 +215,9 @@ TEST_F(Zony, UnboundFreesTheGroupsCellAndItsAttackers) {
     strategy.unbound(0);
     strategy.unbound(0);  // already released: no cell is touched
     EXPECT_TRUE(s.x == -1 && s.y == -1 && s.objekt_id == 7);
-    EXPECT_TRUE(strategy.point[40][41].id_objektu == -1 && strategy.point[40][41].id_sekundarne == -1);
-    EXPECT_TRUE(utocnik.utoci_na_objekt == -1 && utocnik.utoci_na_x == -1 && !utocnik.personal_fights);
+    EXPECT_TRUE(strategy.point[40][41].id_objektu == -1 &&
+                strategy.point[40][41].id_sekundarne == -1);
+    EXPECT_TRUE(utocnik.utoci_na_objekt == -1 && utocnik.utoci_na_x == -1 &&
+                !utocnik.personal_fights);
     strategy.vojenska_skupina_last_id = 0;
 }

@@ -52,7 +52,7 @@ inline constexpr Rgb white{0.82, 0.81, 0.77};
 
 std::vector<Placed> make_buildings();
 std::vector<Placed> make_ground();
-std::vector<Placed> make_units();     // soldiers and the ram
+std::vector<Placed> make_units();  // soldiers and the ram
 std::vector<Placed> make_markers();
 std::vector<Placed> make_glyphs();
 
@@ -63,7 +63,8 @@ const unsigned char* glyph_bitmap(char c);
 bool write_logos(const std::string& out_dir);
 // The desktop icons, OUT_DIR/<n>x<n>/apps/varnhold.png for the sizes a desktop looks for.
 bool write_icons(const std::string& out_dir);
-bool write_png(const std::string& path, int width, int height, const std::vector<unsigned char>& rgba);
+bool write_png(const std::string& path, int width, int height,
+               const std::vector<unsigned char>& rgba);
 bool write_shaders(const std::string& out_dir);
 
 }  // namespace assets

@@ -11,7 +11,9 @@ namespace {
 constexpr double kPi = 3.14159265358979323846;
 }
 
-V3 cross(V3 a, V3 b) { return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x}; }
+V3 cross(V3 a, V3 b) {
+    return {a.y * b.z - a.z * b.y, a.z * b.x - a.x * b.z, a.x * b.y - a.y * b.x};
+}
 double dot(V3 a, V3 b) { return a.x * b.x + a.y * b.y + a.z * b.z; }
 double length(V3 a) { return std::sqrt(dot(a, a)); }
 V3 normalized(V3 a) {
@@ -115,7 +117,9 @@ int Mesh::add_vertex(V3 p) {
 }
 
 int Mesh::material(Rgb c) {
-    auto q = [](double v) { return static_cast<int>(std::lround(std::clamp(v, 0.0, 1.0) * 255.0)); };
+    auto q = [](double v) {
+        return static_cast<int>(std::lround(std::clamp(v, 0.0, 1.0) * 255.0));
+    };
     char name[32];
     std::snprintf(name, sizeof name, "c%02x%02x%02x", q(c.r), q(c.g), q(c.b));
     for (size_t i = 0; i < mats_.size(); ++i)
@@ -141,7 +145,8 @@ void Mesh::poly(const std::vector<V3>& pts, Rgb c, Shade s) {
     }
     int m = material(col);
     for (size_t i = 1; i + 1 < idx.size(); ++i) {
-        if (idx[0] == idx[i] || idx[i] == idx[i + 1] || idx[0] == idx[i + 1]) continue;  // collapsed corner
+        if (idx[0] == idx[i] || idx[i] == idx[i + 1] || idx[0] == idx[i + 1])
+            continue;  // collapsed corner
         faces_.push_back({idx[0], idx[i], idx[i + 1], m});
     }
 }
@@ -165,7 +170,8 @@ void Mesh::hexa(const V3 (&p)[8], Rgb c, bool bottom) {
     if (bottom) poly({b[3], b[2], b[1], b[0]}, c);
 }
 
-void Mesh::box(double x0, double y0, double z0, double x1, double y1, double z1, Rgb c, bool bottom) {
+void Mesh::box(double x0, double y0, double z0, double x1, double y1, double z1, Rgb c,
+               bool bottom) {
     if (x0 > x1) std::swap(x0, x1);
     if (y0 > y1) std::swap(y0, y1);
     if (z0 > z1) std::swap(z0, z1);
@@ -180,7 +186,8 @@ void Mesh::beam(V3 a, V3 b, double hw, Rgb c) {
     V3 ref = std::fabs(d.y) < 0.9 ? V3{0, 1, 0} : V3{1, 0, 0};
     V3 u = normalized(cross(d, ref)) * hw;
     V3 v = normalized(cross(u, d)) * hw;
-    V3 p[8] = {a - u - v, a - u + v, a + u + v, a + u - v, b - u - v, b - u + v, b + u + v, b + u - v};
+    V3 p[8] = {a - u - v, a - u + v, a + u + v, a + u - v,
+               b - u - v, b - u + v, b + u + v, b + u - v};
     // Orientation of the ring depends on d; make the end at `b` the "top" with an outward normal.
     if (dot(newell({p[0], p[1], p[2], p[3]}), d) < 0) {
         std::swap(p[1], p[3]);
@@ -249,11 +256,13 @@ void Mesh::tube(V3 a, V3 b, double r, int n, Rgb side, Rgb cap) {
 void Mesh::stripe(V3 a0, V3 a1, V3 b1, V3 b0, double t, double w, Rgb c) {
     auto at = [](V3 p, V3 q, double u) { return p + (q - p) * u; };
     V3 n = normalized(newell({a0, a1, b1, b0})) * 0.004;
-    poly({at(a0, b0, t - w) + n, at(a1, b1, t - w) + n, at(a1, b1, t + w) + n, at(a0, b0, t + w) + n}, c);
+    poly({at(a0, b0, t - w) + n, at(a1, b1, t - w) + n, at(a1, b1, t + w) + n,
+          at(a0, b0, t + w) + n},
+         c);
 }
 
-void Mesh::gable_roof(double x0, double z0, double x1, double z1, double y0, double y1, bool along_x,
-                      Rgb roof, Rgb gable, double th) {
+void Mesh::gable_roof(double x0, double z0, double x1, double z1, double y0, double y1,
+                      bool along_x, Rgb roof, Rgb gable, double th) {
     Rgb line = mix(roof, Rgb{0, 0, 0}, 0.22), ridge = mix(roof, Rgb{0, 0, 0}, 0.4);
     // Each slope: ridge edge r0 -> r1, eave edge e1 -> e0, counter-clockwise seen from outside;
     // courses of tiles or thatch are drawn as darker stripes parallel to the ridge.
@@ -267,15 +276,19 @@ void Mesh::gable_roof(double x0, double z0, double x1, double z1, double y0, dou
         double zm = (z0 + z1) / 2;
         slope({x0, y1, zm}, {x1, y1, zm}, {x1, y0, z0}, {x0, y0, z0});
         slope({x1, y1, zm}, {x0, y1, zm}, {x0, y0, z1}, {x1, y0, z1});
-        poly({{x0, y0, z1}, {x0, y1, zm}, {x0, y0, z0}, {x0, y0 - th, z0}, {x0, y0 - th, z1}}, gable);
-        poly({{x1, y0, z0}, {x1, y1, zm}, {x1, y0, z1}, {x1, y0 - th, z1}, {x1, y0 - th, z0}}, gable);
+        poly({{x0, y0, z1}, {x0, y1, zm}, {x0, y0, z0}, {x0, y0 - th, z0}, {x0, y0 - th, z1}},
+             gable);
+        poly({{x1, y0, z0}, {x1, y1, zm}, {x1, y0, z1}, {x1, y0 - th, z1}, {x1, y0 - th, z0}},
+             gable);
         beam({x0 - 0.005, y1, zm}, {x1 + 0.005, y1, zm}, 0.012, ridge);
     } else {
         double xm = (x0 + x1) / 2;
         slope({xm, y1, z1}, {xm, y1, z0}, {x0, y0, z0}, {x0, y0, z1});
         slope({xm, y1, z0}, {xm, y1, z1}, {x1, y0, z1}, {x1, y0, z0});
-        poly({{x0, y0, z0}, {xm, y1, z0}, {x1, y0, z0}, {x1, y0 - th, z0}, {x0, y0 - th, z0}}, gable);
-        poly({{x1, y0, z1}, {xm, y1, z1}, {x0, y0, z1}, {x0, y0 - th, z1}, {x1, y0 - th, z1}}, gable);
+        poly({{x0, y0, z0}, {xm, y1, z0}, {x1, y0, z0}, {x1, y0 - th, z0}, {x0, y0 - th, z0}},
+             gable);
+        poly({{x1, y0, z1}, {xm, y1, z1}, {x0, y0, z1}, {x0, y0 - th, z1}, {x1, y0 - th, z1}},
+             gable);
         beam({xm, y1, z0 - 0.005}, {xm, y1, z1 + 0.005}, 0.012, ridge);
     }
 }
@@ -293,7 +306,8 @@ void Mesh::hip_roof(double x0, double z0, double x1, double z1, double y0, doubl
 
 void Mesh::pyramid(double cx, double cz, double h2, double y, double h, Rgb c) {
     // Base ring counter-clockwise seen from above.
-    V3 a{cx - h2, y, cz - h2}, b{cx - h2, y, cz + h2}, d{cx + h2, y, cz + h2}, e{cx + h2, y, cz - h2};
+    V3 a{cx - h2, y, cz - h2}, b{cx - h2, y, cz + h2}, d{cx + h2, y, cz + h2},
+        e{cx + h2, y, cz - h2};
     V3 apex{cx, y + h, cz};
     if (h > 0) {
         poly({a, b, apex}, c);
@@ -342,7 +356,8 @@ bool Mesh::write(const std::string& dir) const {
         m << "# Material Count: " << mats_.size() << "\n";
         for (const Material& mt : mats_) {
             m << "\nnewmtl " << mt.name << "\n";
-            m << "Kd " << num(mt.colour.r) << " " << num(mt.colour.g) << " " << num(mt.colour.b) << "\n";
+            m << "Kd " << num(mt.colour.r) << " " << num(mt.colour.g) << " " << num(mt.colour.b)
+              << "\n";
         }
         if (!m) return false;
     }

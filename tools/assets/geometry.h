@@ -60,8 +60,10 @@ public:
     void tri(V3 a, V3 b, V3 c, Rgb col, Shade s = Shade::Lit) { poly({a, b, c}, col, s); }
 
     // Axis-aligned box (in the current placement); bottom face left out unless `bottom`.
-    void box(double x0, double y0, double z0, double x1, double y1, double z1, Rgb c, bool bottom = false);
-    // Box from 8 corners: bottom ring b0..b3 then top ring t0..t3, counter-clockwise seen from above.
+    void box(double x0, double y0, double z0, double x1, double y1, double z1, Rgb c,
+             bool bottom = false);
+    // Box from 8 corners: bottom ring b0..b3 then top ring t0..t3, counter-clockwise seen from
+    // above.
     void hexa(const V3 (&p)[8], Rgb c, bool bottom = false);
     // Square beam of half-width `hw` from a to b.
     void beam(V3 a, V3 b, double hw, Rgb c);
@@ -71,7 +73,8 @@ public:
     void cylinder(double cx, double cz, double r, double y0, double y1, int n, Rgb c) {
         frustum(cx, cz, r, r, y0, y1, n, c);
     }
-    void cone(double cx, double cz, double r, double y0, double y1, int n, Rgb c, double phase = 0.5);
+    void cone(double cx, double cz, double r, double y0, double y1, int n, Rgb c,
+              double phase = 0.5);
     // Cylinder lying along an arbitrary axis from a to b.
     void tube(V3 a, V3 b, double r, int n, Rgb side, Rgb cap);
     // Gable roof over x0..x1, z0..z1 from eave height y0 to ridge y1; ridge along X when

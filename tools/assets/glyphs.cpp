@@ -115,7 +115,8 @@ Mesh glyph_mesh(const GlyphDef& def, const unsigned char* bits) {
             double gx0 = -(kLeft + c * kCol), gx1 = -(kLeft + 2 * kBleedX + (c + w) * kCol);
             double gy1 = kCap - r * kRow, gy0 = std::max(0.0, kCap - 2 * kBleedY - (r + h) * kRow);
             // Corner order gives a -Z normal, which faces the viewer after the half turn.
-            m.poly({{gx0, gy0, 0}, {gx1, gy0, 0}, {gx1, gy1, 0}, {gx0, gy1, 0}}, Rgb{1, 1, 1}, Shade::Flat);
+            m.poly({{gx0, gy0, 0}, {gx1, gy0, 0}, {gx1, gy1, 0}, {gx0, gy1, 0}}, Rgb{1, 1, 1},
+                   Shade::Flat);
         }
     }
     return m;

@@ -33,11 +33,15 @@ public:
     int height() const { return h_; }
     Rgb& at(int x, int y) { return px_[static_cast<size_t>(y) * w_ + x]; }
 
-    // Paints `c` where `inside` holds, weighted by the covered fraction of each pixel, within a box.
-    void fill(double x0, double y0, double x1, double y1, const std::function<bool(double, double)>& inside,
+    // Paints `c` where `inside` holds, weighted by the covered fraction of each pixel, within a
+    // box.
+    void fill(double x0, double y0, double x1, double y1,
+              const std::function<bool(double, double)>& inside,
               const std::function<Rgb(double, double)>& colour) {
-        int ix0 = std::max(0, static_cast<int>(std::floor(x0))), iy0 = std::max(0, static_cast<int>(std::floor(y0)));
-        int ix1 = std::min(w_ - 1, static_cast<int>(std::ceil(x1))), iy1 = std::min(h_ - 1, static_cast<int>(std::ceil(y1)));
+        int ix0 = std::max(0, static_cast<int>(std::floor(x0))),
+            iy0 = std::max(0, static_cast<int>(std::floor(y0)));
+        int ix1 = std::min(w_ - 1, static_cast<int>(std::ceil(x1))),
+            iy1 = std::min(h_ - 1, static_cast<int>(std::ceil(y1)));
         for (int y = iy0; y <= iy1; ++y)
             for (int x = ix0; x <= ix1; ++x) {
                 int hits = 0;
@@ -52,41 +56,56 @@ public:
                 opacity = covered;
             }
     }
-    void fill(double x0, double y0, double x1, double y1, const std::function<bool(double, double)>& inside, Rgb c) {
+    void fill(double x0, double y0, double x1, double y1,
+              const std::function<bool(double, double)>& inside, Rgb c) {
         fill(x0, y0, x1, y1, inside, [c](double, double) { return c; });
     }
 
     void rect(double x0, double y0, double x1, double y1, Rgb c) {
-        fill(x0, y0, x1, y1, [&](double x, double y) { return x >= x0 && x < x1 && y >= y0 && y < y1; }, c);
+        fill(
+            x0, y0, x1, y1,
+            [&](double x, double y) { return x >= x0 && x < x1 && y >= y0 && y < y1; }, c);
     }
     void polygon(const std::vector<P2>& p, Rgb c) {
         double x0 = 1e9, y0 = 1e9, x1 = -1e9, y1 = -1e9;
         for (const P2& q : p) {
-            x0 = std::min(x0, q.x), y0 = std::min(y0, q.y), x1 = std::max(x1, q.x), y1 = std::max(y1, q.y);
+            x0 = std::min(x0, q.x), y0 = std::min(y0, q.y), x1 = std::max(x1, q.x),
+            y1 = std::max(y1, q.y);
         }
-        fill(x0, y0, x1, y1, [&](double x, double y) { return inside_polygon(p, x, y); }, c);
+        fill(
+            x0, y0, x1, y1, [&](double x, double y) { return inside_polygon(p, x, y); }, c);
     }
     void disc(double cx, double cy, double r, Rgb c) {
-        fill(cx - r, cy - r, cx + r, cy + r,
-             [&](double x, double y) { return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= r * r; }, c);
+        fill(
+            cx - r, cy - r, cx + r, cy + r,
+            [&](double x, double y) { return (x - cx) * (x - cx) + (y - cy) * (y - cy) <= r * r; },
+            c);
     }
     void ring(double cx, double cy, double r0, double r1, Rgb c) {
-        fill(cx - r1, cy - r1, cx + r1, cy + r1, [&](double x, double y) {
-            double d = (x - cx) * (x - cx) + (y - cy) * (y - cy);
-            return d <= r1 * r1 && d >= r0 * r0;
-        }, c);
+        fill(
+            cx - r1, cy - r1, cx + r1, cy + r1,
+            [&](double x, double y) {
+                double d = (x - cx) * (x - cx) + (y - cy) * (y - cy);
+                return d <= r1 * r1 && d >= r0 * r0;
+            },
+            c);
     }
     // Thick line segment with square ends.
     void line(P2 a, P2 b, double width, Rgb c) {
         double dx = b.x - a.x, dy = b.y - a.y, l = std::sqrt(dx * dx + dy * dy);
         double nx = -dy / l * width / 2, ny = dx / l * width / 2;
-        polygon({{a.x + nx, a.y + ny}, {b.x + nx, b.y + ny}, {b.x - nx, b.y - ny}, {a.x - nx, a.y - ny}}, c);
+        polygon({{a.x + nx, a.y + ny},
+                 {b.x + nx, b.y + ny},
+                 {b.x - nx, b.y - ny},
+                 {a.x - nx, a.y - ny}},
+                c);
     }
 
     static bool inside_polygon(const std::vector<P2>& p, double x, double y) {
         bool in = false;
         for (size_t i = 0, j = p.size() - 1; i < p.size(); j = i++) {
-            if ((p[i].y > y) != (p[j].y > y) && x < (p[j].x - p[i].x) * (y - p[i].y) / (p[j].y - p[i].y) + p[i].x)
+            if ((p[i].y > y) != (p[j].y > y) &&
+                x < (p[j].x - p[i].x) * (y - p[i].y) / (p[j].y - p[i].y) + p[i].x)
                 in = !in;
         }
         return in;
@@ -150,8 +169,8 @@ private:
 };
 
 // Block lettering from the game's own 5 x 7 glyphs: every cell a bevelled square with a shadow.
-void lettering(Canvas& cv, const char* text, double x, double y, double cell, Rgb face, Rgb light, Rgb dark,
-               Rgb shadow) {
+void lettering(Canvas& cv, const char* text, double x, double y, double cell, Rgb face, Rgb light,
+               Rgb dark, Rgb shadow) {
     const double bev = std::max(1.0, cell * 0.22);
     for (int pass = 0; pass < 2; ++pass) {
         double cx = x;
@@ -163,14 +182,17 @@ void lettering(Canvas& cv, const char* text, double x, double y, double cell, Rg
                         if (!(bits[r] & (0x10 >> c))) continue;
                         double x0 = cx + c * cell, y0 = y + (6 - r) * cell;
                         if (pass == 0) {
-                            cv.rect(x0 + cell * 0.35, y0 - cell * 0.35, x0 + cell * 1.35, y0 + cell * 0.65, shadow);
+                            cv.rect(x0 + cell * 0.35, y0 - cell * 0.35, x0 + cell * 1.35,
+                                    y0 + cell * 0.65, shadow);
                             continue;
                         }
                         auto on = [&](int rr, int cc) {
-                            return rr >= 0 && rr < 7 && cc >= 0 && cc < 5 && (bits[rr] & (0x10 >> cc));
+                            return rr >= 0 && rr < 7 && cc >= 0 && cc < 5 &&
+                                   (bits[rr] & (0x10 >> cc));
                         };
                         cv.rect(x0, y0, x0 + cell, y0 + cell, face);
-                        if (!on(r - 1, c)) cv.rect(x0, y0 + cell - bev, x0 + cell, y0 + cell, light);
+                        if (!on(r - 1, c))
+                            cv.rect(x0, y0 + cell - bev, x0 + cell, y0 + cell, light);
                         if (!on(r, c - 1)) cv.rect(x0, y0, x0 + bev, y0 + cell, light);
                         if (!on(r + 1, c)) cv.rect(x0, y0, x0 + cell, y0 + bev, dark);
                         if (!on(r, c + 1)) cv.rect(x0 + cell - bev, y0, x0 + cell, y0 + cell, dark);
@@ -190,7 +212,8 @@ void vertical_gradient(Canvas& cv, Rgb bottom, Rgb top) {
     for (int y = 0; y < cv.height(); ++y)
         for (int x = 0; x < cv.width(); ++x) {
             double t = static_cast<double>(y) / (cv.height() - 1);
-            double dx = (x - cv.width() / 2.0) / cv.width(), dy = (y - cv.height() / 2.0) / cv.height();
+            double dx = (x - cv.width() / 2.0) / cv.width(),
+                   dy = (y - cv.height() / 2.0) / cv.height();
             double vignette = 1.0 - 0.9 * (dx * dx + dy * dy);
             Rgb c = mix(bottom, top, t);
             cv.at(x, y) = {c.r * vignette, c.g * vignette, c.b * vignette};
@@ -198,7 +221,8 @@ void vertical_gradient(Canvas& cv, Rgb bottom, Rgb top) {
 }
 
 // Shield outline: flat top, straight sides, curving to a point at the bottom.
-std::vector<P2> shield_outline(double cx, double top, double half_w, double bottom, double shoulder) {
+std::vector<P2> shield_outline(double cx, double top, double half_w, double bottom,
+                               double shoulder) {
     std::vector<P2> p;
     p.push_back({cx - half_w, top});
     p.push_back({cx + half_w, top});
@@ -227,9 +251,13 @@ std::vector<P2> scaled(const std::vector<P2>& p, double cx, double cy, double s)
 void sword(Canvas& cv, P2 hilt, P2 tip, Rgb blade, Rgb guard, double k = 1) {
     double dx = tip.x - hilt.x, dy = tip.y - hilt.y, l = std::sqrt(dx * dx + dy * dy);
     double ux = dx / l, uy = dy / l, nx = -uy, ny = ux;
-    auto along = [&](P2 p, double a, double n) { return P2{p.x + ux * (a * k) + nx * (n * k), p.y + uy * (a * k) + ny * (n * k)}; };
+    auto along = [&](P2 p, double a, double n) {
+        return P2{p.x + ux * (a * k) + nx * (n * k), p.y + uy * (a * k) + ny * (n * k)};
+    };
     P2 base = along(hilt, 22, 0);
-    cv.polygon({along(base, 0, 5), along(tip, -14, 4), tip, along(tip, -14, -4), along(base, 0, -5)}, blade);
+    cv.polygon(
+        {along(base, 0, 5), along(tip, -14, 4), tip, along(tip, -14, -4), along(base, 0, -5)},
+        blade);
     cv.line(along(base, 4, 0), along(tip, -16, 0), 1.5 * k, mix(blade, Rgb{0, 0, 0}, 0.35));
     cv.line(along(base, 0, 16), along(base, 0, -16), 6 * k, guard);
     cv.line(hilt, base, 6 * k, Rgb{0.35, 0.18, 0.08});
@@ -263,9 +291,10 @@ void arms(Canvas& cv, const Place& at) {
     auto field = at(scaled(outer, cx, 210, 0.88));
     cv.polygon(field, Rgb{0.62, 0.08, 0.10});
     // Darker right half of the field for depth.
-    cv.fill(at.x(cx), at.y(160), at.x(180), at.y(252),
-            [&](double x, double y) { return x >= at.x(cx) && Canvas::inside_polygon(field, x, y); },
-            Rgb{0.48, 0.05, 0.08});
+    cv.fill(
+        at.x(cx), at.y(160), at.x(180), at.y(252),
+        [&](double x, double y) { return x >= at.x(cx) && Canvas::inside_polygon(field, x, y); },
+        Rgb{0.48, 0.05, 0.08});
     // Keep: body, battlements, gate arch.
     at.rect(cv, 114, 196, 142, 232, kGold);
     at.rect(cv, 139, 196, 142, 232, kGoldDark);
@@ -278,7 +307,8 @@ void arms(Canvas& cv, const Place& at) {
 
 // Deterministic value noise in -1 .. 1 for a pixel: grain for stone surfaces.
 double grain(int x, int y) {
-    std::uint32_t h = static_cast<std::uint32_t>(x) * 374761393u + static_cast<std::uint32_t>(y) * 668265263u;
+    std::uint32_t h =
+        static_cast<std::uint32_t>(x) * 374761393u + static_cast<std::uint32_t>(y) * 668265263u;
     h = (h ^ (h >> 13)) * 1274126177u;
     h ^= h >> 16;
     return (h & 0xffff) / 32767.5 - 1.0;
@@ -299,7 +329,8 @@ bool title_logo(const std::string& path) {
     for (int y = 0; y < static_cast<int>(slab_top); ++y)
         for (int x = 0; x < cv.width(); ++x) {
             const int row = y / course, shifted = x + (row % 2) * block / 2, col = shifted / block;
-            double g = 0.010 * grain(x, y) + 0.006 * grain(x / 4, y / 4) + 0.014 * grain(col, row + 50);
+            double g =
+                0.010 * grain(x, y) + 0.006 * grain(x / 4, y / 4) + 0.014 * grain(col, row + 50);
             if (y % course == 0 || shifted % block == 0) g -= 0.022;
             cv.at(x, y) = {slab.r + g, slab.g + g, slab.b + g};
         }
@@ -328,7 +359,8 @@ bool title_logo(const std::string& path) {
 bool maker_emblem(const std::string& path) {
     Canvas cv(256, 256);
     vertical_gradient(cv, {0.04, 0.08, 0.06}, {0.10, 0.20, 0.14});
-    const Rgb gold{0.92, 0.74, 0.28}, gold_dark{0.55, 0.38, 0.12}, green{0.08, 0.28, 0.18}, ink{0.03, 0.08, 0.05};
+    const Rgb gold{0.92, 0.74, 0.28}, gold_dark{0.55, 0.38, 0.12}, green{0.08, 0.28, 0.18},
+        ink{0.03, 0.08, 0.05};
     const double c = 128;
     // Seal: dark disc, double gold rim, studs between the rims.
     cv.disc(c, c, 122, ink);
@@ -386,7 +418,8 @@ bool icon(const std::string& path, int size) {
 
 bool write_icons(const std::string& out_dir) {
     for (int size : {16, 32, 48, 64, 128, 256}) {
-        const std::string dir = out_dir + "/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
+        const std::string dir =
+            out_dir + "/" + std::to_string(size) + "x" + std::to_string(size) + "/apps";
         std::error_code ec;
         std::filesystem::create_directories(dir, ec);
         if (ec || !icon(dir + "/varnhold.png", size)) return false;

@@ -9,7 +9,8 @@
 
 int main(int argc, char** argv) {
     if (argc != 2 && argc != 3) {
-        std::fprintf(stderr, "usage: %s OUTDIR [ICONDIR]\n", argc > 0 ? argv[0] : "varnhold_assets");
+        std::fprintf(stderr, "usage: %s OUTDIR [ICONDIR]\n",
+                     argc > 0 ? argv[0] : "varnhold_assets");
         return 2;
     }
     const std::string out = argv[1];
@@ -32,13 +33,14 @@ int main(int argc, char** argv) {
         return 1;
     }
     int files = 0;
-    for (auto* make : {assets::make_buildings, assets::make_ground, assets::make_units, assets::make_markers,
-                       assets::make_glyphs}) {
+    for (auto* make : {assets::make_buildings, assets::make_ground, assets::make_units,
+                       assets::make_markers, assets::make_glyphs}) {
         for (const assets::Placed& p : make()) {
             const std::string dir = out + "/" + p.folder;
             std::filesystem::create_directories(dir, ec);
             if (ec || !p.mesh.write(dir)) {
-                std::fprintf(stderr, "cannot write %s/%s.obj\n", dir.c_str(), p.mesh.name().c_str());
+                std::fprintf(stderr, "cannot write %s/%s.obj\n", dir.c_str(),
+                             p.mesh.name().c_str());
                 return 1;
             }
             ++files;

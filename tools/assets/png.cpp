@@ -42,20 +42,25 @@ private:
 
 // A literal byte or a length code (257 ...) in the fixed literal/length alphabet.
 void symbol(Bits& b, int s) {
-    if (s < 144) b.code(0x30 + s, 8);
-    else if (s < 256) b.code(0x190 + s - 144, 9);
-    else if (s < 280) b.code(s - 256, 7);
-    else b.code(0xC0 + s - 280, 8);
+    if (s < 144)
+        b.code(0x30 + s, 8);
+    else if (s < 256)
+        b.code(0x190 + s - 144, 9);
+    else if (s < 280)
+        b.code(s - 256, 7);
+    else
+        b.code(0xC0 + s - 280, 8);
 }
 
-constexpr std::array<int, 29> kLengthBase = {3,  4,  5,  6,  7,  8,  9,  10, 11,  13,  15,  17,  19,  23, 27,
-                                             31, 35, 43, 51, 59, 67, 83, 99, 115, 131, 163, 195, 227, 258};
+constexpr std::array<int, 29> kLengthBase = {3,  4,  5,  6,   7,   8,   9,   10,  11, 13,
+                                             15, 17, 19, 23,  27,  31,  35,  43,  51, 59,
+                                             67, 83, 99, 115, 131, 163, 195, 227, 258};
 constexpr std::array<int, 29> kLengthExtra = {0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 1, 1, 2, 2, 2,
                                               2, 3, 3, 3, 3, 4, 4, 4, 4, 5, 5, 5, 5, 0};
-constexpr std::array<int, 30> kDistBase = {1,   2,   3,   4,   5,   7,    9,    13,   17,   25,
-                                           33,  49,  65,  97,  129, 193,  257,  385,  513,  769,
-                                           1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577};
-constexpr std::array<int, 30> kDistExtra = {0, 0, 0, 0, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 6,
+constexpr std::array<int, 30> kDistBase = {
+    1,   2,   3,   4,   5,   7,    9,    13,   17,   25,   33,   49,   65,    97,    129,
+    193, 257, 385, 513, 769, 1025, 1537, 2049, 3073, 4097, 6145, 8193, 12289, 16385, 24577};
+constexpr std::array<int, 30> kDistExtra = {0, 0, 0, 0, 1, 1, 2, 2,  3,  3,  4,  4,  5,  5,  6,
                                             6, 7, 7, 8, 8, 9, 9, 10, 10, 11, 11, 12, 12, 13, 13};
 
 // The last code whose base is at most v.
@@ -85,7 +90,8 @@ Bytes deflate(const Bytes& in) {
     for (int i = 0; i < n;) {
         int best = 0, dist = 0;
         if (i + 2 < n) {
-            for (int j = head[hash(i)], k = 0; j >= 0 && i - j <= kWindow && k < kChain; j = prev[j], ++k) {
+            for (int j = head[hash(i)], k = 0; j >= 0 && i - j <= kWindow && k < kChain;
+                 j = prev[j], ++k) {
                 int len = 0;
                 while (len < kMaxLen && i + len < n && in[j + len] == in[i + len]) ++len;
                 if (len > best) best = len, dist = i - j;
@@ -132,7 +138,8 @@ void chunk(Bytes& png, const char* type, const Bytes& data) {
 
 }  // namespace
 
-bool write_png(const std::string& path, int width, int height, const std::vector<unsigned char>& rgba) {
+bool write_png(const std::string& path, int width, int height,
+               const std::vector<unsigned char>& rgba) {
     // The rows top to bottom, each behind its filter byte 0 (none).
     Bytes raw;
     for (int y = 0; y < height; ++y) {

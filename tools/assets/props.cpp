@@ -4,7 +4,9 @@
 
 namespace assets {
 
-void yard(Mesh& m, double x0, double z0, double x1, double z1, Rgb c) { m.ground_quad(x0, z0, x1, z1, 0.002, c); }
+void yard(Mesh& m, double x0, double z0, double x1, double z1, Rgb c) {
+    m.ground_quad(x0, z0, x1, z1, 0.002, c);
+}
 
 void front_door(Mesh& m, double x, double zf, double w, double h, Rgb c) {
     m.box(x - w / 2 - 0.008, 0, zf - 0.008, x + w / 2 + 0.008, h + 0.008, zf + 0.001, pal::timber);
@@ -12,15 +14,15 @@ void front_door(Mesh& m, double x, double zf, double w, double h, Rgb c) {
 }
 
 void front_window(Mesh& m, double x, double y, double zf, double w, double h) {
-    m.box(x - w / 2 - 0.008, y - h / 2 - 0.008, zf - 0.006, x + w / 2 + 0.008, y + h / 2 + 0.008, zf + 0.001,
-          pal::timber);
+    m.box(x - w / 2 - 0.008, y - h / 2 - 0.008, zf - 0.006, x + w / 2 + 0.008, y + h / 2 + 0.008,
+          zf + 0.001, pal::timber);
     m.box(x - w / 2, y - h / 2, zf - 0.009, x + w / 2, y + h / 2, zf, pal::glass);
 }
 
 void side_window(Mesh& m, double xf, int out, double z, double y, double w, double h) {
     double o = out > 0 ? 1.0 : -1.0;
-    m.box(xf - o * 0.001, y - h / 2 - 0.008, z - w / 2 - 0.008, xf + o * 0.006, y + h / 2 + 0.008, z + w / 2 + 0.008,
-          pal::timber);
+    m.box(xf - o * 0.001, y - h / 2 - 0.008, z - w / 2 - 0.008, xf + o * 0.006, y + h / 2 + 0.008,
+          z + w / 2 + 0.008, pal::timber);
     m.box(xf, y - h / 2, z - w / 2, xf + o * 0.009, y + h / 2, z + w / 2, pal::glass);
 }
 
@@ -76,8 +78,8 @@ void barrel(Mesh& m, double x, double z, double r, double h) {
 
 void crate(Mesh& m, double x, double z, double s, double y) {
     m.box(x - s / 2, y, z - s / 2, x + s / 2, y + s, z + s / 2, pal::wood);
-    m.box(x - s / 2 - 0.003, y + s * 0.4, z - s / 2 - 0.003, x + s / 2 + 0.003, y + s * 0.6, z + s / 2 + 0.003,
-          pal::planks);
+    m.box(x - s / 2 - 0.003, y + s * 0.4, z - s / 2 - 0.003, x + s / 2 + 0.003, y + s * 0.6,
+          z + s / 2 + 0.003, pal::planks);
 }
 
 void log_pile(Mesh& m, double x, double z, double len, double r, int rows) {
@@ -110,14 +112,20 @@ void anvil(Mesh& m, double x, double z) {
 
 void banner(Mesh& m, double x, double z, double h, Rgb cloth, double s) {
     m.cylinder(x, z, 0.008 * s, 0, h, 5, pal::timber);
-    m.beam({x - 0.005, h - 0.02, z - 0.01}, {x + 0.12 * s, h - 0.02, z - 0.01}, 0.004 * s, pal::timber);
+    m.beam({x - 0.005, h - 0.02, z - 0.01}, {x + 0.12 * s, h - 0.02, z - 0.01}, 0.004 * s,
+           pal::timber);
     const double w = 0.11 * s, d = 0.15 * s, zc = z - 0.012;
-    m.panel({{x + 0.005, h - 0.02, zc}, {x + 0.005, h - 0.02 - d, zc}, {x + 0.005 + w / 2, h - 0.02 - d * 0.8, zc},
-             {x + 0.005 + w, h - 0.02 - d, zc}, {x + 0.005 + w, h - 0.02, zc}},
+    m.panel({{x + 0.005, h - 0.02, zc},
+             {x + 0.005, h - 0.02 - d, zc},
+             {x + 0.005 + w / 2, h - 0.02 - d * 0.8, zc},
+             {x + 0.005 + w, h - 0.02 - d, zc},
+             {x + 0.005 + w, h - 0.02, zc}},
             cloth);
     // A white stripe across the cloth so the colour reads against any roof.
-    m.panel({{x + 0.005, h - 0.02 - d * 0.25, zc - 0.002}, {x + 0.005, h - 0.02 - d * 0.40, zc - 0.002},
-             {x + 0.005 + w, h - 0.02 - d * 0.40, zc - 0.002}, {x + 0.005 + w, h - 0.02 - d * 0.25, zc - 0.002}},
+    m.panel({{x + 0.005, h - 0.02 - d * 0.25, zc - 0.002},
+             {x + 0.005, h - 0.02 - d * 0.40, zc - 0.002},
+             {x + 0.005 + w, h - 0.02 - d * 0.40, zc - 0.002},
+             {x + 0.005 + w, h - 0.02 - d * 0.25, zc - 0.002}},
             pal::white);
 }
 

@@ -7,7 +7,8 @@
 
 namespace assets {
 
-// Deterministic pseudo-random numbers for jitter in the models (fixed seeds, same output every run).
+// Deterministic pseudo-random numbers for jitter in the models (fixed seeds, same output every
+// run).
 struct Rng {
     std::uint32_t s;
     explicit Rng(std::uint32_t seed) : s(seed) {}
@@ -26,7 +27,8 @@ void front_window(Mesh& m, double x, double y, double zf, double w, double h);
 // Window on a side face at x = xf; `out` is +1 for the +X face, -1 for the -X face.
 void side_window(Mesh& m, double xf, int out, double z, double y, double w, double h);
 // Plastered walls with dark corner posts, a top plate and a mid rail on the front.
-void framed_walls(Mesh& m, double x0, double z0, double x1, double z1, double h, Rgb wall = pal::plaster);
+void framed_walls(Mesh& m, double x0, double z0, double x1, double z1, double h,
+                  Rgb wall = pal::plaster);
 // Horizontal log courses on the front and sides of a log-cabin box.
 void log_walls(Mesh& m, double x0, double z0, double x1, double z1, double h, Rgb logs);
 void pine_tree(Mesh& m, double x, double z, double h);

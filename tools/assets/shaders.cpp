@@ -1,6 +1,6 @@
 // The four GLSL programs' sources. Scene: position at attribute 0, colour at attribute 1,
-// "MVP", and the colour override "reColor"/"newColor" (a share of newColor over the own colours). Logos: 2D position and texture
-// coordinate, "MVP", and the sampler "myTextureSampler".
+// "MVP", and the colour override "reColor"/"newColor" (a share of newColor over the own colours).
+// Logos: 2D position and texture coordinate, "MVP", and the sampler "myTextureSampler".
 #include <fstream>
 
 #include "assets.h"

@@ -17,7 +17,8 @@ struct Fleck {
     double size;
 };
 
-Mesh ground_tile(const std::string& name, Rgb base, Rgb shade, std::initializer_list<Fleck> flecks, std::uint32_t seed) {
+Mesh ground_tile(const std::string& name, Rgb base, Rgb shade, std::initializer_list<Fleck> flecks,
+                 std::uint32_t seed) {
     Mesh m(name);
     m.poly({{-0.5, 0, -0.5}, {-0.5, 0, 0.5}, {0.5, 0, 0.5}, {0.5, 0, -0.5}}, base, Shade::Flat);
     Rng r(seed);
@@ -60,12 +61,12 @@ void figure(Mesh& m, const Outfit& o) {
         m.box(s * 0.0115 - 0.0065, 0, -0.007, s * 0.0115 + 0.0065, 0.014, 0.009, boots);
         m.box(s * 0.0105 - 0.0055, 0.014, -0.006, s * 0.0105 + 0.0055, 0.050, 0.006, o.legs);
     }
-    m.box(-0.019, 0.046, -0.011, 0.019, 0.095, 0.011, o.tunic);                 // body
+    m.box(-0.019, 0.046, -0.011, 0.019, 0.095, 0.011, o.tunic);                         // body
     m.box(-0.021, 0.044, -0.012, 0.021, 0.058, 0.012, mix(o.tunic, pal::timber, 0.4));  // skirt hem
     m.box(-0.0195, 0.060, -0.0115, 0.0195, 0.066, 0.0115, Rgb{0.25, 0.16, 0.08});       // belt
     Rgb sleeve = o.mail ? Rgb{0.60, 0.63, 0.67} : o.tunic;
     for (double s : {-1.0, 1.0}) m.box(s * 0.0195, 0.058, -0.007, s * 0.0285, 0.093, 0.007, sleeve);
-    m.box(-0.0095, 0.095, -0.0095, 0.0095, 0.116, 0.0095, pal::skin);  // head
+    m.box(-0.0095, 0.095, -0.0095, 0.0095, 0.116, 0.0095, pal::skin);         // head
     m.box(-0.005, 0.101, 0.0095, 0.005, 0.106, 0.011, Rgb{0.2, 0.12, 0.08});  // eyes/brow shadow
     if (o.cone_helm) {
         m.frustum(0, 0, 0.0125, 0.0125, 0.108, 0.118, 8, o.head_gear, false);
@@ -110,7 +111,10 @@ Mesh archer() {
         m.box(-0.010 + i * 0.004, 0.112, -0.019, -0.007 + i * 0.004, 0.124, -0.013, pal::white);
     // Long bow held out in the left hand, curved toward the front.
     Rgb yew{0.50, 0.28, 0.10};
-    V3 pts[5] = {{0.034, 0.020, 0.020}, {0.034, 0.050, 0.032}, {0.034, 0.080, 0.035}, {0.034, 0.110, 0.032},
+    V3 pts[5] = {{0.034, 0.020, 0.020},
+                 {0.034, 0.050, 0.032},
+                 {0.034, 0.080, 0.035},
+                 {0.034, 0.110, 0.032},
                  {0.034, 0.140, 0.020}};
     for (int i = 0; i < 4; ++i) m.beam(pts[i], pts[i + 1], 0.0038, yew);
     m.beam({0.034, 0.020, 0.018}, {0.034, 0.140, 0.018}, 0.0012, pal::white);
@@ -128,10 +132,16 @@ Mesh spear_fighter() {
     m.poly({{-0.018, 0.205, 0.012}, {-0.034, 0.205, 0.012}, {-0.026, 0.240, 0.012}}, pal::steel);
     m.poly({{-0.026, 0.205, 0.004}, {-0.026, 0.205, 0.020}, {-0.026, 0.240, 0.012}}, pal::steel);
     m.poly({{-0.026, 0.205, 0.020}, {-0.026, 0.205, 0.004}, {-0.026, 0.240, 0.012}}, pal::steel);
-    m.panel({{0.022, 0.098, 0.016}, {0.022, 0.070, 0.016}, {0.032, 0.040, 0.016}, {0.042, 0.070, 0.016},
+    m.panel({{0.022, 0.098, 0.016},
+             {0.022, 0.070, 0.016},
+             {0.032, 0.040, 0.016},
+             {0.042, 0.070, 0.016},
              {0.042, 0.098, 0.016}},
             pal::white);
-    m.poly({{0.0275, 0.094, 0.0175}, {0.0275, 0.064, 0.0175}, {0.0365, 0.064, 0.0175}, {0.0365, 0.094, 0.0175}},
+    m.poly({{0.0275, 0.094, 0.0175},
+            {0.0275, 0.064, 0.0175},
+            {0.0365, 0.064, 0.0175},
+            {0.0365, 0.094, 0.0175}},
            pal::blue);
     return m;
 }
@@ -140,7 +150,8 @@ Mesh siege_crew() {
     Mesh m("SiegeWeaponUser");
     figure(m, {Rgb{0.58, 0.40, 0.20}, Rgb{0.36, 0.30, 0.22}, Rgb{0.78, 0.66, 0.34}, false, false});
     // Arms stretched forward to push, a leather apron and a mallet at the belt.
-    for (double s : {-1.0, 1.0}) m.box(s * 0.0245 - 0.0045, 0.072, 0.007, s * 0.0245 + 0.0045, 0.082, 0.030, pal::skin);
+    for (double s : {-1.0, 1.0})
+        m.box(s * 0.0245 - 0.0045, 0.072, 0.007, s * 0.0245 + 0.0045, 0.082, 0.030, pal::skin);
     m.box(-0.014, 0.030, 0.011, 0.014, 0.090, 0.013, Rgb{0.40, 0.26, 0.14});
     m.beam({0.020, 0.064, -0.006}, {0.020, 0.028, -0.010}, 0.0025, pal::wood);
     m.box(0.013, 0.024, -0.016, 0.027, 0.034, -0.004, pal::iron);
@@ -153,12 +164,15 @@ Mesh ram() {
     Rgb frame{0.40, 0.27, 0.15}, hide{0.56, 0.38, 0.22}, hide2{0.70, 0.52, 0.32};
     const double L = 0.34, W = 0.10;
     for (double s : {-1.0, 1.0}) m.box(s * W - 0.014, 0.04, -L, s * W + 0.014, 0.07, L, frame);
-    for (double z : {-L + 0.02, 0.0, L - 0.02}) m.box(-W, 0.045, z - 0.012, W, 0.065, z + 0.012, frame);
+    for (double z : {-L + 0.02, 0.0, L - 0.02})
+        m.box(-W, 0.045, z - 0.012, W, 0.065, z + 0.012, frame);
     // Wheels.
     for (double s : {-1.0, 1.0})
         for (double z : {-0.24, 0.0, 0.24}) {
-            m.tube({s * (W + 0.016), 0.045, z}, {s * (W + 0.036), 0.045, z}, 0.045, 8, frame, Rgb{0.50, 0.36, 0.22});
-            m.tube({s * (W + 0.036), 0.045, z}, {s * (W + 0.040), 0.045, z}, 0.014, 6, pal::iron, pal::iron);
+            m.tube({s * (W + 0.016), 0.045, z}, {s * (W + 0.036), 0.045, z}, 0.045, 8, frame,
+                   Rgb{0.50, 0.36, 0.22});
+            m.tube({s * (W + 0.036), 0.045, z}, {s * (W + 0.040), 0.045, z}, 0.014, 6, pal::iron,
+                   pal::iron);
         }
     // Posts and a steep gable roof of hides, patched in two tones and strapped down.
     for (double s : {-1.0, 1.0})
@@ -168,8 +182,12 @@ Mesh ram() {
     for (int i = 0; i < 4; ++i) {
         double z0 = -L + 0.03 + i * 0.17, z1 = z0 + 0.08;
         for (double s : {-1.0, 1.0}) {
-            std::vector<V3> patch = {{0.0, 0.333, z1}, {0.0, 0.333, z0}, {s * (W + 0.04), 0.157, z0}, {s * (W + 0.04), 0.157, z1}};
-            if (dot(newell(patch), V3{s, 1, 0}) < 0) patch = std::vector<V3>(patch.rbegin(), patch.rend());
+            std::vector<V3> patch = {{0.0, 0.333, z1},
+                                     {0.0, 0.333, z0},
+                                     {s * (W + 0.04), 0.157, z0},
+                                     {s * (W + 0.04), 0.157, z1}};
+            if (dot(newell(patch), V3{s, 1, 0}) < 0)
+                patch = std::vector<V3>(patch.rbegin(), patch.rend());
             V3 lift = normalized(newell(patch)) * 0.003;
             for (V3& p : patch) p = p + lift;
             m.poly(patch, hide2);
@@ -181,7 +199,8 @@ Mesh ram() {
         m.beam({W + 0.05, 0.152, z}, {0, 0.336, z}, 0.006, pal::timber);
     }
     // The ram log on chains, its pointed iron head well out in front.
-    m.tube({0, 0.12, -L - 0.02}, {0, 0.12, L + 0.04}, 0.034, 8, Rgb{0.48, 0.32, 0.18}, Rgb{0.70, 0.55, 0.35});
+    m.tube({0, 0.12, -L - 0.02}, {0, 0.12, L + 0.04}, 0.034, 8, Rgb{0.48, 0.32, 0.18},
+           Rgb{0.70, 0.55, 0.35});
     m.box(-0.048, 0.072, L + 0.04, 0.048, 0.168, L + 0.07, pal::iron);
     m.push(Xform::translate(0, 0.12, L + 0.07) * Xform::rotate_x(90));
     m.pyramid(0, 0, 0.045, 0, 0.07, Rgb{0.42, 0.43, 0.46});
@@ -226,7 +245,9 @@ void badge(Mesh& m, const Outline& o, Rgb c) {
     plate(m, rim, 0.012, 0.006, Rgb{0.05, 0.04, 0.04}, Rgb{0.05, 0.04, 0.04});
 }
 
-Outline rect(double x0, double y0, double x1, double y1) { return {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}}; }
+Outline rect(double x0, double y0, double x1, double y1) {
+    return {{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}};
+}
 
 // Two crossed blades over a badge.
 void crossed_blades(Mesh& m, double cy, Rgb blade) {
@@ -248,7 +269,8 @@ Mesh group_marker(const std::string& name, Rgb c, int style) {
     // Arrow pointing down at the group: head and shaft.
     badge(m, {{-0.065, 0.075}, {0.0, 0.0}, {0.065, 0.075}}, c);
     badge(m, rect(-0.027, 0.07, 0.027, 0.15), c);
-    if (style == 1 || style == 3) crossed_blades(m, 0.23, style == 3 ? Rgb{0.95, 0.95, 0.95} : pal::steel);
+    if (style == 1 || style == 3)
+        crossed_blades(m, 0.23, style == 3 ? Rgb{0.95, 0.95, 0.95} : pal::steel);
     m.pop();
     if (style == 2) {
         // Selected: a bright ring on the ground around the group.
@@ -256,8 +278,10 @@ Mesh group_marker(const std::string& name, Rgb c, int style) {
         for (int i = 0; i < n; ++i) {
             double a0 = 2 * kPi * i / n, a1 = 2 * kPi * (i + 1) / n;
             double r0 = 0.20, r1 = 0.235;
-            std::vector<V3> q = {{r0 * std::sin(a0), 0.01, r0 * std::cos(a0)}, {r1 * std::sin(a0), 0.01, r1 * std::cos(a0)},
-                                 {r1 * std::sin(a1), 0.01, r1 * std::cos(a1)}, {r0 * std::sin(a1), 0.01, r0 * std::cos(a1)}};
+            std::vector<V3> q = {{r0 * std::sin(a0), 0.01, r0 * std::cos(a0)},
+                                 {r1 * std::sin(a0), 0.01, r1 * std::cos(a0)},
+                                 {r1 * std::sin(a1), 0.01, r1 * std::cos(a1)},
+                                 {r0 * std::sin(a1), 0.01, r0 * std::cos(a1)}};
             if (newell(q).y < 0) q = std::vector<V3>(q.rbegin(), q.rend());
             m.poly(q, c, Shade::Flat);
         }
@@ -275,7 +299,8 @@ Mesh tower_marker(const std::string& name, Rgb c, int style) {
     if (style == 0 || style == 1) {
         // Tower emblem.
         plate(m, rect(-0.035, 0.06, 0.035, 0.15), z, 0.004, w, w);
-        for (double x : {-0.035, -0.0075, 0.02}) plate(m, rect(x, 0.15, x + 0.015, 0.175), z, 0.004, w, w);
+        for (double x : {-0.035, -0.0075, 0.02})
+            plate(m, rect(x, 0.15, x + 0.015, 0.175), z, 0.004, w, w);
         plate(m, rect(-0.012, 0.06, 0.012, 0.095), z - 0.002, 0.002, c, c);
     }
     if (style == 1) {
@@ -292,16 +317,18 @@ Mesh tower_marker(const std::string& name, Rgb c, int style) {
 
 std::vector<Placed> make_ground() {
     // The text of every screen lies straight on the ground, in pure light (white, cyan, yellow) and
-    // pure dark or saturated colours (gray, blue, red, lila). Each season therefore keeps to a middle,
-    // greyed tone that hue can set the saturated colours off from, and its flecks stay close to that
-    // tone so they do not break up small letters.
+    // pure dark or saturated colours (gray, blue, red, lila). Each season therefore keeps to a
+    // middle, greyed tone that hue can set the saturated colours off from, and its flecks stay
+    // close to that tone so they do not break up small letters.
     const std::string dir = "obj/graf_obj/podklad";
     std::vector<Placed> v;
-    v.push_back({dir, ground_tile("trava", {0.35, 0.43, 0.27}, {0.335, 0.415, 0.26},
-                                  {{{0.30, 0.38, 0.23}, 10, 0.022}, {{0.40, 0.46, 0.30}, 6, 0.02}}, 101)});
+    v.push_back(
+        {dir, ground_tile("trava", {0.35, 0.43, 0.27}, {0.335, 0.415, 0.26},
+                          {{{0.30, 0.38, 0.23}, 10, 0.022}, {{0.40, 0.46, 0.30}, 6, 0.02}}, 101)});
     // Winter: trampled grey snow with drifts a shade lighter and earth showing through.
-    v.push_back({dir, ground_tile("trava_zima", {0.45, 0.485, 0.535}, {0.49, 0.525, 0.575},
-                                  {{{0.42, 0.45, 0.50}, 8, 0.03}, {{0.40, 0.39, 0.33}, 8, 0.012}}, 202)});
+    v.push_back(
+        {dir, ground_tile("trava_zima", {0.45, 0.485, 0.535}, {0.49, 0.525, 0.575},
+                          {{{0.42, 0.45, 0.50}, 8, 0.03}, {{0.40, 0.39, 0.33}, 8, 0.012}}, 202)});
     // Spring: fresh sage grass with a few pale, dusty flowers.
     v.push_back({dir, ground_tile("trava_jar", {0.39, 0.47, 0.29}, {0.41, 0.49, 0.30},
                                   {{{0.49, 0.49, 0.38}, 6, 0.013},
@@ -310,7 +337,8 @@ std::vector<Placed> make_ground() {
                                   303)});
     // Summer: deep olive grass, dry stalks.
     v.push_back({dir, ground_tile("trava_leto", {0.29, 0.38, 0.24}, {0.30, 0.395, 0.25},
-                                  {{{0.25, 0.34, 0.21}, 12, 0.022}, {{0.38, 0.41, 0.26}, 6, 0.016},
+                                  {{{0.25, 0.34, 0.21}, 12, 0.022},
+                                   {{0.38, 0.41, 0.26}, 6, 0.016},
                                    {{0.46, 0.44, 0.27}, 3, 0.011}},
                                   404)});
     // Autumn: faded ochre grass strewn with rust, brown and dull gold leaves.
