@@ -5,7 +5,7 @@ PACKAGES=(g++ cmake ninja-build pkg-config libglfw3-dev libglew-dev libglm-dev l
           zlib1g-dev)
 if [ "${1:-play}" = "test" ]; then
     PACKAGES+=(libgtest-dev libbenchmark-dev xvfb x11-utils xdotool imagemagick
-               clang libclang-rt-14-dev
+               clang libclang-rt-14-dev clang-format
                dpkg-dev man-db desktop-file-utils appstream lintian)
 fi
 missing=()

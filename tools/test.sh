@@ -1,5 +1,5 @@
 #!/bin/bash
-# Builds everything and runs every test: the unit tests (and the asset check) under
+# Checks the code's format, builds everything and runs every test: the unit tests (and the asset check) under
 # AddressSanitizer and UndefinedBehaviorSanitizer, each alone and then all in one shuffled process,
 # the sanitized game mashed with random keys under Xvfb, the mesh and logo readers and the loader
 # of saved games under libFuzzer for about 30 s each, then the display tests under Xvfb with
@@ -8,6 +8,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash tools/install_packages.sh test
+# The C++ keeps one format (.clang-format); unformatted code fails here, before any build.
+git ls-files -z '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
 cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVARNHOLD_SANITIZE=ON -DVARNHOLD_BENCH=OFF
 cmake --build build/asan
 (cd build/asan && ctest -L unit --output-on-failure -j2)
