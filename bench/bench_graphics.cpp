@@ -153,17 +153,7 @@ void BM_snimka_prehladu_ludia(benchmark::State& state) {
 // A running game looking at its main building: the whole window of tiles is on the map. With
 // `mesto` every tile of the window also holds a finished building (all types but the barracks).
 void meraj_snimky(benchmark::State& state, bool mesto) {
-    if (mesto) {
-        Ticho t;
-        strategy.set_owner(S_L::id_player);
-        int typ = 1;
-        for (int x = 91; x <= 108; ++x)
-            for (int y = 94; y <= 111; ++y) {
-                if (typ == S_L::kasaren) ++typ;
-                strategy.pridaj_budovu(x, y, 90.0f * (typ % 4), typ, 1);
-                typ = typ % (S_L::last_building_integer - 1) + 1;
-            }
-    }
+    if (mesto) mesto_18x18();
     Game.running = true;
     Nastav_Camera();
     const S_gl_statistika pred = gl_statistika;

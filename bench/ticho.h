@@ -33,3 +33,18 @@ inline void naplnene_katalogy_potichu() {
     Ticho ticho;
     naplnene_katalogy();
 }
+
+// A built-up town for the frame measures: every tile of the 18 x 18 window around the main
+// building holds a finished building of the player's, all types but the barracks in turn.
+inline void mesto_18x18() {
+    Ticho t;
+    strategy.set_owner(Strategy_library::S_L::id_player);
+    using Strategy_library::S_L;
+    int typ = 1;
+    for (int x = 91; x <= 108; ++x)
+        for (int y = 94; y <= 111; ++y) {
+            if (typ == S_L::kasaren) ++typ;
+            strategy.pridaj_budovu(x, y, 90.0f * (typ % 4), typ, 1);
+            typ = typ % (S_L::last_building_integer - 1) + 1;
+        }
+}

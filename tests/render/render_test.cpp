@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "../../bench/ticho.h"
 #include "Camera.h"
 #include "Color.h"
 #include "Font3.h"
@@ -316,14 +317,7 @@ void pocitaj_mesh(int handle, const glm::mat4& model) {
 // screen of text go out in a handful of draws, and no buffer is made or deleted in a frame.
 TEST(Render, AFrameDrawsInAFewCallsAndMakesNoBuffers) {
     nova_hra();
-    strategy.set_owner(S_L::id_player);
-    int typ = 1;
-    for (int x = 91; x <= 108; ++x)
-        for (int y = 94; y <= 111; ++y) {
-            if (typ == S_L::kasaren) ++typ;
-            strategy.pridaj_budovu(x, y, 90.0f * (typ % 4), typ, 1);
-            typ = typ % (S_L::last_building_integer - 1) + 1;
-        }
+    mesto_18x18();
     kresli_mesh = pocitaj_mesh;
     mesh_kreslenia = 0;
     gl_chyba();
