@@ -9,6 +9,7 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <tuple>
 
 #include "Camera.h"
 #include "Game.h"
@@ -72,10 +73,9 @@ TEST_F(UlozeneHry, SavingFromTheInGameMenuWritesANewFileAndSaysSo) {
     auto hry = najdi_ulozene_hry(priecinok());
     ASSERT_EQ(hry.size(), 1u);
     EXPECT_EQ(out, "ULOZENA HRA " + hry[0].cesta + " 12.4.3\n");
-    EXPECT_TRUE(hry[0].citatelna);
-    EXPECT_FALSE(hry[0].automaticka);
-    EXPECT_EQ(hry[0].hlavicka.rok, 3);
-    EXPECT_EQ(hry[0].hlavicka.pocet_ludi, 30);
+    EXPECT_EQ(std::make_tuple(hry[0].citatelna, hry[0].automaticka, int(hry[0].hlavicka.rok),
+                              int(hry[0].hlavicka.pocet_ludi)),
+              std::make_tuple(true, false, 3, 30));
 
     // A second save in the same second is a file of its own.
     konzola([] { Herne_Menu_Uloz_Hru(); });
@@ -132,16 +132,14 @@ TEST_F(UlozeneHry, TheListLoadsTheChosenSaveAndKeepsTheMenuWhenOneCannotBeLoaded
     Nacitaj_Hru_action();
     ASSERT_TRUE(Z_zoznam_hier);
     ASSERT_EQ(Z_hry.size(), 2u);
-    EXPECT_EQ(Z_hry[0].meno, "pokazena.hra");
-    EXPECT_FALSE(Z_hry[0].citatelna);
-    EXPECT_EQ(Z_hry[0].chyba, "subor je skrateny");
+    EXPECT_EQ(std::tie(Z_hry[0].meno, Z_hry[0].citatelna, Z_hry[0].chyba),
+              std::make_tuple("pokazena.hra", false, "subor je skrateny"));
     Zoznam_hier_predchadzajuca_action();  // already the first
     EXPECT_EQ(Z_vybrana, 0);
 
     konzola([] { Zoznam_hier_nacitaj_action(); });
-    EXPECT_TRUE(Z_zoznam_hier);
-    EXPECT_TRUE(Menu.is_active());
-    EXPECT_TRUE(sprava_ulozenia.chyba);
+    EXPECT_EQ(std::make_tuple(Z_zoznam_hier, Menu.is_active(), sprava_ulozenia.chyba),
+              std::make_tuple(true, true, true));
     EXPECT_EQ(sprava_ulozenia.text, "HRU SA NEPODARILO NACITAT - subor je skrateny");
     EXPECT_NE(strategy.time.mesiac, S_L::M_jun);
 
@@ -151,11 +149,10 @@ TEST_F(UlozeneHry, TheListLoadsTheChosenSaveAndKeepsTheMenuWhenOneCannotBeLoaded
     zrychlenie = 0.01f;
     const std::string out = konzola([] { Zoznam_hier_nacitaj_action(); });
     EXPECT_NE(out.find("NACITANA HRA " + dobra + " 5.6.2\n"), std::string::npos) << out;
-    EXPECT_FALSE(Z_zoznam_hier);
-    EXPECT_FALSE(Menu.is_active());
-    EXPECT_TRUE(Game.is_running());
-    EXPECT_EQ(zrychlenie, 1.0f);  // the speed the save holds
-    EXPECT_EQ(strategy.time.mesiac, S_L::M_jun);
+    // At the speed the save holds.
+    EXPECT_EQ(std::make_tuple(Z_zoznam_hier, Menu.is_active(), Game.is_running(), zrychlenie,
+                              int(strategy.time.mesiac)),
+              std::make_tuple(false, false, true, 1.0f, int(S_L::M_jun)));
 
     // Esc leaves the list without loading.
     Menu.open();
@@ -193,10 +190,8 @@ TEST_F(UlozeneHry, ANewGameStartsAtSpeedOneWithWindowsClosedOverTheMainBuilding)
         Menu.open();
         Nova_Hra();
     });
-    EXPECT_EQ(zrychlenie, 1.0f);
-    EXPECT_FALSE(cas_mesiace);
-    EXPECT_FALSE(H_hlavna_budova || B_setting_position);
-    EXPECT_NE(Camera.Position.x, x0);
-    EXPECT_EQ(Camera.Position.x, 100.0f);
-    EXPECT_TRUE(Game.is_running());
+    ASSERT_NE(x0, 100.0f);
+    EXPECT_EQ(std::make_tuple(zrychlenie, cas_mesiace, H_hlavna_budova || B_setting_position,
+                              Camera.Position.x, Game.is_running()),
+              std::make_tuple(1.0f, false, false, 100.0f, true));
 }
