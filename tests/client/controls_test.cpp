@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 
+#include "../potichu.h"
 #include "Camera.h"
 #include "Game.h"
 #include "Hra_Ovladanie.h"
@@ -20,23 +21,25 @@ namespace {
 
 constexpr int ESC = 27, SPACE = 32, VLAVO = 37, HORE = 38;
 
-class Ovladanie_hry : public ::testing::Test {
+class Ovladanie_hry : public TichaKonzola {
 protected:
     void SetUp() override {
         hra_pripravena();
+        TichaKonzola::SetUp();
         for (int k = 0; k < 256; ++k) keys[k] = pressed[k] = hold[k] = false;
     }
-    void TearDown() override { Close_Window(); }
+    void TearDown() override {
+        Close_Window();
+        TichaKonzola::TearDown();
+    }
 
-    // One frame of input, its console held back: exactly these keys are down, the dispatcher
+    // One frame of input: exactly these keys are down, the dispatcher
     // runs, released keys lose their marks.
     static void snimka(std::initializer_list<int> dole) {
         for (bool& k : keys) k = false;
         for (int k : dole) keys[k] = true;
-        testing::internal::CaptureStdout();
         Klavesnica_ovladanie();
         Free_Keys();
-        testing::internal::GetCapturedStdout();
     }
     static void stlac(int k) {
         snimka({k});
@@ -287,13 +290,11 @@ TEST_F(Ovladanie_hry, BarracksWindowOpensOnlyWithABarracksAndItsTabsWrap) {
 TEST_F(Ovladanie_hry, SpaceInTheBarracksWindowRecruitsRefillsAndMansATowerForThePlayer) {
     S_L& w = strategy;
     Strategy_library::S_owner& h = w.id_owner[S_L::id_player];
-    testing::internal::CaptureStdout();
     w.set_owner(S_L::id_player);
     w.pridaj_budovu(120, 120, 0.0f, S_L::kasaren, 1);
     w.pridaj_budovu(90, 90, 0.0f, S_L::drevenna_veza, 1);
     for (int i = 0; i < 40; ++i) w.vytvor_clovek(S_L::id_player, S_L::muz, 20, 100);
     for (int r : {S_L::kopija, S_L::mec, S_L::luk}) h.surovina[r].mam = 100;
-    testing::internal::GetCapturedStdout();
     ASSERT_NE(w.KASAREN_ID, -1);
 
     // "Skupiny": the chosen button recruits, whoever the current owner was.
@@ -307,9 +308,7 @@ TEST_F(Ovladanie_hry, SpaceInTheBarracksWindowRecruitsRefillsAndMansATowerForThe
     EXPECT_EQ(w.vojenska_skupina_volne_miesta(g), 0);
 
     // "Dopln": a man who died in peace leaves a place that Space on the group's slot fills.
-    testing::internal::CaptureStdout();
     w.clovek_DIE(w.vojenska_skupina[g].zoznam_vojakov[0]);
-    testing::internal::GetCapturedStdout();
     ASSERT_EQ(w.vojenska_skupina_volne_miesta(g), 1);
     stlac('D');
     ASSERT_TRUE(Menu_Kasaren_Skupiny_Dopln.is_active());

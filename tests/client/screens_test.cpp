@@ -9,6 +9,7 @@
 #include <tuple>
 #include <vector>
 
+#include "../potichu.h"
 #include "Camera.h"
 #include "Color.h"
 #include "Font3.h"
@@ -51,7 +52,7 @@ void zaznam(int i) {
     obrazovka.push_back({znak_glyfu[i], o.x, o.y, farba_teraz()});
 }
 
-class Obrazovky : public ::testing::Test {
+class Obrazovky : public TichaKonzola {
 protected:
     static void SetUpTestSuite() {
         Window.X = 1920, Window.Y = 1080;
@@ -66,14 +67,16 @@ protected:
         for (int i = 0; i <= Font::LAST_FONT; ++i) Font::font_loaded[i] = true;
         kresli_glyf = zaznam;
         hra_pripravena();
+        TichaKonzola::SetUp();
     }
-    void TearDown() override { kresli_glyf = kresli_glyf_gl; }
+    void TearDown() override {
+        kresli_glyf = kresli_glyf_gl;
+        TichaKonzola::TearDown();
+    }
 
     static void nakresli() {
         obrazovka.clear();
-        testing::internal::CaptureStdout();
         Write_to_out_screen();
-        testing::internal::GetCapturedStdout();
     }
     // The text of the line at height y between x_od and x_do, blanks where cells are empty; with
     // `farby` the colour letter of each cell instead.
@@ -533,7 +536,6 @@ TEST_F(Obrazovky, NoticesFoldTheLastDayNewestFirstAtTheTopOfTheScreen) {
 TEST_F(Obrazovky, BarracksPagesAndTheWarStatusLineListTheGroups) {
     S_L& w = strategy;
     auto& h = w.id_owner[S_L::id_player];
-    testing::internal::CaptureStdout();
     w.set_owner(S_L::id_player);
     w.pridaj_budovu(120, 120, 0.0f, S_L::kasaren, 1);
     w.pridaj_budovu(90, 90, 0.0f, S_L::drevenna_veza, 1);
@@ -543,7 +545,6 @@ TEST_F(Obrazovky, BarracksPagesAndTheWarStatusLineListTheGroups) {
     w.regrutujSermiarov(0);
     const int g = h.skupina[0];
     w.clovek_DIE(w.vojenska_skupina[g].zoznam_vojakov[0]);
-    testing::internal::GetCapturedStdout();
 
     K_kasaren = true;
     Menu_Kasaren.open();

@@ -6,25 +6,21 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <string>
 
 #include "../../bench/ticho.h"
+#include "../potichu.h"
 #include "Strategy_library.h"
 
 using Strategy_library::S_L;
 using Strategy_library::S_owner;
 
 // A test whose console output is shown only when it fails (the world prints as it plays).
-class Potichu : public ::testing::Test {
+class Potichu : public TichaKonzola {
 protected:
     void SetUp() override {
         naplnene_katalogy_potichu();
-        ::testing::internal::CaptureStdout();
-    }
-    void TearDown() override {
-        const std::string text = ::testing::internal::GetCapturedStdout();
-        if (HasFailure()) std::fputs(text.c_str(), stdout);
+        TichaKonzola::SetUp();
     }
 };
 
