@@ -22,39 +22,15 @@ float g_hodiny = 0.0f;
 
 float hodiny() { return g_hodiny; }
 
-void postav(int i, int typ, int level) {
-    const int x = 40 + i % 120, y = 40 + i / 120;
-    strategy.pridaj_budovu(x, y, typ, level);
-    if (strategy.point_id_of_objekt(x, y) < 0) std::abort();
-}
-
 // The new game's 30 settlers grown to 1 000 people: 400 men and 400 women of 20 to 45, 200
 // children; 400 one-family houses, 300 one-man workplaces of six kinds, wells and a warehouse.
 // One month end has housed, employed and married them. Stocks are ample and restored before
 // every measured month, so the town neither starves nor fills its stores.
 void mesto_1000() {
-    naplnene_katalogy_potichu();
+    postav_mesto({400, 1, 300, 4, 1, 385, 200, 40, 120});
     Ticho ticho;
-    strategy.New_Game();
-    int n = 0;
-    for (int i = 0; i < 400; ++i) postav(n++, W::dom, 1);
-    static const int prace[] = {W::farma, W::lovec, W::rybar, W::zberac_dreva, W::mlyn, W::pekaren};
-    for (int i = 0; i < 300; ++i) postav(n++, prace[i % 6], 1);
-    for (int i = 0; i < 4; ++i) postav(n++, W::studna, 4);
-    postav(n++, W::sklad, 5);
-    for (int i = 0; i < 385; ++i) {
-        strategy.vytvor_clovek(W::id_player, W::muz, 20 + i % 26, 100);
-        strategy.vytvor_clovek(W::id_player, W::zena, 20 + i % 26, 100);
-    }
-    for (int i = 0; i < 200; ++i) strategy.vytvor_clovek(W::id_player, 1 + i % 2, 1 + i % 15, 100);
     S_owner& hrac = strategy.id_owner[W::id_player];
-    for (int r = 1; r < W::last_surovina_id; ++r) hrac.surovina[r].mam = 100000;
-    hrac.surovina[W::mrtvola].mam = 0;
     std::memcpy(g_zasoby, hrac.surovina, sizeof g_zasoby);
-
-    strategy.time = {1, W::M_jul, 1};
-    strategy.mesiac_passed = true;
-    strategy.rok_passed = false;
     Game_mesiac();
     if (hrac.pocet_ludi < 990 || hrac.bez_domova_last_id != 0) std::abort();
 }

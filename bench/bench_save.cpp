@@ -20,38 +20,15 @@ using W = S_L;
 
 namespace {
 
-void postav(int i, int typ, int level) {
-    const int x = 20 + i % 160, y = 20 + i / 160;
-    strategy.pridaj_budovu(x, y, typ, level);
-    if (strategy.point_id_of_objekt(x, y) < 0) std::abort();
-}
-
 void mesto_10000() {
     static bool postavene = false;
     if (postavene) return;
     postavene = true;
-    naplnene_katalogy_potichu();
+    postav_mesto({2000, 5, 2500, 8, 4, 3985, 2000, 20, 160});
     Ticho ticho;
-    strategy.New_Game();
-    int n = 0;
-    for (int i = 0; i < 2000; ++i) postav(n++, W::dom, 5);
-    static const int prace[] = {W::farma, W::lovec, W::rybar, W::zberac_dreva, W::mlyn, W::pekaren};
-    for (int i = 0; i < 2500; ++i) postav(n++, prace[i % 6], 1);
-    for (int i = 0; i < 8; ++i) postav(n++, W::studna, 4);
-    for (int i = 0; i < 4; ++i) postav(n++, W::sklad, 5);
-    for (int i = 0; i < 3985; ++i) {
-        strategy.vytvor_clovek(W::id_player, W::muz, 20 + i % 26, 100);
-        strategy.vytvor_clovek(W::id_player, W::zena, 20 + i % 26, 100);
-    }
-    for (int i = 0; i < 2000; ++i) strategy.vytvor_clovek(W::id_player, 1 + i % 2, 1 + i % 15, 100);
-    S_owner& hrac = strategy.id_owner[W::id_player];
-    for (int r = 1; r < W::last_surovina_id; ++r) hrac.surovina[r].mam = 100000;
-    hrac.surovina[W::mrtvola].mam = 0;
-    strategy.time = {1, W::M_jul, 1};
-    strategy.mesiac_passed = true;
-    strategy.rok_passed = false;
     Game_mesiac();
-    if (hrac.pocet_ludi < 9900 || !strategy.prepocitaj_vsetko().empty()) std::abort();
+    if (strategy.id_owner[W::id_player].pocet_ludi < 9900 || !strategy.prepocitaj_vsetko().empty())
+        std::abort();
 }
 
 std::string cesta_suboru() {

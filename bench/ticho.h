@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <cstdio>
+#include <cstdlib>
 
 #include "../tests/katalogy.h"
 
@@ -47,4 +48,43 @@ inline void mesto_18x18() {
             strategy.pridaj_budovu(x, y, 90.0f * (typ % 4), typ, 1);
             typ = typ % (S_L::last_building_integer - 1) + 1;
         }
+}
+
+// A town of many people for the month and save measures, on a new game: houses of one level,
+// one-man workplaces of six kinds, wells of level 4 and warehouses of level 5 on a grid of
+// `sirka` columns from (x0, x0); pairs of adults of 20 to 45 and children of 1 to 15; every
+// stock at 100 000 and no corpses; 1 July with its month end due (the caller runs it).
+struct S_mesto_na_meranie {
+    int domov, level_domu, prac, studni, skladov, parov, deti, x0, sirka;
+};
+inline void postav_mesto(const S_mesto_na_meranie& m) {
+    using Strategy_library::S_L;
+    naplnene_katalogy_potichu();
+    Ticho ticho;
+    strategy.New_Game();
+    int n = 0;
+    const auto postav = [&](int typ, int level) {
+        const int x = m.x0 + n % m.sirka, y = m.x0 + n / m.sirka;
+        ++n;
+        strategy.pridaj_budovu(x, y, typ, level);
+        if (strategy.point_id_of_objekt(x, y) < 0) std::abort();
+    };
+    for (int i = 0; i < m.domov; ++i) postav(S_L::dom, m.level_domu);
+    static const int prace[] = {S_L::farma,        S_L::lovec, S_L::rybar,
+                                S_L::zberac_dreva, S_L::mlyn,  S_L::pekaren};
+    for (int i = 0; i < m.prac; ++i) postav(prace[i % 6], 1);
+    for (int i = 0; i < m.studni; ++i) postav(S_L::studna, 4);
+    for (int i = 0; i < m.skladov; ++i) postav(S_L::sklad, 5);
+    for (int i = 0; i < m.parov; ++i) {
+        strategy.vytvor_clovek(S_L::id_player, S_L::muz, 20 + i % 26, 100);
+        strategy.vytvor_clovek(S_L::id_player, S_L::zena, 20 + i % 26, 100);
+    }
+    for (int i = 0; i < m.deti; ++i)
+        strategy.vytvor_clovek(S_L::id_player, 1 + i % 2, 1 + i % 15, 100);
+    auto& hrac = strategy.id_owner[S_L::id_player];
+    for (int r = 1; r < S_L::last_surovina_id; ++r) hrac.surovina[r].mam = 100000;
+    hrac.surovina[S_L::mrtvola].mam = 0;
+    strategy.time = {1, S_L::M_jul, 1};
+    strategy.mesiac_passed = true;
+    strategy.rok_passed = false;
 }
