@@ -12,23 +12,25 @@ namespace {
 // The enemy's army: five groups of ten.
 constexpr int SKUPIN_V_ARMADE = 5;
 constexpr int VOJAKOV_V_SKUPINE = 10;
+// An attack comes only when more than this many years have passed since the last one.
+constexpr int ROKY_POKOJA = 4;
 
 }  // namespace
 
 void S_L::kontroluj_diplomaciu() {
     // The notice of a battle lasts until the month's checks after it.
     posledna_bitka = {};
-    if (je_vojna || time.rok - utok.rok <= 4 || time.den != 1 || time.mesiac != M_december ||
-        bol_utok)
+    if (je_vojna || time.rok - utok.rok <= ROKY_POKOJA || time.den != 1 ||
+        time.mesiac != M_december || bol_utok)
         return;
     if (id_owner[id_player].privilegia_id <= PRIV_mesto) return;
     if (vytvor_utok()) utok.rok = time.rok;
 }
 
 S_time S_L::najskorsi_utok() {
-    // The trigger wants a year more than four after the last attack, on the first of December;
-    // once this year's first of December has come, the next chance is a year later.
-    int rok = time.rok > utok.rok + 4 ? time.rok : utok.rok + 5;
+    // The trigger's rule: the first of December of a year more than ROKY_POKOJA after the last
+    // attack; once this year's first of December has come, the next chance is a year later.
+    int rok = time.rok - utok.rok > ROKY_POKOJA ? time.rok : utok.rok + ROKY_POKOJA + 1;
     if (rok == time.rok && time.mesiac == M_december) rok += 1;
     return {1, M_december, rok};
 }
