@@ -100,6 +100,7 @@ void BM_nacitanie_modelov_a_pisma(benchmark::State& state) {
 // One frame of the scene without its text layer.
 void snimka() {
     Kresli_svet();
+    dokonci_snimku();
     glfwSwapBuffers(window);
     glFinish();
 }
@@ -112,22 +113,23 @@ void BM_prazdna_snimka(benchmark::State& state) {
 
 // The whole frame of a running game with the country overview on its people tab: the world, then
 // the status line, the date and the tab's twenty lines. The GL driver allocates inside its own
-// draw calls (for meshes as for glyphs); the text layer's own allocations are counted in one more
-// pass with the glyph and outline draw calls left out.
+// draw calls (for meshes as for glyphs), which the frame's end makes; the text layer's own
+// allocations are counted in one more pass with the glyph and outline draw calls left out.
 void BM_snimka_prehladu_ludia(benchmark::State& state) {
     Game.running = true;
     Nastav_Camera();
     Otvor_Okno_Hlavna_budova();
     Okno_HB_dolava_action();  // from the first tab back round to the people tab
-    long snimky = 0, alokacie_ovladaca = 0, buffre_textu = 0, kreslenia_textu = 0;
+    long snimky = 0, alokacie_ovladaca = 0, buffre = 0, kreslenia = 0;
     for (auto _ : state) {
         Kresli_svet();
+        Write_to_out_screen();
         const long a = alokacie;
         const S_gl_statistika g = gl_statistika;
-        Write_to_out_screen();
+        dokonci_snimku();
         alokacie_ovladaca += alokacie - a;
-        buffre_textu += gl_statistika.vytvorene_buffre - g.vytvorene_buffre;
-        kreslenia_textu += gl_statistika.kreslenia - g.kreslenia;
+        buffre += gl_statistika.vytvorene_buffre - g.vytvorene_buffre;
+        kreslenia += gl_statistika.kreslenia - g.kreslenia;
         glfwSwapBuffers(window);
         glFinish();
         ++snimky;
@@ -142,23 +144,26 @@ void BM_snimka_prehladu_ludia(benchmark::State& state) {
     Game.running = false;
     if (snimky > 0) {
         state.counters["text_allocations_per_frame"] = static_cast<double>(alokacie_textu);
-        state.counters["text_buffers_per_frame"] = static_cast<double>(buffre_textu) / snimky;
-        state.counters["text_draws_per_frame"] = static_cast<double>(kreslenia_textu) / snimky;
+        state.counters["buffers_made_per_frame"] = static_cast<double>(buffre) / snimky;
+        state.counters["draws_per_frame"] = static_cast<double>(kreslenia) / snimky;
         state.counters["driver_allocations_per_frame"] =
             static_cast<double>(alokacie_ovladaca) / snimky;
     }
-    if (alokacie_textu != 0 || buffre_textu != 0) state.SkipWithError("the text layer allocates");
+    if (alokacie_textu != 0 || buffre != 0) state.SkipWithError("the text layer allocates");
 }
 
 // A running game looking at its main building: the whole window of tiles is on the map. With
 // `mesto` every tile of the window also holds a finished building (all types but the barracks).
-void meraj_snimky(benchmark::State& state, bool mesto) {
+// A still view repeats its frame; `v_pohybe` steps the camera forward and back every frame, so
+// that each frame is drawn whole (as while the player moves or a battle runs).
+void meraj_snimky(benchmark::State& state, bool mesto, bool v_pohybe = false) {
     if (mesto) mesto_18x18();
     Game.running = true;
     Nastav_Camera();
     const S_gl_statistika pred = gl_statistika;
     long snimky = 0;
     for (auto _ : state) {
+        if (v_pohybe) snimky % 2 ? Camera_backward() : Camera_forward();
         snimka();
         ++snimky;
     }
@@ -176,6 +181,7 @@ void meraj_snimky(benchmark::State& state, bool mesto) {
 
 void BM_snimka_sveta(benchmark::State& state) { meraj_snimky(state, false); }
 void BM_snimka_mesta(benchmark::State& state) { meraj_snimky(state, true); }
+void BM_snimka_mesta_v_pohybe(benchmark::State& state) { meraj_snimky(state, true, true); }
 
 // The data folder beside the sources, as the game runs from it.
 bool do_priecinka_dat() {
@@ -230,6 +236,10 @@ int main(int argc, char** argv) {
             ->Repetitions(opakovania)
             ->ReportAggregatesOnly(true);
         benchmark::RegisterBenchmark("snimka_mesta_18x18", BM_snimka_mesta)
+            ->Unit(benchmark::kMillisecond)
+            ->Repetitions(opakovania)
+            ->ReportAggregatesOnly(true);
+        benchmark::RegisterBenchmark("snimka_mesta_18x18_v_pohybe", BM_snimka_mesta_v_pohybe)
             ->Unit(benchmark::kMillisecond)
             ->Repetitions(opakovania)
             ->ReportAggregatesOnly(true);

@@ -1,8 +1,14 @@
 // The view-centre cross, world lines and the no-op helpers.
 #include "Draw_3.h"
 
+#include <algorithm>
+#include <array>
+#include <utility>
+#include <vector>
+
 #include "Color.h"
 #include "Mouse.h"
+#include "OpenGL3_3.h"
 #include "functions.h"
 #include "shader.h"
 
@@ -11,6 +17,36 @@ namespace {
 // The buffers a segment goes out in: its end points, given again for each, and white per vertex
 // (the override colour is what shows).
 unsigned int ciara_vb = 0, ciara_cb = 0;
+
+// A segment of the frame being gathered: its end points, matrix and override (share last).
+struct S_ciara {
+    std::array<float, 6> body;
+    glm::mat4 mvp;
+    glm::vec4 farba;
+    bool operator==(const S_ciara&) const = default;
+};
+std::vector<S_ciara> ciary, ciary_minule;
+
+void kresli_ciaru_hned(const float body[6], const glm::mat4& mvp) {
+    shader_nahraj_buffer(ciara_vb, body, sizeof(float) * 6);
+    shader_nastav_mvp(mvp);
+    shader_kresli(ciara_vb, ciara_cb, 2, true);
+}
+
+bool ciary_prazdne() { return ciary.empty(); }
+bool ciary_ako_minule() { return ciary == ciary_minule; }
+
+void kresli_ciary() {
+    for (const S_ciara& c : ciary) {
+        shader_nastav_override(c.farba.w, c.farba.r, c.farba.g, c.farba.b);
+        kresli_ciaru_hned(c.body.data(), c.mvp);
+    }
+}
+
+void odloz_ciary() {
+    std::swap(ciary, ciary_minule);
+    ciary.clear();
+}
 
 }  // namespace
 
@@ -28,10 +64,14 @@ void uvolni_ciary() {
 
 void kresli_ciaru_gl(const float body[6], const glm::mat4& mvp) {
     if (ciara_vb == 0) return;
-    shader_nahraj_buffer(ciara_vb, body, sizeof(float) * 6);
-    shader_nastav_mvp(mvp);
-    shader_kresli(ciara_vb, ciara_cb, 2, true);
+    if (!snimka_zbiera()) return kresli_ciaru_hned(body, mvp);
+    const S_override& f = aktualna_farba;
+    S_ciara c{{}, mvp, f.zapnuty ? glm::vec4(f.r, f.g, f.b, f.podiel) : glm::vec4(0.0f)};
+    std::copy(body, body + 6, c.body.begin());
+    ciary.push_back(c);
 }
+
+const S_vrstva_snimky vrstva_ciar = {ciary_prazdne, ciary_ako_minule, kresli_ciary, odloz_ciary};
 
 void (*kresli_ciaru)(const float body[6], const glm::mat4& mvp) = kresli_ciaru_gl;
 

@@ -5,8 +5,10 @@
 #include <cstdarg>
 #include <cstdio>
 #include <glm/gtc/matrix_transform.hpp>
+#include <utility>
 
 #include "Color.h"
+#include "OpenGL3_3.h"
 #include "functions.h"
 #include "objloader.h"
 #include "shader.h"
@@ -35,6 +37,8 @@ namespace {
 // they go out in (made with the glyphs' own). The arrays keep their room from frame to frame.
 struct S_text_na_kreslenie {
     std::vector<glm::vec3> body, farby;
+    std::vector<glm::vec3> body_minule, farby_minule;  // what the last frame drew
+    glm::mat4 projekcia_minula{1.0f};
     unsigned int vertexbuffer = 0, colorbuffer = 0;
     bool zbiera = false;
 };
@@ -54,7 +58,7 @@ void pridaj_na_kreslenie(const std::vector<glm::vec3>& body, const std::vector<g
 }
 
 // Draws the text gathered so far in one call with the text projection, in its own colours.
-void vykresli_text() {
+void kresli_text() {
     S_text_na_kreslenie& t = text_na_kreslenie;
     if (!t.body.empty() && scena_pripravena() && t.vertexbuffer != 0) {
         shader_nahraj_buffer(t.vertexbuffer, t.body.data(), static_cast<long>(t.body.size() * 12));
@@ -66,8 +70,14 @@ void vykresli_text() {
         shader_nastav_mvp(MVP);
         if (farba.zapnuty) tonuj(farba.podiel, farba.r, farba.g, farba.b);
     }
-    t.body.clear();
-    t.farby.clear();
+}
+
+// Outside a frame the text goes out at once; in a frame, at the frame's end.
+void vykresli_text() {
+    if (snimka_zbiera()) return;
+    kresli_text();
+    text_na_kreslenie.body.clear();
+    text_na_kreslenie.farby.clear();
 }
 
 // Relative luminance of a colour given in display values 0 … 1.
@@ -192,6 +202,29 @@ void (*kresli_glyf)(int i) = kresli_glyf_gl;
 void kresli_obrys_gl(int i) { pridaj_na_kreslenie(font[i].obrys, {}); }
 
 void (*kresli_obrys)(int i) = kresli_obrys_gl;
+
+namespace {
+
+bool text_prazdny() { return text_na_kreslenie.body.empty(); }
+
+bool text_ako_minule() {
+    const S_text_na_kreslenie& t = text_na_kreslenie;
+    return t.body == t.body_minule && t.farby == t.farby_minule &&
+           Font::Projection == t.projekcia_minula;
+}
+
+void odloz_text() {
+    S_text_na_kreslenie& t = text_na_kreslenie;
+    std::swap(t.body, t.body_minule);
+    std::swap(t.farby, t.farby_minule);
+    t.body.clear();
+    t.farby.clear();
+    t.projekcia_minula = Font::Projection;
+}
+
+}  // namespace
+
+const S_vrstva_snimky vrstva_textu = {text_prazdny, text_ako_minule, kresli_text, odloz_text};
 
 void zacni_text() { text_na_kreslenie.zbiera = true; }
 

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "Color.h"
 #include "Draw_3.h"
 #include "Draw_Map.h"
 #include "Font3.h"
@@ -165,10 +166,73 @@ void Start_shaderov() {
 void DrawScene() {
     Kresli_svet();
     Write_to_out_screen();
+    dokonci_snimku();
+}
+
+namespace {
+
+// The frame being gathered, and whether the kept picture shows the last frame drawn.
+struct S_stav_snimky {
+    bool zbiera = false;
+    bool obraz_platny = false;
+    bool obraz_mozny = true;  // false once the driver would not copy the picture
+    int w = 0, h = 0;         // the window's size at the last frame
+};
+S_stav_snimky stav_snimky;
+
+const S_vrstva_snimky* const vrstvy[] = {&vrstva_log, &vrstva_ciar, &vrstva_sveta, &vrstva_textu};
+
+void kresli_vrstvy() {
+    shader_vycisti();
+    for (const S_vrstva_snimky* v : vrstvy) v->kresli();
+    // Back to the scene program with the frame's matrix and the colour in force.
+    glUseProgram(programID);
+    SendMatrixToGLSL();
+    const S_override& f = aktualna_farba;
+    shader_nastav_override(f.zapnuty ? f.podiel : 0.0f, f.r, f.g, f.b);
+}
+
+}  // namespace
+
+bool snimka_zbiera() { return stav_snimky.zbiera; }
+
+void dokonci_snimku() {
+    S_stav_snimky& s = stav_snimky;
+    if (!s.zbiera) return;
+    s.zbiera = false;
+    if (scena_pripravena()) {
+        bool ako_minule = true, prazdna = true;
+        for (const S_vrstva_snimky* v : vrstvy) {
+            ako_minule = ako_minule && v->ako_minule();
+            prazdna = prazdna && v->prazdna();
+        }
+        if (prazdna) ako_minule = false;
+        int w = 0, h = 0;
+        glfwGetFramebufferSize(window, &w, &h);
+        if (w != s.w || h != s.h) ako_minule = s.obraz_platny = false;
+        s.w = w;
+        s.h = h;
+        // A repeat is copied from the kept picture; the first repeat is drawn and then kept.
+        if (ako_minule && s.obraz_platny) {
+            shader_obraz_do_okna();
+        } else {
+            kresli_vrstvy();
+            s.obraz_platny = ako_minule && s.obraz_mozny && shader_priprav_obraz(w, h) &&
+                             shader_okno_do_obrazu();
+            if (ako_minule && s.obraz_mozny && !s.obraz_platny) {
+                s.obraz_mozny = false;
+                std::fprintf(stderr,
+                             "varnhold: the driver does not copy frames; every frame "
+                             "is drawn whole\n");
+            }
+        }
+    }
+    for (const S_vrstva_snimky* v : vrstvy) v->odloz();
 }
 
 void Kresli_svet() {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    dokonci_snimku();  // a frame left unfinished is drawn before the next begins
+    stav_snimky.zbiera = true;
     SettingMatrix();
     if (otvorene_menu() && !Ovladanie_Info_Window) {
         DrawLogoPelworth(0.0f, 0.0f, 1.0f);
@@ -217,6 +281,8 @@ void kill_and_clear() {
     KillFont();
     uvolni_davku_sveta();
     uvolni_ciary();
+    shader_zmaz_obraz();
+    stav_snimky = {};
     Zmaz_graficke_objekty();
     glDeleteProgram(programID);
     programID = 0;

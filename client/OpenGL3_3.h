@@ -48,10 +48,27 @@ struct S_casy_snimok {
 };
 S_casy_snimok zhrn_casy_snimok(std::vector<float> casy);
 
-// The frame's drawing: the scene, then the text layer (Write_to_out_screen).
+// The frame's drawing: the scene, then the text layer (Write_to_out_screen), then its end.
 void DrawScene();
-// The scene without the text layer: clear, camera matrices, the logos over the menus, the world.
+// Begins a frame with the scene without the text layer: camera matrices, the logos over the
+// menus, the world.
 void Kresli_svet();
+// A frame is gathered from Kresli_svet to dokonci_snimku: each layer keeps what it is asked to
+// draw, and the frame's end clears and draws the layers in their order, or, when every layer
+// gathered what it did for the frame before, copies the picture kept of that frame (a still
+// scene costs a copy, not its fill; a frame with nothing to draw is only cleared).
+struct S_vrstva_snimky {
+    bool (*prazdna)();     // gathered nothing
+    bool (*ako_minule)();  // gathered the same as for the last frame
+    void (*kresli)();      // draws what it gathered
+    void (*odloz)();       // keeps it as the last frame's and starts the next one empty
+};
+extern const S_vrstva_snimky vrstva_log, vrstva_ciar, vrstva_sveta, vrstva_textu;
+// True between a frame's beginning and its end: the layers gather instead of drawing.
+bool snimka_zbiera();
+// Ends the frame begun by Kresli_svet, drawing it into the window's back buffer; nothing when
+// none was begun.
+void dokonci_snimku();
 void kill_and_clear();
 
 // True once the window's context and the scene program exist: uniform uploads and buffers need

@@ -100,6 +100,7 @@ struct S_mesh_v_davke {
 // buffers again as they are. The arrays keep their room from frame to frame.
 struct S_davka_sveta {
     std::vector<S_mesh_v_davke> meshe, nakreslene;
+    glm::mat4 kamera{1.0f}, kamera_minula{1.0f};  // the camera's projection and view
     std::vector<glm::vec3> body, farby;
     int vrcholy = 0;
     unsigned int vertexbuffer = 0, colorbuffer = 0;
@@ -153,22 +154,47 @@ void uvolni_davku_sveta() {
     d.nakreslene.clear();
 }
 
-void vykresli_davku_sveta() {
+namespace {
+
+void kresli_davku_sveta() {
     S_davka_sveta& d = davka_sveta;
-    if (!d.meshe.empty() && d.vertexbuffer != 0) {
-        if (d.meshe != d.nakreslene) nahraj_davku(d);
-        const S_override f = aktualna_farba;
-        resetShader();
-        shader_nastav_mvp(ProjectionMatrix * ViewMatrix);
-        shader_orezavaj_odvratene(true);
-        shader_kresli(d.vertexbuffer, d.colorbuffer, d.vrcholy, false);
-        shader_orezavaj_odvratene(false);
-        shader_nastav_mvp(MVP);
-        if (f.zapnuty) tonuj(f.podiel, f.r, f.g, f.b);
-    }
+    if (d.meshe.empty() || d.vertexbuffer == 0) return;
+    if (d.meshe != d.nakreslene) nahraj_davku(d);
+    const S_override f = aktualna_farba;
+    resetShader();
+    shader_nastav_mvp(d.kamera);
+    shader_orezavaj_odvratene(true);
+    shader_kresli(d.vertexbuffer, d.colorbuffer, d.vrcholy, false);
+    shader_orezavaj_odvratene(false);
+    shader_nastav_mvp(MVP);
+    if (f.zapnuty) tonuj(f.podiel, f.r, f.g, f.b);
+}
+
+void odloz_davku_sveta() {
+    S_davka_sveta& d = davka_sveta;
     std::swap(d.meshe, d.nakreslene);
     d.meshe.clear();
+    d.kamera_minula = d.kamera;
 }
+
+bool davka_prazdna() { return davka_sveta.meshe.empty(); }
+
+bool davka_ako_minule() {
+    const S_davka_sveta& d = davka_sveta;
+    return d.meshe == d.nakreslene && d.kamera == d.kamera_minula;
+}
+
+}  // namespace
+
+void vykresli_davku_sveta() {
+    davka_sveta.kamera = ProjectionMatrix * ViewMatrix;
+    if (snimka_zbiera()) return;  // the frame's end draws it
+    kresli_davku_sveta();
+    odloz_davku_sveta();
+}
+
+const S_vrstva_snimky vrstva_sveta = {davka_prazdna, davka_ako_minule, kresli_davku_sveta,
+                                      odloz_davku_sveta};
 
 void Kresli_graficky_objekt(int handle, const S_odtien& odtien) {
     // The draw handle is the registry index (the upload hands them out in id order).

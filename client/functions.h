@@ -61,8 +61,9 @@ void Kresli_graficky_objekt(int handle, const S_odtien& odtien = {});
 // One mesh placed by its model matrix; replaceable so placement and the world pass can be
 // checked without a GL context. The default adds the mesh's triangles, placed and in the colour
 // override in force, to the world's batch, which vykresli_davku_sveta draws in one call with the
-// camera's matrices at the end of the world pass; the batch's two buffers are made once
-// (priprav_davku_sveta, with the scene program) and freed with it (uvolni_davku_sveta).
+// camera's matrices at the end of the world pass (in a frame, the frame's end draws it); the
+// batch's two buffers are made once (priprav_davku_sveta, with the scene program) and freed with it
+// (uvolni_davku_sveta).
 extern void (*kresli_mesh)(int handle, const glm::mat4& model);
 void kresli_mesh_gl(int handle, const glm::mat4& model);
 void vykresli_davku_sveta();

@@ -5,7 +5,10 @@
 
 #include <cstdio>
 #include <glm/gtc/matrix_transform.hpp>
+#include <utility>
+#include <vector>
 
+#include "OpenGL3_3.h"
 #include "shader.h"
 
 unsigned int LogoPelworth = 0, LogoOrvek = 0;
@@ -56,7 +59,17 @@ void cleanupText2D() {
     Text2DShaderID = 0;
 }
 
-void DrawLogo(float x, float y, float s) {
+namespace {
+
+// The logos of the frame being gathered, and of the last frame.
+struct S_logo {
+    unsigned int textura;
+    float x, y, s;
+    bool operator==(const S_logo&) const = default;
+};
+std::vector<S_logo> loga, loga_minule;
+
+void kresli_logo(float x, float y, float s) {
     // A square of side s around (x, y), moved once more by its lower-left offset, so the final
     // corners are (2x - s, 2y - s) and (2x, 2y) in normalised device coordinates.
     const float l = x - s / 2, d = y - s / 2, p = x + s / 2, h = y + s / 2;
@@ -90,6 +103,36 @@ void DrawLogo(float x, float y, float s) {
     glDisableVertexAttribArray(0);
     glDisableVertexAttribArray(1);
 }
+
+}  // namespace
+
+void DrawLogo(float x, float y, float s) {
+    if (snimka_zbiera())
+        loga.push_back({Text2DTextureID, x, y, s});
+    else
+        kresli_logo(x, y, s);
+}
+
+namespace {
+
+bool loga_prazdne() { return loga.empty(); }
+bool loga_ako_minule() { return loga == loga_minule; }
+
+void kresli_loga() {
+    for (const S_logo& l : loga) {
+        Text2DTextureID = l.textura;
+        kresli_logo(l.x, l.y, l.s);
+    }
+}
+
+void odloz_loga() {
+    std::swap(loga, loga_minule);
+    loga.clear();
+}
+
+}  // namespace
+
+const S_vrstva_snimky vrstva_log = {loga_prazdne, loga_ako_minule, kresli_loga, odloz_loga};
 
 void DrawLogoPelworth(float x, float y, float size) {
     Text2DTextureID = LogoPelworth;

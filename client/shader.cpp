@@ -125,3 +125,67 @@ void shader_nastav_override(float podiel, float r, float g, float b) {
     glUniform1f(recolor_miesto, podiel);
     if (podiel > 0.0f) glUniform3f(newcolor_miesto, r, g, b);
 }
+
+// ---------------------------------------------------------------- the kept picture
+
+namespace {
+
+// The window's last frame as it is shown: the resolved colours, one sample a pixel.
+struct S_obraz {
+    GLuint fbo = 0, farba = 0;
+    int w = 0, h = 0;
+};
+S_obraz obraz;
+
+void skopiruj(GLuint z, GLuint do_) {
+    glBindFramebuffer(GL_READ_FRAMEBUFFER, z);
+    glBindFramebuffer(GL_DRAW_FRAMEBUFFER, do_);
+    glBlitFramebuffer(0, 0, obraz.w, obraz.h, 0, 0, obraz.w, obraz.h, GL_COLOR_BUFFER_BIT,
+                      GL_NEAREST);
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+}
+
+}  // namespace
+
+bool shader_priprav_obraz(int w, int h) {
+    if (obraz.fbo != 0 && obraz.w == w && obraz.h == h) return true;
+    shader_zmaz_obraz();
+    // The colour format of the window's, as a copy out of a multisampled buffer asks.
+    GLint alfa = 0;
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    glGetFramebufferAttachmentParameteriv(GL_FRAMEBUFFER, GL_BACK_LEFT,
+                                          GL_FRAMEBUFFER_ATTACHMENT_ALPHA_SIZE, &alfa);
+    glGenFramebuffers(1, &obraz.fbo);
+    glGenRenderbuffers(1, &obraz.farba);
+    glBindRenderbuffer(GL_RENDERBUFFER, obraz.farba);
+    glRenderbufferStorage(GL_RENDERBUFFER, alfa > 0 ? GL_RGBA8 : GL_RGB8, w, h);
+    glBindFramebuffer(GL_FRAMEBUFFER, obraz.fbo);
+    glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, obraz.farba);
+    const bool hotovy = glCheckFramebufferStatus(GL_FRAMEBUFFER) == GL_FRAMEBUFFER_COMPLETE;
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
+    if (!hotovy) {
+        shader_zmaz_obraz();
+        return false;
+    }
+    obraz.w = w;
+    obraz.h = h;
+    return true;
+}
+
+bool shader_okno_do_obrazu() {
+    if (obraz.fbo == 0) return false;
+    skopiruj(0, obraz.fbo);
+    return glGetError() == GL_NO_ERROR;
+}
+
+void shader_obraz_do_okna() {
+    if (obraz.fbo != 0) skopiruj(obraz.fbo, 0);
+}
+
+void shader_zmaz_obraz() {
+    if (obraz.fbo != 0) glDeleteFramebuffers(1, &obraz.fbo);
+    if (obraz.farba != 0) glDeleteRenderbuffers(1, &obraz.farba);
+    obraz = {};
+}
+
+void shader_vycisti() { glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT); }

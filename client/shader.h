@@ -26,6 +26,19 @@ void shader_nastav_mvp(const glm::mat4& m);
 // Sets "reColor" (the share of the colour, 0 for none) and "newColor" of the scene program.
 void shader_nastav_override(float podiel, float r, float g, float b);
 
+// The kept picture: the window's last frame as shown (resolved, one sample a pixel). A frame that
+// repeats the one before is copied out of the window once and then only copied back in; the
+// copy back gives each of the window's samples its pixel's colour, so the frame shows unchanged.
+// Makes (or, at a new size, remakes) it; false when the driver cannot.
+bool shader_priprav_obraz(int w, int h);
+// Copies the window's back buffer into it; false on a GL error (a driver that will not copy).
+bool shader_okno_do_obrazu();
+// Copies it into the window's back buffer.
+void shader_obraz_do_okna();
+void shader_zmaz_obraz();
+// Clears colour and depth of where the draws go.
+void shader_vycisti();
+
 // What the scene did to the GPU since the last reset: draw calls and buffers made and deleted.
 struct S_gl_statistika {
     long kreslenia;

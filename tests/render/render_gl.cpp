@@ -10,14 +10,33 @@
 
 #include "OpenGL3_3.h"
 
-S_snimka precitaj_snimku() {
+S_snimka precitaj_snimku(bool ako_sa_ukaze) {
     S_snimka s;
     s.w = Window.X;
     s.h = Window.Y;
     s.rgb.assign(static_cast<std::size_t>(s.w) * s.h * 3, 0);
+    // As the swap shows it: the back buffer's samples resolved into one colour a pixel.
+    static GLuint fbo = 0, farba = 0;
+    if (ako_sa_ukaze && fbo == 0) {
+        glGenFramebuffers(1, &fbo);
+        glGenRenderbuffers(1, &farba);
+        glBindRenderbuffer(GL_RENDERBUFFER, farba);
+        glRenderbufferStorage(GL_RENDERBUFFER, GL_RGBA8, s.w, s.h);
+        glBindFramebuffer(GL_FRAMEBUFFER, fbo);
+        glFramebufferRenderbuffer(GL_FRAMEBUFFER, GL_COLOR_ATTACHMENT0, GL_RENDERBUFFER, farba);
+    }
+    if (ako_sa_ukaze) {
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, 0);
+        glBindFramebuffer(GL_DRAW_FRAMEBUFFER, fbo);
+        glBlitFramebuffer(0, 0, s.w, s.h, 0, 0, s.w, s.h, GL_COLOR_BUFFER_BIT, GL_NEAREST);
+        glBindFramebuffer(GL_READ_FRAMEBUFFER, fbo);
+    } else {
+        glBindFramebuffer(GL_FRAMEBUFFER, 0);
+        glReadBuffer(GL_BACK);
+    }
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadBuffer(GL_BACK);
     glReadPixels(0, 0, s.w, s.h, GL_RGB, GL_UNSIGNED_BYTE, s.rgb.data());
+    glBindFramebuffer(GL_FRAMEBUFFER, 0);
     return s;
 }
 

@@ -13,8 +13,10 @@ struct S_snimka {
     }
 };
 
-// Reads the back buffer (the frame just drawn, before the swap).
-S_snimka precitaj_snimku();
+// Reads the back buffer (the frame just drawn, before the swap): as GL reads it, or as the swap
+// will show it (the samples of each pixel resolved into one colour; a plain read of a
+// multisampled buffer need not resolve).
+S_snimka precitaj_snimku(bool ako_sa_ukaze = false);
 // Shows the frame and handles window events.
 void vymen_buffre();
 // Waits until the GPU has finished everything issued.

@@ -51,10 +51,10 @@ void nova_hra() {
     Nastav_Camera();
 }
 
-S_snimka nakresli() {
+S_snimka nakresli(bool ako_sa_ukaze = false) {
     DrawScene();
     gl_hotovo();
-    S_snimka s = precitaj_snimku();
+    S_snimka s = precitaj_snimku(ako_sa_ukaze);
     vymen_buffre();
     return s;
 }
@@ -325,7 +325,12 @@ TEST(Render, AFrameDrawsInAFewCallsAndMakesNoBuffers) {
     const auto zmeraj = [&](bool s_textom) {
         const S_gl_statistika pred = gl_statistika;
         for (int i = 0; i < snimky; ++i) {
-            s_textom ? DrawScene() : Kresli_svet();
+            if (s_textom) {
+                DrawScene();
+            } else {
+                Kresli_svet();
+                dokonci_snimku();
+            }
             vymen_buffre();
         }
         const S_gl_statistika po = gl_statistika;
@@ -341,6 +346,37 @@ TEST(Render, AFrameDrawsInAFewCallsAndMakesNoBuffers) {
     EXPECT_LE(zmeraj(true) - svet, 16);
     Close_Window();
     kresli_mesh = kresli_mesh_gl;
+    EXPECT_EQ(gl_chyba(), 0u);
+}
+
+// A frame like the last is copied from the picture kept of it, the same to the pixel and with no
+// draw; whatever changes what a layer gathers (the camera, a window's text, a building) is
+// drawn anew, and its repeats are copied again.
+TEST(Render, AStillFrameIsCopiedAndAChangedOneDrawnAnew) {
+    nova_hra();
+    strategy.set_owner(S_L::id_player);
+    Camera.Position = {100.0f, 96.0f, 5.0f};
+    const auto rozne = [](const S_snimka& a, const S_snimka& b) {
+        int n = 0;
+        for (std::size_t i = 0; i < a.rgb.size(); i += 3)
+            n += a.rgb[i] != b.rgb[i] || a.rgb[i + 1] != b.rgb[i + 1] ||
+                 a.rgb[i + 2] != b.rgb[i + 2];
+        return n;
+    };
+    const auto po_zmene = [&](auto zmen) {
+        const S_snimka pred = nakresli(true);
+        zmen();
+        const S_snimka nova = nakresli(true);
+        EXPECT_EQ(rozne(nakresli(true), nova), 0);  // the first repeat is drawn, then kept
+        const long kreslenia = gl_statistika.kreslenia;
+        EXPECT_EQ(rozne(nakresli(true), nova), 0);
+        EXPECT_EQ(gl_statistika.kreslenia, kreslenia);
+        return rozne(nova, pred);
+    };
+    EXPECT_GT(po_zmene(Camera_forward), 1000);
+    EXPECT_GT(po_zmene(Otvor_Okno_Hlavna_budova), 1000);
+    EXPECT_GT(po_zmene([] { strategy.pridaj_budovu(99, 99, 0.0f, S_L::studna, 1); }), 100);
+    EXPECT_GT(po_zmene(Close_Window), 1000);
     EXPECT_EQ(gl_chyba(), 0u);
 }
 
