@@ -47,28 +47,7 @@ TEST(KeyTables, MapsGlfwKeysToVirtualKeyCodesAndReleasesMarks) {
     EXPECT_FALSE(pressed[65] || hold[65]);
 }
 
-int akcie = 0;
 using Menus = TichaKonzola;  // a menu prints each button it adds
-
-TEST_F(Menus, ChosenButtonMovesWithinBoundsOrWraps) {
-    akcie = 0;
-    C_Menu m;
-    m.RESET_MENU();
-    m.add_button("a", [] { ++akcie; });
-    m.add_button("b");
-    m.add_button("c");
-    // No wrapping before the first button nor past the last.
-    EXPECT_TRUE(!m.previouse_Button() && m.next_Button() && m.next_Button() && !m.next_Button());
-    EXPECT_EQ(m.get_choosed(), 2);
-    m.CIRCULATE();
-    EXPECT_TRUE(m.next_Button() && m.get_choosed() == 0);
-    EXPECT_TRUE(m.previouse_Button() && m.get_choosed() == 2);
-    EXPECT_TRUE(m.is_Button_choosed(2) && !m.is_Button_choosed(0));
-    m.Button_action();  // "c" has no action
-    EXPECT_EQ(akcie, 0);
-    m.next_Button(), m.Button_action();
-    EXPECT_EQ(akcie, 1);
-}
 
 TEST_F(Menus, RefusesA21stButtonAndOutOfRangeIndices) {
     C_Menu m;
