@@ -56,10 +56,8 @@ const std::vector<std::string>& game_models() {
     static std::vector<std::string> v;
     if (!v.empty()) return v;
     auto& S = strategy;
-    Zaloha z[] = {Zaloha(S.nacitaj_mesh),  Zaloha(S.last_graficky_objekt),
-                  Zaloha(S.budova),        Zaloha(S.podklad),
-                  Zaloha(S.vojna),         Zaloha(S.vojenske_stroje),
-                  Zaloha(S.visual_pointer)};
+    Zalohy z(S.nacitaj_mesh, S.last_graficky_objekt, S.budova, S.podklad, S.vojna,
+             S.vojenske_stroje, S.visual_pointer);
     S.nacitaj_mesh = [](const char*, const char* path, Strategy_library::S_graficky_objekt&) {
         v.push_back(std::string(path).substr(2));  // past "./"
         return false;
