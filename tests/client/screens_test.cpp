@@ -67,6 +67,7 @@ protected:
         for (int i = 0; i <= Font::LAST_FONT; ++i) Font::font_loaded[i] = true;
         kresli_glyf = zaznam;
         hra_pripravena();
+        sprava_ulozenia = {};  // what an earlier test's save said
         TichaKonzola::SetUp();
     }
     void TearDown() override {
