@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <initializer_list>
+#include <tuple>
+#include <utility>
 
 #include "../potichu.h"
 #include "Camera.h"
@@ -41,52 +43,47 @@ protected:
         Klavesnica_ovladanie();
         Free_Keys();
     }
-    static void stlac(int k) {
-        snimka({k});
-        snimka({});
+    // Key k pressed and released n times.
+    static void stlac(int k, int n = 1) {
+        for (int i = 0; i < n; ++i) snimka({k}), snimka({});
     }
 };
 
 TEST_F(Ovladanie_hry, KeysNameThemselvesAndSwitchedOffBindingsStayOff) {
-    EXPECT_STREQ(return_key_text('7'), "7");
-    EXPECT_STREQ(return_key_text('Q'), "Q");
-    EXPECT_STREQ(return_key_text(-5), "(Nepoznam)");
+    for (auto [k, meno] : {std::pair<int, const char*>{'7', "7"}, {'Q', "Q"}, {-5, "(Nepoznam)"}})
+        EXPECT_STREQ(return_key_text(k), meno);
     EXPECT_FALSE(Ovladanie.Hrac[O_Hrac_zoom_in].active);  // created, then switched off
 }
 
 TEST_F(Ovladanie_hry, SpaceInTheBuildListChoosesTheBuildingNotTheObjectWindow) {
     stlac('B');
     ASSERT_TRUE(B_show_building_list);
-    stlac('S');
-    stlac('S');  // type 3, at the view centre (100, 103)
+    stlac('S', 2);  // type 3, at the view centre (100, 103)
     stlac(SPACE);
-    EXPECT_TRUE(B_setting_position);
-    EXPECT_FALSE(B_show_building_list);
-    EXPECT_FALSE(O_open_window);
-    EXPECT_EQ(strategy.typ_budovy, 3);
-    EXPECT_EQ(strategy.setting_position_x(), 100);
-    EXPECT_EQ(strategy.setting_position_y(), 103);
+    EXPECT_TRUE(B_setting_position && !B_show_building_list && !O_open_window);
+    EXPECT_EQ(std::make_tuple(strategy.typ_budovy, strategy.setting_position_x(),
+                              strategy.setting_position_y()),
+              std::make_tuple(3, 100, 103));
 
     // D moves the building right on screen, which is toward smaller x; W away from the viewer.
     stlac('D');
     stlac('W');
-    EXPECT_EQ(strategy.setting_position_x(), 99);
-    EXPECT_EQ(strategy.setting_position_y(), 104);
+    EXPECT_EQ(std::make_pair(strategy.setting_position_x(), strategy.setting_position_y()),
+              std::make_pair(99, 104));
     // Esc closes the windows but placement goes on; X ends it.
     stlac(ESC);
-    EXPECT_TRUE(B_setting_position);
-    EXPECT_FALSE(Herne_Menu.is_active());
+    EXPECT_TRUE(B_setting_position && !Herne_Menu.is_active());
     stlac('X');
     EXPECT_FALSE(B_setting_position);
 }
 
 TEST_F(Ovladanie_hry, ConfirmingPlacesTheBuildingOrStaysOnAnOccupiedSite) {
     stlac('B');
-    for (int i = 0; i < 8; ++i) stlac('S');  // the well
+    stlac('S', 8);  // the well
     ASSERT_EQ(B_showing_to_id, S_L::studna);
     stlac(SPACE);
     // Onto the main building: occupied, placement goes on with the error pending.
-    for (int i = 0; i < 3; ++i) stlac('S');
+    stlac('S', 3);
     stlac(SPACE);
     EXPECT_TRUE(B_setting_position);
     EXPECT_EQ(strategy.last_error_active, S_L::E_neda_sa_tam_stavat);
@@ -107,8 +104,7 @@ TEST_F(Ovladanie_hry, HoldingTheSpeedKeyFiresOnceAndKeepsTheCameraStill) {
     for (int i = 0; i < 3; ++i) snimka({HORE});  // released: the arrow moves 0.1 a frame
     EXPECT_NEAR(Camera_y(), y0 + 0.3f, 1e-4);
     EXPECT_NEAR(moja_vnutorna_mys.y, Camera_y() + Camera_z(), 1e-4);
-    stlac('Z');
-    stlac('Z');
+    stlac('Z', 2);
     EXPECT_FLOAT_EQ(zrychlenie, 1.0f);  // 0.1 -> 0.01 -> 1.0
     stlac('M');
     EXPECT_TRUE(cas_mesiace);
@@ -117,34 +113,27 @@ TEST_F(Ovladanie_hry, HoldingTheSpeedKeyFiresOnceAndKeepsTheCameraStill) {
 }
 
 TEST_F(Ovladanie_hry, HoldingEscOpensTheInGameMenuOnceAndItsKeysThenDriveIt) {
-    snimka({ESC});
-    snimka({ESC});
-    snimka({ESC});
-    EXPECT_TRUE(Herne_Menu.is_active());
-    EXPECT_FALSE(Game.is_running());
+    for (int i = 0; i < 3; ++i) snimka({ESC});
+    EXPECT_TRUE(Herne_Menu.is_active() && !Game.is_running());
     snimka({});
-    for (int i = 0; i < 4; ++i) stlac('S');  // no wrapping past "Koniec Hry"
+    stlac('S', 4);  // no wrapping past "Koniec Hry"
     EXPECT_EQ(Herne_Menu.get_choosed(), 3);
-    for (int i = 0; i < 3; ++i) stlac('W');
+    stlac('W', 3);
     stlac(SPACE);  // "Pokracuj"
-    EXPECT_FALSE(Herne_Menu.is_active());
-    EXPECT_TRUE(Game.is_running());
+    EXPECT_TRUE(!Herne_Menu.is_active() && Game.is_running());
 }
 
 TEST_F(Ovladanie_hry, ControlsHelpTakesOnlyItsOwnEsc) {
     Menu.open();
     Game.Stop();
-    stlac('S');
-    stlac('S');
-    stlac('S');  // "Ovladanie"
+    stlac('S', 3);  // "Ovladanie"
     stlac(SPACE);
     ASSERT_TRUE(Ovladanie_Info_Window);
     const int vybrane = Menu.get_choosed();
     stlac('S');  // the menu does not move under the help
     EXPECT_EQ(Menu.get_choosed(), vybrane);
     stlac(ESC);
-    EXPECT_FALSE(Ovladanie_Info_Window);
-    EXPECT_TRUE(Menu.is_active());
+    EXPECT_TRUE(!Ovladanie_Info_Window && Menu.is_active());
     stlac('S');
     EXPECT_EQ(Menu.get_choosed(), vybrane + 1);
 }
@@ -161,26 +150,21 @@ TEST_F(Ovladanie_hry, BuildListAndOverviewTabsWrap) {
     stlac('H');
     EXPECT_TRUE(H_hlavna_budova && H_suroviny && !H_budovy && !H_ludia);
     stlac('A');
-    EXPECT_EQ(HB_list, 2);
-    EXPECT_TRUE(H_ludia && !H_suroviny);
+    EXPECT_TRUE(HB_list == 2 && H_ludia && !H_suroviny);
     stlac('D');
-    EXPECT_EQ(HB_list, 0);
-    EXPECT_TRUE(H_suroviny);
+    EXPECT_TRUE(HB_list == 0 && H_suroviny);
     stlac('W');
     EXPECT_EQ(H_showing_list, 0);  // not below the first page
-    stlac('S');
-    stlac('S');
+    stlac('S', 2);
     EXPECT_EQ(H_showing_list, 2);
 
     // Reopened after leaving it on the people tab: resources shown, the tab number kept.
     stlac('A');
     stlac(ESC);
     stlac('H');
-    EXPECT_TRUE(H_suroviny && !H_ludia);
-    EXPECT_EQ(HB_list, 2);
+    EXPECT_TRUE(H_suroviny && !H_ludia && HB_list == 2);
     stlac('D');
-    EXPECT_EQ(HB_list, 0);
-    EXPECT_EQ(H_showing_list, 2);  // the page survives tabs and closing
+    EXPECT_TRUE(HB_list == 0 && H_showing_list == 2);  // the page survives tabs and closing
 }
 
 TEST_F(Ovladanie_hry, SpaceOpensTheObjectUnderTheViewCentreOrClosesEverything) {
@@ -194,15 +178,9 @@ TEST_F(Ovladanie_hry, SpaceOpensTheObjectUnderTheViewCentreOrClosesEverything) {
     stlac('U');
     EXPECT_EQ(strategy.budova_level(O_open_window_object_id), 1);
     stlac(ESC);
-    EXPECT_FALSE(O_open_window || I_Informacie_O_Budove);
-    EXPECT_EQ(O_open_window_object_id, -1);
+    EXPECT_FALSE(O_open_window || I_Informacie_O_Budove || O_open_window_object_id != -1);
 
-    Camera_forward();
-    Camera_forward();
-    Camera_forward();
-    Camera_forward();
-    Camera_forward();
-    Camera_forward();  // (100, 100.7) rounds to the empty tile 101
+    for (int i = 0; i < 6; ++i) Camera_forward();  // (100, 100.7) rounds to the empty tile 101
     B_show_building_list = true;
     Open_Window_of_object(-1);
     EXPECT_FALSE(B_show_building_list);
@@ -216,9 +194,7 @@ TEST_F(Ovladanie_hry, DuringAWarEscClearsTheSelectionBeforeAnyWindow) {
     O_open_window_object_id = 0;
     V_oznacena_skupina_object_id = 4;
     stlac(ESC);
-    EXPECT_EQ(V_oznacena_skupina_object_id, -1);
-    EXPECT_TRUE(O_open_window);
-    EXPECT_FALSE(Herne_Menu.is_active());
+    EXPECT_TRUE(V_oznacena_skupina_object_id == -1 && O_open_window && !Herne_Menu.is_active());
     stlac('B');  // the game keys are off during a war
     EXPECT_FALSE(B_show_building_list);
     stlac(ESC);  // the window's own Esc comes after the war keys
@@ -230,23 +206,18 @@ TEST_F(Ovladanie_hry, GroupKeysSelectTheLivingGroupOfTheirSlot) {
     S_L& w = strategy;
     auto& hrac = w.id_owner[S_L::id_player];
     // Slot 0 holds group 5 alive, slot 1 group 6 destroyed, slot 2 nothing.
-    hrac.skupina[0] = 5;
-    hrac.skupina[1] = 6;
-    hrac.skupina[2] = -1;
-    hrac.skupina_last_id = 3;
+    hrac.skupina[0] = 5, hrac.skupina[1] = 6, hrac.skupina[2] = -1, hrac.skupina_last_id = 3;
     w.vojenska_skupina_last_id = 7;
     w.vojenska_skupina[5].dead_status = false;
     w.vojenska_skupina[6].dead_status = true;
     w.owner = S_L::id_nepriatel;  // the keys act for the player whoever was current
     stlac('1');
-    EXPECT_EQ(V_oznacena_skupina_object_id, 5);
-    EXPECT_EQ(w.owner, S_L::id_player);
-    stlac('2');
-    EXPECT_EQ(V_oznacena_skupina_object_id, -1);
-    stlac('3');
-    EXPECT_EQ(V_oznacena_skupina_object_id, -1);
-    stlac(SPACE);  // nothing selected: no order
-    EXPECT_EQ(V_oznacena_skupina_object_id, -1);
+    EXPECT_TRUE(V_oznacena_skupina_object_id == 5 && w.owner == S_L::id_player);
+    for (int k : std::initializer_list<int>{'2', '3',
+                                            SPACE}) {  // Space with nothing selected gives no order
+        stlac(k);
+        EXPECT_EQ(V_oznacena_skupina_object_id, -1) << k;
+    }
 
     // A selected group that has died since loses the selection on Space.
     stlac('1');
@@ -261,39 +232,29 @@ TEST_F(Ovladanie_hry, BarracksWindowOpensOnlyWithABarracksAndItsTabsWrap) {
     strategy.KASAREN_ID = strategy.point_id_of_objekt(100, 100);
     stlac('K');
     ASSERT_TRUE(K_kasaren && Menu_Kasaren.is_active());
-    EXPECT_EQ(Menu_Kasaren.get_choosed(), 0);
-    EXPECT_TRUE(Menu_Kasaren_Skupiny.is_active());
+    EXPECT_TRUE(Menu_Kasaren.get_choosed() == 0 && Menu_Kasaren_Skupiny.is_active());
     stlac('A');  // from "Skupiny" back to "Veze": the tabs wrap
-    EXPECT_EQ(Menu_Kasaren.get_choosed(), 2);
-    EXPECT_TRUE(Menu_Kasaren_Veze.is_active());
+    EXPECT_TRUE(Menu_Kasaren.get_choosed() == 2 && Menu_Kasaren_Veze.is_active());
     EXPECT_FALSE(Menu_Kasaren_Skupiny.is_active() || Menu_Kasaren_Skupiny_Dopln.is_active());
-    stlac('D');
-    stlac('D');
+    stlac('D', 2);
     EXPECT_TRUE(Menu_Kasaren_Skupiny_Dopln.is_active());
     // The sub-menu keys move the "Dopln" list, which does not wrap.
     stlac('W');
     EXPECT_EQ(Menu_Kasaren_Skupiny_Dopln.get_choosed(), 0);
-    stlac('S');
-    stlac('S');
-    stlac('S');
+    stlac('S', 3);
     EXPECT_EQ(Menu_Kasaren_Skupiny_Dopln.get_choosed(), 3);
     // Esc closes the barracks window only (the game keys are off while it is open).
     stlac(ESC);
-    EXPECT_FALSE(K_kasaren || Menu_Kasaren.is_active());
-    EXPECT_FALSE(Herne_Menu.is_active());
+    EXPECT_FALSE(K_kasaren || Menu_Kasaren.is_active() || Herne_Menu.is_active());
     // Reopened, it shows the tab chosen before.
     stlac('K');
-    EXPECT_EQ(Menu_Kasaren.get_choosed(), 1);
-    EXPECT_TRUE(Menu_Kasaren_Skupiny_Dopln.is_active());
+    EXPECT_TRUE(Menu_Kasaren.get_choosed() == 1 && Menu_Kasaren_Skupiny_Dopln.is_active());
 }
 
 TEST_F(Ovladanie_hry, SpaceInTheBarracksWindowRecruitsRefillsAndMansATowerForThePlayer) {
     S_L& w = strategy;
     Strategy_library::S_owner& h = w.id_owner[S_L::id_player];
-    w.set_owner(S_L::id_player);
-    w.pridaj_budovu(120, 120, 0.0f, S_L::kasaren, 1);
-    w.pridaj_budovu(90, 90, 0.0f, S_L::drevenna_veza, 1);
-    for (int i = 0; i < 40; ++i) w.vytvor_clovek(S_L::id_player, S_L::muz, 20, 100);
+    kasaren_a_veza();
     for (int r : {S_L::kopija, S_L::mec, S_L::luk}) h.surovina[r].mam = 100;
     ASSERT_NE(w.KASAREN_ID, -1);
 
@@ -303,8 +264,8 @@ TEST_F(Ovladanie_hry, SpaceInTheBarracksWindowRecruitsRefillsAndMansATowerForThe
     ASSERT_TRUE(Menu_Kasaren_Skupiny.is_active());
     stlac(SPACE);
     ASSERT_EQ(h.pocet_skupin, 1);
-    EXPECT_EQ(w.owner, S_L::id_player);
     const int g = h.skupina[0];
+    EXPECT_EQ(w.owner, S_L::id_player);
     EXPECT_EQ(w.vojenska_skupina_volne_miesta(g), 0);
 
     // "Dopln": a man who died in peace leaves a place that Space on the group's slot fills.
@@ -325,8 +286,7 @@ TEST_F(Ovladanie_hry, SpaceInTheBarracksWindowRecruitsRefillsAndMansATowerForThe
     const int volne = h.veza_volne_miesta, n = w.get_pocet_regrutovanie_na_vezu();
     ASSERT_GT(n, 0);
     stlac(SPACE);
-    EXPECT_EQ(h.veza[0].pocet, n);
-    EXPECT_EQ(h.veza_volne_miesta, volne - n);
+    EXPECT_EQ(std::make_pair(h.veza[0].pocet, h.veza_volne_miesta), std::make_pair(n, volne - n));
 }
 
 }  // namespace

@@ -28,3 +28,14 @@ inline void hra_pripravena() {
     je_vojna = false;
     zrychlenie = 1.0f;
 }
+
+// The player's barracks at (120, 120) and a wooden tower at (90, 90), both finished, and 40 more
+// men without work aged 20.
+inline void kasaren_a_veza() {
+    strategy.set_owner(Strategy_library::S_L::id_player);
+    strategy.pridaj_budovu(120, 120, 0.0f, Strategy_library::S_L::kasaren, 1);
+    strategy.pridaj_budovu(90, 90, 0.0f, Strategy_library::S_L::drevenna_veza, 1);
+    for (int i = 0; i < 40; ++i)
+        strategy.vytvor_clovek(Strategy_library::S_L::id_player, Strategy_library::S_L::muz, 20,
+                               100);
+}

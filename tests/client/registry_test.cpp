@@ -49,23 +49,14 @@ protected:
     }
 
     int prvy = 0;
-    Zaloha z_[17] = {Zaloha(S.nacitaj_mesh),
-                     Zaloha(S.last_graficky_objekt),
-                     Zaloha(S.budova),
-                     Zaloha(S.podklad),
-                     Zaloha(S.vojna),
-                     Zaloha(S.vojenske_stroje),
-                     Zaloha(S.visual_pointer),
-                     Zaloha(S.base_list),
-                     Zaloha(S.point),
-                     Zaloha(S.time),
-                     Zaloha(S.vojenska_skupina[31]),
-                     Zaloha(&S.objekt[PRVY], sizeof(S.objekt[0]) * 4),
-                     Zaloha(&S.clovek[PRVY], sizeof(S.clovek[0]) * 4),
-                     Zaloha(S.id_owner[1].veza_last_id),
-                     Zaloha(S.id_owner[2].veza_last_id),
-                     Zaloha(S.id_owner[1].veza, sizeof(S.id_owner[1].veza[0]) * 2),
-                     Zaloha(S.id_owner[2].veza, sizeof(S.id_owner[2].veza[0]) * 2)};
+    Zalohy z_ =
+        Zalohy(S.nacitaj_mesh, S.last_graficky_objekt, S.budova, S.podklad, S.vojna,
+               S.vojenske_stroje, S.visual_pointer, S.base_list, S.point, S.time,
+               S.vojenska_skupina[31], S.id_owner[1].veza_last_id, S.id_owner[2].veza_last_id);
+    Zaloha objekty_{&S.objekt[PRVY], sizeof(S.objekt[0]) * 4},
+        ludia_{&S.clovek[PRVY], sizeof(S.clovek[0]) * 4},
+        veze1_{S.id_owner[1].veza, sizeof(S.id_owner[1].veza[0]) * 2},
+        veze2_{S.id_owner[2].veza, sizeof(S.id_owner[2].veza[0]) * 2};
 };
 
 TEST_F(Registry, ModelTableLoadsInOrderAndLinksEveryEntity) {

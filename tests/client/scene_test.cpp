@@ -83,20 +83,11 @@ protected:
         kresli_mesh = kresli_mesh_gl, kresli_ciaru = kresli_ciaru_gl, resetShader();
     }
 
-    Zaloha z_[14] = {Zaloha(S.last_graficky_objekt),
-                     Zaloha(S.podklad),
-                     Zaloha(S.vojna),
-                     Zaloha(S.visual_pointer),
-                     Zaloha(S.budova),
-                     Zaloha(S.base_list),
-                     Zaloha(S.point),
-                     Zaloha(S.vojenska_skupina),
-                     Zaloha(S.vojenska_skupina_last_id),
-                     Zaloha(&S.objekt[PRVY], sizeof(S.objekt[0]) * 2),
-                     Zaloha(&S.clovek[PRVY], sizeof(S.clovek[0]) * 3),
-                     Zaloha(S.je_vojna),
-                     Zaloha(Game.running),
-                     Zaloha(moja_vnutorna_mys)};
+    Zalohy z_ = Zalohy(S.last_graficky_objekt, S.podklad, S.vojna, S.visual_pointer, S.budova,
+                       S.base_list, S.point, S.vojenska_skupina, S.vojenska_skupina_last_id,
+                       S.je_vojna, Game.running, moja_vnutorna_mys);
+    Zaloha objekty_{&S.objekt[PRVY], sizeof(S.objekt[0]) * 2},
+        ludia_{&S.clovek[PRVY], sizeof(S.clovek[0]) * 3};
 };
 
 TEST_F(Scene, MatrixCallsTurnPerAxisAndPlaceTheMeshWithItsOwnColours) {
@@ -230,9 +221,8 @@ TEST_F(Scene, WorldPassDrawsBuildingsGroupsAndWarMarkers) {
 
 TEST_F(Scene, ABuildingPlacedWhereItCannotStandIsRedAndASiteRisesGreyed) {
     auto& h = S.id_owner[S_L::id_player];
-    Zaloha z[] = {
-        Zaloha(S.privilegia), Zaloha(h.surovina), Zaloha(h.privilegia_id), Zaloha(S.typ_budovy),
-        Zaloha(S.x),          Zaloha(S.y),        Zaloha(S.owner),         Zaloha(B_showing_to_id)};
+    Zalohy z(S.privilegia, h.surovina, h.privilegia_id, S.typ_budovy, S.x, S.y, S.owner,
+             B_showing_to_id);
     S.set_privilegia();
     S.set_owner(S_L::id_player);
     h.privilegia_id = S_L::PRIV_ziadne;

@@ -67,6 +67,7 @@ protected:
         for (int i = 0; i <= Font::LAST_FONT; ++i) Font::font_loaded[i] = true;
         kresli_glyf = zaznam;
         hra_pripravena();
+        sprava_ulozenia = {};  // what an earlier test's save said
         TichaKonzola::SetUp();
     }
     void TearDown() override {
@@ -101,6 +102,9 @@ protected:
         for (const auto& [y, _] : vysky) v.push_back(riadok(y));
         return v;
     }
+    static std::string farby(float y, float x_od = 0, float x_do = 1e9f) {
+        return riadok(y, x_od, x_do, true);
+    }
     static bool ukazuje(const std::string& text) {
         for (const std::string& r : riadky())
             if (r.find(text) != std::string::npos) return true;
@@ -129,19 +133,16 @@ TEST_F(Obrazovky, TitleMenuAndButtonColours) {
     Menu.open();
     nakresli();
     // Lines go up from the bottom: the title two lines up, then "Menu" and its buttons.
-    EXPECT_EQ(riadok(2 * s), "VARNHOLD");
-    EXPECT_EQ(riadok(2 * s, 0, 1e9f, true), "GGGGGGGG");
-    EXPECT_EQ(std::make_tuple(riadok(5 * s), riadok(6 * s), riadok(7 * s)),
-              std::make_tuple("MENU", "", "NOVA HRA"));
-    EXPECT_EQ(riadok(7 * s, 0, 1e9f, true), "cccc ccc");     // chosen
-    EXPECT_EQ(riadok(8 * s, 0, 1e9f, true), "wwwwwww www");  // "Nacitaj Hru"
-    EXPECT_EQ(riadok(9 * s, 0, 1e9f, true), "gggggggggg");   // "Nastavenia" is unavailable
-    EXPECT_EQ(riadok(11 * s), "UKONCI HRU");
-    Menu.next_Button();
-    Menu.next_Button();  // chosen and unavailable: blue
+    // "Nova Hra" chosen, "Nacitaj Hru", "Nastavenia" unavailable.
+    EXPECT_EQ(
+        std::make_tuple(riadok(2 * s), farby(2 * s), riadok(5 * s), riadok(6 * s), riadok(7 * s),
+                        farby(7 * s), farby(8 * s), farby(9 * s), riadok(11 * s)),
+        std::make_tuple("VARNHOLD", "GGGGGGGG", "MENU", "", "NOVA HRA", "cccc ccc", "wwwwwww www",
+                        "gggggggggg", "UKONCI HRU"));
+    Menu.next_Button(), Menu.next_Button();  // chosen and unavailable: blue
     nakresli();
-    EXPECT_EQ(riadok(9 * s, 0, 1e9f, true), "bbbbbbbbbb");
-    EXPECT_EQ(riadok(7 * s, 0, 1e9f, true), "wwww www");
+    EXPECT_EQ(std::make_tuple(farby(9 * s), farby(7 * s)),
+              std::make_tuple("bbbbbbbbbb", "wwww www"));
 }
 
 TEST_F(Obrazovky, TheListOfSavesAndTheLineUnderTheMenuButtons) {
@@ -149,10 +150,8 @@ TEST_F(Obrazovky, TheListOfSavesAndTheLineUnderTheMenuButtons) {
     Herne_Menu.open();
     sprava_ulozenia = {"HRA ULOZENA", false};
     nakresli();
-    EXPECT_EQ(riadok(6 * s), "HRA ULOZENA");  // under the buttons
-    EXPECT_EQ(riadok(6 * s, 0, 1e9f, true), "GGG GGGGGGG");
-    EXPECT_EQ(riadok(7 * s), "POKRACUJ");
-    EXPECT_EQ(riadok(8 * s), "ULOZ HRU");
+    EXPECT_EQ(std::make_tuple(riadok(6 * s), farby(6 * s), riadok(7 * s), riadok(8 * s)),
+              std::make_tuple("HRA ULOZENA", "GGG GGGGGGG", "POKRACUJ", "ULOZ HRU"));
     Herne_Menu.close();
 
     // Ten saves: a readable one, a broken autosave, the rest alike; eight to a page.
@@ -163,26 +162,21 @@ TEST_F(Obrazovky, TheListOfSavesAndTheLineUnderTheMenuButtons) {
         h.citatelna = true;
         h.hlavicka = {1, 5, S_L::M_jun, 2, 41, S_L::PRIV_mesto};
     }
-    Z_hry[1].citatelna = false;
-    Z_hry[1].automaticka = true;
-    Z_hry[1].meno = "autoulozenie-2.hra";
-    Z_hry[1].chyba = "subor je skrateny";
-    Z_vybrana = 0;
-    Z_zoznam_hier = true;
+    Z_hry[1].citatelna = false, Z_hry[1].automaticka = true;
+    Z_hry[1].meno = "autoulozenie-2.hra", Z_hry[1].chyba = "subor je skrateny";
+    Z_vybrana = 0, Z_zoznam_hier = true;
     nakresli();
-    EXPECT_EQ(riadok(5 * s), "NACITAJ HRU  STRANA 1 / 2");
-    EXPECT_EQ(riadok(7 * s), "5. JUN 2  LUDIA 41  MESTO");
-    EXPECT_EQ(riadok(7 * s, 0, 1e9f, true), "cc ccc c  ccccc cc  ccccc");
+    EXPECT_EQ(
+        std::make_tuple(riadok(5 * s), riadok(7 * s), farby(7 * s), riadok(9 * s), farby(9 * s)),
+        std::make_tuple("NACITAJ HRU  STRANA 1 / 2", "5. JUN 2  LUDIA 41  MESTO",
+                        "cc ccc c  ccccc cc  ccccc", "AUTOULOZENIE-2.HRA", std::string(18, 'g')));
     EXPECT_EQ(riadok(8 * s).rfind("ULOZENA ", 0), 0u);
-    EXPECT_EQ(riadok(9 * s), "AUTOULOZENIE-2.HRA");
-    EXPECT_EQ(riadok(9 * s, 0, 1e9f, true), std::string(18, 'g'));
     EXPECT_NE(riadok(10 * s).find("  AUTOMATICKY  SUBOR JE SKRATENY"), std::string::npos);
     EXPECT_FALSE(ukazuje("NOVA HRA"));
     Z_vybrana = 9;
     nakresli();
-    EXPECT_EQ(riadok(5 * s), "NACITAJ HRU  STRANA 2 / 2");
-    EXPECT_EQ(riadok(9 * s, 0, 1e9f, true), "cc ccc c  ccccc cc  ccccc");  // the tenth, second here
-    EXPECT_EQ(riadok(11 * s), "");
+    EXPECT_EQ(std::make_tuple(riadok(5 * s), farby(9 * s), riadok(11 * s)),
+              std::make_tuple("NACITAJ HRU  STRANA 2 / 2", "cc ccc c  ccccc cc  ccccc", ""));
     Z_hry.clear();
     nakresli();
     EXPECT_EQ(riadok(7 * s), "ZIADNE ULOZENE HRY");
@@ -197,20 +191,19 @@ TEST_F(Obrazovky, StatusLineShowsRankGoalsSpeedBuildingUnderThePointerAndDate) {
     nakresli();
     // The rank, then what the next one needs against the town's 30 adults.
     EXPECT_EQ(riadok(2 * s), "PRIVILEGIA ZIADNE  DALEJ MALE MESTO DOSPELI 30 / 100");
-    EXPECT_EQ(riadok(2 * s, 0, 1e9f, true), "wwwwwwwwww llllll  wwwww llll lllll wwwwwww ll l lll");
-    EXPECT_EQ(riadok(3 * s), "RYCHLOST 1X");
-    EXPECT_EQ(riadok(4 * s), "STUDNA  1.LVL 1");  // the percent sign has no glyph
-    EXPECT_EQ(riadok(6 * s), "1. FEBRUAR (2) 1");
+    EXPECT_EQ(farby(2 * s), "wwwwwwwwww llllll  wwwww llll lllll wwwwwww ll l lll");
+    // The percent sign has no glyph.
+    EXPECT_EQ(std::make_tuple(riadok(3 * s), riadok(4 * s), riadok(6 * s)),
+              std::make_tuple("RYCHLOST 1X", "STUDNA  1.LVL 1", "1. FEBRUAR (2) 1"));
     strategy.objekt[strategy.point_id_of_objekt(100, 103)].percenta = 100;
     Game_zmena_rychlosti();
     nakresli();
-    EXPECT_EQ(riadok(4 * s), "STUDNA  1.LVL");
-    EXPECT_EQ(riadok(3 * s), "RYCHLOST 10X");
-    Game_zmena_rychlosti();
-    Game_zmena_rychlosti_mesiac_den();
+    EXPECT_EQ(std::make_tuple(riadok(4 * s), riadok(3 * s)),
+              std::make_tuple("STUDNA  1.LVL", "RYCHLOST 10X"));
+    Game_zmena_rychlosti(), Game_zmena_rychlosti_mesiac_den();
     nakresli();
-    EXPECT_EQ(riadok(3 * s), "RYCHLOST 100X  PO MESIACOCH");
-    EXPECT_EQ(riadok(3 * s, 0, 1e9f, true), "wwwwwwww llll  ll lllllllll");
+    EXPECT_EQ(std::make_tuple(riadok(3 * s), farby(3 * s)),
+              std::make_tuple("RYCHLOST 100X  PO MESIACOCH", "wwwwwwww llll  ll lllllllll"));
     Game_zmena_rychlosti_mesiac_den();
 
     // From a large city on, the earliest attack: five years after the last, on 1 December.
@@ -230,8 +223,8 @@ TEST_F(Obrazovky, StatusLineShowsRankGoalsSpeedBuildingUnderThePointerAndDate) {
     EXPECT_EQ(riadok(2 * s), "PRIVILEGIA KRALOVSKE MESTO  UTOK NAJSKOR 1. DECEMBER 12");
     je_vojna = true;  // in a battle neither the attack's date nor the speed
     nakresli();
-    EXPECT_EQ(riadok(2 * s), "PRIVILEGIA KRALOVSKE MESTO");
-    EXPECT_EQ(riadok(3 * s), "");
+    EXPECT_EQ(std::make_tuple(riadok(2 * s), riadok(3 * s)),
+              std::make_tuple("PRIVILEGIA KRALOVSKE MESTO", ""));
     je_vojna = false;
 }
 
@@ -250,11 +243,9 @@ TEST_F(Obrazovky, TownNoticesTellTheMonthReportRedBeforeYellow) {
     r.mesiac = S_L::M_jun, r.rok = 2, r.dni_vody = r.dni_jedla = -1;
     EXPECT_EQ(riadky_mesta(), std::vector<std::string>{"y na konci roka pridu osadnici"});
     r.dni_vody = 30, r.dni_jedla = 29, r.skazilo_jedla = 7;
-    r.zomreli[S_L::SMRT_smad] = 3, r.zomreli[S_L::SMRT_boj] = 1;
-    r.hladovali = 2;
+    r.zomreli[S_L::SMRT_smad] = 3, r.zomreli[S_L::SMRT_boj] = 1, r.hladovali = 2;
     r.chori[0] = 5, r.chori[S_L::CH_malo_masa] = 5, r.chori[S_L::CH_zima] = 1;
-    r.bez_domova = 4, r.volne_v_domoch = 0;
-    r.volne_prace = 1;
+    r.bez_domova = 4, r.volne_v_domoch = 0, r.volne_prace = 1;
     r.prichod = S_L::PRICHOD_malo_vody, r.prichod_treba = 186, r.prichod_voda = 100;
     r.cakaju_stavby = 2, r.stavbari = 5;
     EXPECT_EQ(riadky_mesta(), (std::vector<std::string>{
@@ -268,15 +259,14 @@ TEST_F(Obrazovky, TownNoticesTellTheMonthReportRedBeforeYellow) {
                                   "y osadnici nepridu - treba viac ako 186 vody (mas 100)",
                                   "y 2 stavieb caka na stavbarov (stavbari 5)",
                               }));
-    const std::pair<int, const char*> prichod[] = {
-        {S_L::PRICHOD_ziadny_dom, "y osadnici nepridu - ziadne volne miesto v domoch"},
-        {S_L::PRICHOD_malo_jedla, "y osadnici nepridu - treba viac ako 186 jedla (mas 0)"}};
-    for (auto [verdikt, text] : prichod) {
-        r.prichod = verdikt;
+    for (auto [verdikt, osadnici, text] :
+         {std::tuple{S_L::PRICHOD_ziadny_dom, 0,
+                     "y osadnici nepridu - ziadne volne miesto v domoch"},
+          {S_L::PRICHOD_malo_jedla, 0, "y osadnici nepridu - treba viac ako 186 jedla (mas 0)"},
+          {S_L::PRICHOD_malo_jedla, 6, "y prislo 6 osadnikov"}}) {
+        r.prichod = verdikt, r.osadnici = osadnici;
         EXPECT_EQ(riadky_mesta()[7], text);
     }
-    r.osadnici = 6;
-    EXPECT_EQ(riadky_mesta()[7], "y prislo 6 osadnikov");
 
     // Drawn from the top down, in their colours, above the notices of the buildings; however
     // many, the lowest stays above the highest line of the build list.
@@ -286,9 +276,8 @@ TEST_F(Obrazovky, TownNoticesTellTheMonthReportRedBeforeYellow) {
     B_show_building_list = true;
     nakresli();
     const float hore = oznamy_y();
-    EXPECT_EQ(riadok(hore), "ZOMRELO 4 - SMAD 3  BOJ 1");
-    EXPECT_EQ(riadok(hore, 0, 1e9f, true)[0], 'r');
-    EXPECT_EQ(riadok(hore - 2 * s, 0, 1e9f, true)[0], 'y');
+    EXPECT_EQ(std::make_tuple(riadok(hore), farby(hore)[0], farby(hore - 2 * s)[0]),
+              std::make_tuple("ZOMRELO 4 - SMAD 3  BOJ 1", 'r', 'y'));
     // Twelve lines at most: three of the buildings' five, and no room left for the battle.
     EXPECT_NE(riadok(hore - 11 * s).find(" - SKLADY SU PLNE"), std::string::npos);
     EXPECT_EQ(riadok(hore - 12 * s), "");
@@ -309,7 +298,7 @@ TEST_F(Obrazovky, PlacementLineTellsTheKeysAndForFiveSecondsWhyAnOrderWasRefused
     Building_list_vyber_budovu_action();
     nakresli();
     EXPECT_EQ(riadok(hore), "UMIESTNUJES STUDNA - D A W S POSUN  R OTOC  MEDZERNIK POSTAV  X ZRUS");
-    EXPECT_EQ(riadok(hore, 0, 1e9f, true)[0], 'y');
+    EXPECT_EQ(farby(hore)[0], 'y');
     // Each refusal, red: the site, the rank, a resource short, the radius of the main building.
     const auto odmietnutie = [&](int typ, int x, int y) {
         B_setting_position = true;
@@ -318,7 +307,7 @@ TEST_F(Obrazovky, PlacementLineTellsTheKeysAndForFiveSecondsWhyAnOrderWasRefused
         strategy.nastav_poziciu_stavanej_budovy(x, y);
         Umiestni_Budovu_potvrd_action();
         nakresli();
-        EXPECT_EQ(riadok(hore, 0, 1e9f, true)[0], 'r');
+        EXPECT_EQ(farby(hore)[0], 'r');
         return riadok(hore);
     };
     EXPECT_EQ(odmietnutie(S_L::studna, 100, 100), "NEDA SA POSTAVIT - MIESTO JE OBSADENE");
@@ -335,8 +324,8 @@ TEST_F(Obrazovky, PlacementLineTellsTheKeysAndForFiveSecondsWhyAnOrderWasRefused
     strategy.nastav_poziciu_stavanej_budovy(129, 100);  // the last column in reach
     Umiestni_Budovu_dolava_action();
     nakresli();
-    EXPECT_EQ(riadok(hore), "DALEJ OD HLAVNEJ BUDOVY SA STAVAT NEDA");
-    EXPECT_EQ(strategy.setting_position_x(), 129);
+    EXPECT_EQ(std::make_tuple(riadok(hore), strategy.setting_position_x()),
+              std::make_tuple("DALEJ OD HLAVNEJ BUDOVY SA STAVAT NEDA", 129));
     // Five seconds later the keys again; a placement that stands says nothing more.
     sprava_odmietnutia.od_ms -= SPRAVA_ODMIETNUTIA_MS;
     nakresli();
@@ -345,8 +334,7 @@ TEST_F(Obrazovky, PlacementLineTellsTheKeysAndForFiveSecondsWhyAnOrderWasRefused
     strategy.nastav_poziciu_stavanej_budovy(90, 90);
     Umiestni_Budovu_potvrd_action();
     nakresli();
-    EXPECT_FALSE(B_setting_position);
-    EXPECT_EQ(riadok(hore), "");
+    EXPECT_TRUE(!B_setting_position && riadok(hore).empty());
 }
 
 TEST_F(Obrazovky, ResourcesTabPagesAndUnits) {
@@ -364,10 +352,9 @@ TEST_F(Obrazovky, ResourcesTabPagesAndUnits) {
                                       "POUZITE 0" + std::string(6, ' ') + "BILANCIA  0");
     EXPECT_TRUE(ukazuje("KAMEN" + std::string(10, ' ') + "POCET 10000"));
     // A negative balance colours the four labels red; the values stay lila.
-    const std::string farby = riadok(vyska("HLINA"), x, 1e9f, true);
-    EXPECT_EQ(farby, "wwwww" + std::string(10, ' ') + "rrrrr lll" + std::string(6, ' ') +
-                         "rrrrrrrr l" + std::string(5, ' ') + "rrrrrrr l" + std::string(6, ' ') +
-                         "rrrrrrrr  ll");
+    EXPECT_EQ(farby(vyska("HLINA"), x),
+              "wwwww" + std::string(10, ' ') + "rrrrr lll" + std::string(6, ' ') + "rrrrrrrr l" +
+                  std::string(5, ' ') + "rrrrrrr l" + std::string(6, ' ') + "rrrrrrrr  ll");
     ukazuje({"TEPLE OBLECENIE"}, {"JABLKO"});
 
     Okno_HB_dalsia_strana_action();  // page 1: only the apples
@@ -375,8 +362,7 @@ TEST_F(Obrazovky, ResourcesTabPagesAndUnits) {
     ukazuje({"JABLKO"}, {"DREVO"});
     Okno_HB_dalsia_strana_action();  // page 2 does not exist: back to page 0 in the same frame
     nakresli();
-    EXPECT_EQ(H_showing_list, 0);
-    EXPECT_TRUE(ukazuje("DREVO"));
+    EXPECT_TRUE(H_showing_list == 0 && ukazuje("DREVO"));
 }
 
 TEST_F(Obrazovky, BuildingAndPeopleTabs) {
@@ -396,17 +382,13 @@ TEST_F(Obrazovky, BuildingAndPeopleTabs) {
 TEST_F(Obrazovky, EndOfGameReportCountsTheYearsOfRule) {
     Game.running = false;
     EndGameInfoMenu.open();
-    const struct {
-        int rok;
-        const char* text;
-    } pripady[] = {{3, "TVOJA VLADA TRVALA 2 ROKY"},
-                   {1, "TVOJA VLADA TRVALA 0 ROKOV"},
-                   {2, "TVOJA VLADA TRVALA 1 ROK"},
-                   {7, "TVOJA VLADA TRVALA 6 ROKOV"}};
-    for (const auto& p : pripady) {
-        strategy.time.rok = p.rok;
+    for (auto [rok, text] : {std::pair{3, "TVOJA VLADA TRVALA 2 ROKY"},
+                             {1, "TVOJA VLADA TRVALA 0 ROKOV"},
+                             {2, "TVOJA VLADA TRVALA 1 ROK"},
+                             {7, "TVOJA VLADA TRVALA 6 ROKOV"}}) {
+        strategy.time.rok = rok;
         nakresli();
-        EXPECT_TRUE(ukazuje(p.text)) << p.rok;
+        EXPECT_TRUE(ukazuje(text)) << rok;
     }
     ukazuje({"ZISKAL SI PRIVILEGIA ZIADNE", "ZATVORIT"});
     EXPECT_LT(vyska("KONIEC HRY"), vyska("ZATVORIT"));
@@ -444,15 +426,14 @@ TEST_F(Obrazovky, BuildListShowsThePageOfTheListedTypeAndItsCost) {
     ukazuje({"PALISADA", "NEMAS DOSTATOCNE PRIVILEGIA"}, {"ZBERAC DREVA"});
     // Listed and not allowed: blue (the list stands left of the type's own column).
     const float zoznam = 1920 / 3;
-    EXPECT_EQ(riadok(vyska("PALISADA", 0, zoznam), 0, zoznam, true), "bbbbbbbb");
+    EXPECT_EQ(farby(vyska("PALISADA", 0, zoznam), 0, zoznam), "bbbbbbbb");
 
     B_showing_to_id = S_L::studna;
     nakresli();
     EXPECT_EQ(H_showing_list, 0);
     ukazuje({"TREBA NA POSTAVENIE", "DREVO 2"});
-    EXPECT_EQ(riadok(vyska("STUDNA", 0, zoznam), 0, zoznam, true), "cccccc");
-    EXPECT_EQ(riadok(vyska("KASAREN", 0, zoznam), 0, zoznam, true), "ggggggg");
-    EXPECT_EQ(riadok(vyska("DOM", 0, zoznam), 0, zoznam, true), "www");
+    for (auto [typ, f] : {std::pair{"STUDNA", "cccccc"}, {"KASAREN", "ggggggg"}, {"DOM", "www"}})
+        EXPECT_EQ(farby(vyska(typ, 0, zoznam), 0, zoznam), f);
 }
 
 TEST_F(Obrazovky, ControlsHelpListsTheActiveBindingsBySection) {
@@ -469,10 +450,11 @@ TEST_F(Obrazovky, ControlsHelpListsTheActiveBindingsBySection) {
 }
 
 TEST_F(Obrazovky, NoticesFoldTheLastDayNewestFirstAtTheTopOfTheScreen) {
-    EXPECT_STREQ(text_oznamu(S_L::I_nie_je_dost_ludi), "nie je dost ludi");
-    EXPECT_STREQ(text_oznamu(S_L::I_nema_pristup_k_hlavnej_budove),
-                 "nema pristup k hlavnej budove");
-    EXPECT_STREQ(text_oznamu(99), "");
+    for (auto [kod, text] :
+         {std::pair{int{S_L::I_nie_je_dost_ludi}, "nie je dost ludi"},
+          {S_L::I_nema_pristup_k_hlavnej_budove, "nema pristup k hlavnej budove"},
+          {99, ""}})
+        EXPECT_STREQ(text_oznamu(kod), text);
 
     // Three bakeries without workers, a mill without grain (its input), and a palisade that has
     // no zone of its own but produces nothing.
@@ -480,19 +462,15 @@ TEST_F(Obrazovky, NoticesFoldTheLastDayNewestFirstAtTheTopOfTheScreen) {
     auto& hrac = strategy.id_owner[S_L::id_player];
     for (int i = 0; i < 3; ++i) strategy.pridaj_budovu(90 + i, 90, 0.0f, S_L::pekaren, 1);
     strategy.pridaj_budovu(95, 90, 0.0f, S_L::drevena_palisada, 1);
-    const int mlyn = [&] {
-        strategy.pridaj_budovu(96, 90, 0.0f, S_L::mlyn, 1);
-        return strategy.point_id_of_objekt(96, 90);
-    }();
-    strategy.objekt[mlyn].je_ludi = 1;
+    strategy.pridaj_budovu(96, 90, 0.0f, S_L::mlyn, 1);
+    strategy.objekt[strategy.point_id_of_objekt(96, 90)].je_ludi = 1;
     hrac.surovina[S_L::obilie].mam = 0;
     strategy.objekt[strategy.point_id_of_objekt(95, 90)].zona = -1;
     strategy.kontroluj_prijem_denne();
     S_oznam o[MAX_OZNAMOV];
     ASSERT_EQ(zhrn_oznamy(o), 2);
-    EXPECT_STREQ(o[0].meno, "mlyn");
-    EXPECT_EQ(o[0].kod, S_L::I_nema_dost_surovin);
-    EXPECT_EQ(o[1].pocet, 3);
+    EXPECT_EQ(std::make_tuple(std::string(o[0].meno), o[0].kod, o[1].pocet),
+              std::make_tuple("mlyn", S_L::I_nema_dost_surovin, 3));
 
     // Each day starts an empty list: yesterday's notices do not pile up.
     strategy.kontroluj_prijem_denne();
@@ -500,12 +478,11 @@ TEST_F(Obrazovky, NoticesFoldTheLastDayNewestFirstAtTheTopOfTheScreen) {
 
     nakresli();
     const float hore = oznamy_y();
-    EXPECT_EQ(riadok(hore), "MLYN - NEMA DOST SUROVIN");
-    EXPECT_EQ(riadok(hore - s), "PEKAREN - NIE JE DOST LUDI (3)");
+    EXPECT_EQ(std::make_tuple(riadok(hore), riadok(hore - s)),
+              std::make_tuple("MLYN - NEMA DOST SUROVIN", "PEKAREN - NIE JE DOST LUDI (3)"));
     // Above every other text of the busiest windows.
     Otvor_Okno_Hlavna_budova();
-    Okno_HB_doprava_action();
-    Okno_HB_doprava_action();
+    Okno_HB_doprava_action(), Okno_HB_doprava_action();
     nakresli();
     float najvyssie = 0;
     for (const Znak& z : obrazovka)
@@ -518,13 +495,13 @@ TEST_F(Obrazovky, NoticesFoldTheLastDayNewestFirstAtTheTopOfTheScreen) {
     for (int r : {S_L::drevo, S_L::kamen, S_L::tehla, S_L::obilie, S_L::muka})
         bitka.ulupene[r] = 10 * r;
     nakresli();
-    EXPECT_EQ(riadok(hore - 2 * s), "BITKA - NEPRIATEL VYHRAL");
-    EXPECT_EQ(riadok(hore - 3 * s), "ULUPIL  DREVO 10  KAMEN 50  TEHLA 60  OBILIE 90");
-    EXPECT_EQ(riadok(hore - 4 * s), "MUKA 100");
+    EXPECT_EQ(std::make_tuple(riadok(hore - 2 * s), riadok(hore - 3 * s), riadok(hore - 4 * s)),
+              std::make_tuple("BITKA - NEPRIATEL VYHRAL",
+                              "ULUPIL  DREVO 10  KAMEN 50  TEHLA 60  OBILIE 90", "MUKA 100"));
     bitka.vitaz = S_L::id_player;
     nakresli();
-    EXPECT_EQ(riadok(hore - 2 * s), "BITKA - VYHRAL SI OBRANU");
-    EXPECT_EQ(riadok(hore - 3 * s), "");
+    EXPECT_EQ(std::make_tuple(riadok(hore - 2 * s), riadok(hore - 3 * s)),
+              std::make_tuple("BITKA - VYHRAL SI OBRANU", ""));
 
     // Seven kinds of notices: five lines.
     for (int i = 0; i < 7; ++i)
@@ -536,13 +513,9 @@ TEST_F(Obrazovky, NoticesFoldTheLastDayNewestFirstAtTheTopOfTheScreen) {
 TEST_F(Obrazovky, BarracksPagesAndTheWarStatusLineListTheGroups) {
     S_L& w = strategy;
     auto& h = w.id_owner[S_L::id_player];
-    w.set_owner(S_L::id_player);
-    w.pridaj_budovu(120, 120, 0.0f, S_L::kasaren, 1);
-    w.pridaj_budovu(90, 90, 0.0f, S_L::drevenna_veza, 1);
-    for (int i = 0; i < 40; ++i) w.vytvor_clovek(S_L::id_player, S_L::muz, 20, 100);
+    kasaren_a_veza();
     h.surovina[S_L::mec].mam = 100;
-    w.regrutujSermiarov(0);
-    w.regrutujSermiarov(0);
+    w.regrutujSermiarov(0), w.regrutujSermiarov(0);
     const int g = h.skupina[0];
     w.clovek_DIE(w.vojenska_skupina[g].zoznam_vojakov[0]);
 
@@ -551,10 +524,10 @@ TEST_F(Obrazovky, BarracksPagesAndTheWarStatusLineListTheGroups) {
     Menu_Kasaren_skupiny_dopln_action();
     nakresli();
     const float d = vyska("SKUPINA 1 ");
-    EXPECT_EQ(riadok(d), "SKUPINA 1 SERMIARI VOLNE MIESTA 1");
-    EXPECT_EQ(riadok(d, 0, 1e9f, true), "ccccccc c wwwwwwww wwwww wwwwww l");
-    EXPECT_EQ(riadok(d + s), "SKUPINA 2 SERMIARI VOLNE MIESTA 0");
-    EXPECT_EQ(riadok(d + 2 * s), "SKUPINA 3");
+    EXPECT_EQ(
+        std::make_tuple(riadok(d), farby(d), riadok(d + s), riadok(d + 2 * s)),
+        std::make_tuple("SKUPINA 1 SERMIARI VOLNE MIESTA 1", "ccccccc c wwwwwwww wwwww wwwwww l",
+                        "SKUPINA 2 SERMIARI VOLNE MIESTA 0", "SKUPINA 3"));
     Menu_Kasaren_veze_action();
     nakresli();
     EXPECT_TRUE(ukazuje("LUKOSTRELCI " + std::to_string(w.get_pocet_regrutovanie_na_vezu())));
@@ -568,12 +541,10 @@ TEST_F(Obrazovky, BarracksPagesAndTheWarStatusLineListTheGroups) {
     w.add_information(S_L::I_sklady_su_plne, "studna");
     nakresli();
     const float v = vyska("1. SERMIARI");
-    EXPECT_EQ(riadok(v - s), "BITKA TRVA 1 MIN 05 S");
-    EXPECT_EQ(riadok(v - s, 0, 1e9f, true), "wwwww wwww l lll ll l");
-    EXPECT_EQ(riadok(v), "1. SERMIARI ZDRAVIE(100)");
-    EXPECT_EQ(riadok(v, 0, 1e9f, true)[0], 'w');
-    EXPECT_EQ(riadok(v + s), "2. SERMIARI ZDRAVIE(100)");
-    EXPECT_EQ(riadok(v + s, 0, 1e9f, true)[0], 'c');
+    EXPECT_EQ(std::make_tuple(riadok(v - s), farby(v - s), riadok(v), farby(v)[0], riadok(v + s),
+                              farby(v + s)[0]),
+              std::make_tuple("BITKA TRVA 1 MIN 05 S", "wwwww wwww l lll ll l",
+                              "1. SERMIARI ZDRAVIE(100)", 'w', "2. SERMIARI ZDRAVIE(100)", 'c'));
     ukazuje({"VEZA 0 LUDIA 0"}, {"STUDNA"});
     je_vojna = false;
 }

@@ -68,8 +68,7 @@ TEST_F(UlozeneHry, TheFolderFollowsXdgDataHomeOrTheHome) {
 TEST_F(UlozeneHry, SavingFromTheInGameMenuWritesANewFileAndSaysSo) {
     strategy.time = {12, S_L::M_april, 3};
     const std::string out = konzola([] { Herne_Menu_Uloz_Hru(); });
-    EXPECT_EQ(sprava_ulozenia.text, "HRA ULOZENA");
-    EXPECT_FALSE(sprava_ulozenia.chyba);
+    EXPECT_TRUE(sprava_ulozenia.text == "HRA ULOZENA" && !sprava_ulozenia.chyba);
     auto hry = najdi_ulozene_hry(priecinok());
     ASSERT_EQ(hry.size(), 1u);
     EXPECT_EQ(out, "ULOZENA HRA " + hry[0].cesta + " 12.4.3\n");
@@ -96,10 +95,10 @@ TEST_F(UlozeneHry, AutosavesRotateOverThreeFilesAndLeavingTheGameMakesOne) {
     for (int i = 0; i < 3; ++i)
         konzola([&] { ASSERT_TRUE(uloz_automaticky(cesta, chyba)) << chyba; });
     EXPECT_EQ(cesta, priecinok() + "/autoulozenie-3.hra");
-    konzola([&] { uloz_automaticky(cesta, chyba); });
-    EXPECT_EQ(cesta, priecinok() + "/autoulozenie-1.hra");  // the oldest
-    konzola([&] { uloz_automaticky(cesta, chyba); });
-    EXPECT_EQ(cesta, priecinok() + "/autoulozenie-2.hra");
+    for (const char* dalsia : {"/autoulozenie-1.hra", "/autoulozenie-2.hra"}) {  // the oldest
+        konzola([&] { uloz_automaticky(cesta, chyba); });
+        EXPECT_EQ(cesta, priecinok() + dalsia);
+    }
 
     // "Koniec Hry" keeps the game in the next autosave; the list marks autosaves, newest first.
     strategy.time.rok = 9;
@@ -110,10 +109,9 @@ TEST_F(UlozeneHry, AutosavesRotateOverThreeFilesAndLeavingTheGameMakesOne) {
     EXPECT_TRUE(Menu.is_active());
     const auto hry = najdi_ulozene_hry(priecinok());
     ASSERT_EQ(hry.size(), 3u);
-    EXPECT_EQ(hry[0].meno, "autoulozenie-3.hra");
-    EXPECT_EQ(hry[0].hlavicka.rok, 9);
+    EXPECT_EQ(std::make_tuple(hry[0].meno, int(hry[0].hlavicka.rok), hry[1].meno),
+              std::make_tuple("autoulozenie-3.hra", 9, "autoulozenie-2.hra"));
     EXPECT_TRUE(hry[0].automaticka && hry[1].automaticka && hry[2].automaticka);
-    EXPECT_EQ(hry[1].meno, "autoulozenie-2.hra");
 }
 
 TEST_F(UlozeneHry, TheListLoadsTheChosenSaveAndKeepsTheMenuWhenOneCannotBeLoaded) {
@@ -143,8 +141,7 @@ TEST_F(UlozeneHry, TheListLoadsTheChosenSaveAndKeepsTheMenuWhenOneCannotBeLoaded
     EXPECT_EQ(sprava_ulozenia.text, "HRU SA NEPODARILO NACITAT - subor je skrateny");
     EXPECT_NE(strategy.time.mesiac, S_L::M_jun);
 
-    Zoznam_hier_dalsia_action();
-    Zoznam_hier_dalsia_action();  // already the last
+    Zoznam_hier_dalsia_action(), Zoznam_hier_dalsia_action();  // already the last
     EXPECT_EQ(Z_vybrana, 1);
     zrychlenie = 0.01f;
     const std::string out = konzola([] { Zoznam_hier_nacitaj_action(); });
@@ -158,8 +155,7 @@ TEST_F(UlozeneHry, TheListLoadsTheChosenSaveAndKeepsTheMenuWhenOneCannotBeLoaded
     Menu.open();
     Nacitaj_Hru_action();
     Zoznam_hier_zatvor_action();
-    EXPECT_FALSE(Z_zoznam_hier);
-    EXPECT_TRUE(Menu.is_active());
+    EXPECT_TRUE(!Z_zoznam_hier && Menu.is_active());
 }
 
 TEST_F(UlozeneHry, AnAutosaveComesAfterFiveMinutesOfPlayAtTheNextDayStepAndNeverInABattle) {
@@ -180,10 +176,8 @@ TEST_F(UlozeneHry, AnAutosaveComesAfterFiveMinutesOfPlayAtTheNextDayStepAndNever
 
 TEST_F(UlozeneHry, ANewGameStartsAtSpeedOneWithWindowsClosedOverTheMainBuilding) {
     zrychlenie = 0.01f;
-    cas_mesiace = true;
-    H_hlavna_budova = B_setting_position = true;
-    Camera_right();
-    Camera_right();
+    cas_mesiace = H_hlavna_budova = B_setting_position = true;
+    Camera_right(), Camera_right();
     const float x0 = Camera.Position.x;
     konzola([] {
         Game.Stop();

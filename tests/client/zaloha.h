@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstring>
+#include <list>
 #include <vector>
 
 class Zaloha {
@@ -18,4 +19,13 @@ public:
 private:
     void* kde_;
     std::vector<char> data_;
+};
+
+// Guards for several pieces at once.
+struct Zalohy {
+    template <class... T>
+    explicit Zalohy(T&... t) {
+        (z.emplace_back(t), ...);
+    }
+    std::list<Zaloha> z;
 };

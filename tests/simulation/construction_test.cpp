@@ -1,6 +1,7 @@
 // Placing, building up, upgrading and opening buildings, the placement cursor and the tower list.
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -56,17 +57,17 @@ using P = std::pair<int, int>;
 TEST_F(Stavba, EveryRefusalLeavesItsCode) {
     EXPECT_EQ(objednaj(-1, 90, 90), V(false, W::E_zle_zadana_budova_na_stavanie));
     strategy.last_error_active = -1;
-    EXPECT_EQ(pridaj(W::last_building_integer, 70, 70), -1);
-    EXPECT_EQ(pridaj(W::dom, 71, 70, 6), -1);
-    EXPECT_EQ(strategy.last_error_active, W::E_zle_zadana_budova_na_stavanie);
+    EXPECT_EQ((std::vector<int>{pridaj(W::last_building_integer, 70, 70), pridaj(W::dom, 71, 70, 6),
+                                strategy.last_error_active}),
+              (std::vector<int>{-1, -1, W::E_zle_zadana_budova_na_stavanie}));
 
     // An occupied cell keeps the player placing; so does a barracks whose 7 x 7 cells hold the
     // main building three cells off its anchor, or leave the map.
     EXPECT_EQ(objednaj(W::dom, 100, 100), V(true, W::E_neda_sa_tam_stavat));
     EXPECT_EQ(strategy.typ_budovy, W::dom);
     hrac().privilegia_id = W::PRIV_male_mesto;
-    EXPECT_EQ(objednaj(W::kasaren, 103, 97), V(true, W::E_neda_sa_tam_stavat));
-    EXPECT_EQ(objednaj(W::kasaren, 198, 50), V(true, W::E_neda_sa_tam_stavat));
+    for (auto [x, y] : {P(103, 97), P(198, 50)})
+        EXPECT_EQ(objednaj(W::kasaren, x, y), V(true, W::E_neda_sa_tam_stavat)) << x;
     hrac().privilegia_id = W::PRIV_ziadne;
 
     // One unit of wood short: nothing is placed or taken.
@@ -104,14 +105,14 @@ TEST_F(Stavba, BuildersAdvanceBuildingsDayByDay) {
     strategy.otoc_stavajucu_budovu();
     const int a = postav(W::dom, 96, 95), b = postav(W::dom, 97, 95), c = postav(W::dom, 98, 95);
     EXPECT_EQ(strategy.objekt[a].rot - strategy.objekt[b].rot, 90.0f) << "the cursor turns back";
-    EXPECT_EQ(strategy.budova_postaveny_pocet(W::dom), 3);
-    EXPECT_EQ(hrac().surovina[W::drevo].pouzite,
-              3 * strategy.treba_na_postavenie(W::dom, W::drevo));
-    EXPECT_EQ(strategy.stavby_cakaju_na_stavbarov(), 1);
+    EXPECT_EQ(
+        std::make_tuple(strategy.budova_postaveny_pocet(W::dom), hrac().surovina[W::drevo].pouzite,
+                        strategy.stavby_cakaju_na_stavbarov()),
+        std::make_tuple(3, 3 * strategy.treba_na_postavenie(W::dom, W::drevo), 1));
     strategy.kontroluj_objekty();
-    EXPECT_EQ(strategy.objekt[a].percenta, 2);
-    EXPECT_EQ(strategy.objekt[b].percenta, 2);
-    EXPECT_EQ(strategy.objekt[c].percenta, 1);
+    EXPECT_EQ(std::make_tuple(strategy.objekt[a].percenta, strategy.objekt[b].percenta,
+                              strategy.objekt[c].percenta),
+              std::make_tuple(2, 2, 1));
     hrac().stavbari = 0;  // without builders every one of them waits
     EXPECT_EQ(std::make_pair(strategy.rozostavane_budovy(), strategy.stavby_cakaju_na_stavbarov()),
               P(3, 3));
@@ -128,16 +129,15 @@ TEST_F(Stavba, UpgradeChargesTheNextLevelAndRestartsConstruction) {
     ASSERT_TRUE(kamen > 0 && tehla > 0);
     hrac().surovina[W::kamen].mam = kamen - 1;
     strategy.upgrade(sklad);
-    EXPECT_EQ(stav(sklad), P(3, 100));
-    EXPECT_EQ(strategy.last_error_active, W::E_malo_surovin_na_stavbu);
-    EXPECT_EQ(strategy.typ_budovy, W::sklad);
+    EXPECT_EQ(std::make_tuple(stav(sklad), strategy.last_error_active, strategy.typ_budovy),
+              std::make_tuple(P(3, 100), W::E_malo_surovin_na_stavbu, W::sklad));
 
     hrac().surovina[W::kamen].mam = kamen;
     strategy.upgrade(sklad);
-    EXPECT_EQ(stav(sklad), P(4, 1));
-    EXPECT_EQ(P(hrac().surovina[W::kamen].mam, hrac().surovina[W::kamen].pouzite), P(0, kamen));
-    EXPECT_EQ(hrac().surovina[W::tehla].mam, 100000 - tehla);
-    EXPECT_EQ(strategy.typ_budovy, -1);
+    EXPECT_EQ(std::make_tuple(stav(sklad), hrac().surovina[W::kamen].mam,
+                              hrac().surovina[W::kamen].pouzite, hrac().surovina[W::tehla].mam,
+                              strategy.typ_budovy),
+              std::make_tuple(P(4, 1), 0, kamen, 100000 - tehla, -1));
 
     // At the top level nothing happens.
     const int vrch = pridaj(W::dom, 97, 95, 5);
@@ -170,15 +170,13 @@ TEST_F(Stavba, CursorStaysOnTheMapAndNearTheMainBuilding) {
 
 TEST_F(Stavba, ReusedObjectIdStartsEmptyWithItsPlacementState) {
     const int stary = pridaj(W::dom, 95, 95, 3);
-    strategy.objekt[stary].je_ludi = 3;
-    strategy.objekt[stary].skladuje[W::chlieb] = 40;
+    strategy.objekt[stary].je_ludi = 3, strategy.objekt[stary].skladuje[W::chlieb] = 40;
     strategy.close_open(stary);
     strategy.odstran_objekt(stary, 95, 95);
 
     // Placed finished, a gate starts closed, with nobody inside and nothing stored.
     ASSERT_EQ(pridaj(W::drevena_brana, 50, 50), stary);
-    EXPECT_EQ(strategy.budova_ludia(stary), 0);
-    EXPECT_EQ(strategy.objekt[stary].skladuje[W::chlieb], 0);
+    EXPECT_EQ(P(strategy.budova_ludia(stary), strategy.objekt[stary].skladuje[W::chlieb]), P(0, 0));
     EXPECT_TRUE(strategy.budova_zatvorena(stary));
     strategy.odstran_objekt(stary, 50, 50);
 
@@ -198,26 +196,23 @@ TEST_F(Stavba, PlacementHooksRecordBarracksTowersAndMainBuildings) {
     int bunky = 0;
     for (int i = 70; i < 90; ++i)
         for (int j = 110; j < 130; ++j) bunky += strategy.point_id_of_objekt(i, j) == kasaren;
-    EXPECT_EQ(bunky, 49);
-    EXPECT_EQ(strategy.KASAREN_ID, kasaren);
-    EXPECT_EQ(hrac().obsadene_min.x, 77);
-    EXPECT_EQ(hrac().obsadene_max.y, 124);
+    EXPECT_EQ(
+        std::make_tuple(bunky, strategy.KASAREN_ID, hrac().obsadene_min.x, hrac().obsadene_max.y),
+        std::make_tuple(49, kasaren, 77, 124));
 
     // Wooden towers join the tower list with ten free places each; a soldier leaves his list.
     const int vezaA = pridaj(W::drevenna_veza, 60, 60), vezaB = pridaj(W::drevenna_veza, 62, 60);
-    EXPECT_EQ(strategy.return_veza_id(vezaB), 1);
-    EXPECT_EQ(hrac().veza_volne_miesta, 20);
+    EXPECT_EQ(P(strategy.return_veza_id(vezaB), hrac().veza_volne_miesta), P(1, 20));
     S_veza& v = hrac().veza[strategy.return_veza_id(vezaA)];
     v.vojak[0] = 7, v.vojak[1] = 8, v.vojak[2] = 9, v.vojak_last_id = 3;
-    EXPECT_FALSE(strategy.odober_vojaka_z_veze(5, 0, W::id_player));
-    EXPECT_FALSE(strategy.odober_vojaka_z_veze(8, 2, W::id_player));
-    EXPECT_TRUE(strategy.odober_vojaka_z_veze(8, 0, W::id_player));
-    EXPECT_EQ(v.vojak_last_id, 2);
+    EXPECT_FALSE(strategy.odober_vojaka_z_veze(5, 0, W::id_player) ||
+                 strategy.odober_vojaka_z_veze(8, 2, W::id_player));
+    EXPECT_TRUE(strategy.odober_vojaka_z_veze(8, 0, W::id_player) && v.vojak_last_id == 2);
     EXPECT_EQ(std::vector<int>(v.vojak, v.vojak + 3), (std::vector<int>{7, 9, -1}));
 
     // A second main building stands, but the owner keeps the record of the first.
     ASSERT_NE(pridaj(W::hlavna_budova, 150, 60), -1);
-    EXPECT_EQ(hrac().budova[W::hlavna_budova].mam, 2);
-    EXPECT_EQ(hrac().hlavna_budova_last_id, 1);
-    EXPECT_EQ(hrac().hlavna_budova[0].x, 100);
+    EXPECT_EQ(std::make_tuple(hrac().budova[W::hlavna_budova].mam, hrac().hlavna_budova_last_id,
+                              hrac().hlavna_budova[0].x),
+              std::make_tuple(2, 1, 100));
 }

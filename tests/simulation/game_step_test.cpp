@@ -1,6 +1,9 @@
 // The game clock and the step driver, run with a fake millisecond clock.
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <utility>
+
 #include "Game.h"
 #include "Strategy_library.h"
 #include "test_world.h"
@@ -46,21 +49,17 @@ TEST_F(GameStep, ANewGameOpensItsFirstMonthWithItsStartingStocks) {
 }
 
 TEST_F(GameStep, StepsAreTwoPeriodsApartAndNeverCatchUp) {
-    pass(2499.0f);
-    EXPECT_EQ(den(), 1);
-    pass(2500.0f);
-    EXPECT_EQ(den(), 2);
-    pass(7499.0f);
-    EXPECT_EQ(den(), 2);
-    pass(7500.0f);
-    EXPECT_EQ(den(), 3);
-    // After a long pause exactly one step runs, and the clock restarts from there.
-    pass(1.0e6f);
-    EXPECT_EQ(den(), 4);
-    pass(1.0e6f + 4999.0f);
-    EXPECT_EQ(den(), 4);
-    pass(1.0e6f + 5000.0f);
-    EXPECT_EQ(den(), 5);
+    // After a long pause (1e6) exactly one step runs, and the clock restarts from there.
+    for (auto [ms, d] : {std::pair{2499.0f, 1},
+                         {2500.0f, 2},
+                         {7499.0f, 2},
+                         {7500.0f, 3},
+                         {1.0e6f, 4},
+                         {1.0e6f + 4999.0f, 4},
+                         {1.0e6f + 5000.0f, 5}}) {
+        pass(ms);
+        EXPECT_EQ(den(), d) << ms;
+    }
     EXPECT_EQ(klavesnica_volania, 7);
 }
 
@@ -89,28 +88,24 @@ TEST_F(GameStep, MonthFastForwardEndsOnTheFirstAndRunsTheMonthOnce) {
     strategy.id_owner[S_L::id_player].surovina[S_L::drevo].vyprodukovane = 7;
     Game_zmena_rychlosti_mesiac_den();
     pass(10000.0f);
-    EXPECT_EQ(strategy.return_mesiac(), S_L::M_april);
-    EXPECT_EQ(den(), 1);
     // The balance closed exactly once (a second month end would have shown 0).
-    EXPECT_EQ(strategy.return_bilancia(S_L::drevo), 7);
-    EXPECT_TRUE(cas_mesiace);
+    EXPECT_EQ(std::make_tuple(strategy.return_mesiac(), den(), strategy.return_bilancia(S_L::drevo),
+                              cas_mesiace),
+              std::make_tuple(int{S_L::M_april}, 1, 7, true));
 
     // On the last day of a month the first day step already crosses: no further days.
     while (!(strategy.return_mesiac() == S_L::M_maj && den() == 31)) strategy.next_day();
     pass(20000.0f);
-    EXPECT_EQ(strategy.return_mesiac(), S_L::M_jun);
-    EXPECT_EQ(den(), 1);
+    EXPECT_EQ(std::make_pair(strategy.return_mesiac(), den()), std::make_pair(int{S_L::M_jun}, 1));
 }
 
 TEST_F(GameStep, TimeSlowRequestRestoresSpeedAndEndsFastForward) {
     pass(2500.0f);
     zrychlenie = 0.1f;
-    cas_mesiace = true;
-    strategy.time_slow = true;
+    cas_mesiace = strategy.time_slow = true;
     pass(10000.0f);
     EXPECT_FLOAT_EQ(zrychlenie, 1.0f);
-    EXPECT_FALSE(cas_mesiace);
-    EXPECT_FALSE(strategy.time_slow);
+    EXPECT_FALSE(cas_mesiace || strategy.time_slow);
 }
 
 TEST_F(GameStep, WhileStoppedOnlyKeysErrorReportAndOwnerResetRun) {
@@ -119,9 +114,8 @@ TEST_F(GameStep, WhileStoppedOnlyKeysErrorReportAndOwnerResetRun) {
     strategy.owner = S_L::id_nepriatel;
     pass(1.0e6f);
     EXPECT_FALSE(strategy.bol_error()) << "the error was reported and cleared";
-    EXPECT_EQ(strategy.owner, S_L::id_player);
-    EXPECT_EQ(den(), 1);
-    EXPECT_EQ(klavesnica_volania, 1);
+    EXPECT_EQ(std::make_tuple(strategy.owner, den(), klavesnica_volania),
+              std::make_tuple(int{S_L::id_player}, 1, 1));
 }
 
 }  // namespace

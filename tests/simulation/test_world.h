@@ -89,18 +89,6 @@ inline int volne_miesta() {
 // The id the next created person will get.
 inline int dalsie_id() { return strategy.clovek_volne_id[strategy.clovek_posledne_volne_id]; }
 
-// A child of a couple, created and linked as a birth links it; a minor lives with the father.
-inline int dieta(int otec, int matka, int pohlavie, int vek) {
-    const int id = dalsie_id();
-    strategy.vytvor_clovek(S_L::id_player, pohlavie, vek, 100);
-    cl(id).id_otca = otec;
-    cl(id).id_matky = matka;
-    if (vek < S_L::CLOVEK_REPRODUKCIA_ZACIATOK)
-        cl(id).objekt_v_ktorom_byva = cl(otec).objekt_v_ktorom_byva;
-    for (int r : {otec, matka}) cl(r).id_deti[cl(r).pocet_deti++] = id;
-    return id;
-}
-
 // The barracks of a war game stands at (120, 120): its 7 x 7 footprint covers 117 … 123 on both
 // axes, and the recruitment points of slots 0 … 9 are (118 … 122, 118) and (118 … 122, 119).
 constexpr int KX = 120, KY = 120;

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
+#include <utility>
 
 #include "test_world.h"
 
@@ -21,8 +23,7 @@ protected:
 TEST_F(Armada, RecruitingTakesExactlyTheArmsOrNothingAndTheGroupStandsAtItsPointAtOnce) {
     S_owner& h = hrac();
     const int volni = h.bez_prace_last_id;
-    h.surovina[S_L::kopija].mam = 19;
-    h.surovina[S_L::kozenne_brnenie].mam = 20;
+    h.surovina[S_L::kopija].mam = 19, h.surovina[S_L::kozenne_brnenie].mam = 20;
     EXPECT_FALSE(strategy.regrutuj(20, S_L::kopija, S_L::kozenne_brnenie, -1, true));
     EXPECT_FALSE(strategy.regrutuj(volni + 1, S_L::mec, -1, -1, true));
     EXPECT_TRUE(h.bez_prace_last_id == volni && h.skupina_last_id == 0 &&
@@ -35,10 +36,10 @@ TEST_F(Armada, RecruitingTakesExactlyTheArmsOrNothingAndTheGroupStandsAtItsPoint
     const int g = posledna_skupina();
     // Slot 0's point lies inside the barracks: the group's object stands there, its men round it.
     EXPECT_TRUE(sk(g).x == KX - 2 && sk(g).y == KY - 2 && !sk(g).moved && sk(g).xf == sk(g).x);
-    EXPECT_EQ(strategy.point_id_of_objekt(sk(g).x, sk(g).y), sk(g).objekt_id);
+    EXPECT_TRUE(strategy.point_id_of_objekt(sk(g).x, sk(g).y) == sk(g).objekt_id &&
+                strategy.objekt[kasaren].je_ludi == 20);
     for (int k = 0; k < 20; ++k)
         EXPECT_FLOAT_EQ(clen(g, k).x, sk(g).x + clen(g, k).formation_x) << k;
-    EXPECT_EQ(strategy.objekt[kasaren].je_ludi, 20);
 
     // The barracks buttons: its level times ten men, the armour by the grade (none for others).
     const int brnenie[] = {-1, S_L::kozenne_brnenie, S_L::lahke_brnenie, S_L::tazke_brnenie, -1};
@@ -53,9 +54,10 @@ TEST_F(Armada, RecruitingTakesExactlyTheArmsOrNothingAndTheGroupStandsAtItsPoint
     EXPECT_EQ(prepocet(), "");
     // Health in percent of the listed men; a group listing nobody has none.
     sk(g).dead = 5;
-    EXPECT_EQ(strategy.return_vojenska_skupina_percenta_zdravie(g), 75);
+    const int zdravie = strategy.return_vojenska_skupina_percenta_zdravie(g);
     sk(g).zoznam_vojakov_last_id = sk(g).dead = 0;
-    EXPECT_EQ(strategy.return_vojenska_skupina_percenta_zdravie(g), 0);
+    EXPECT_EQ(std::make_pair(zdravie, strategy.return_vojenska_skupina_percenta_zdravie(g)),
+              std::make_pair(75, 0));
     // Without a barracks nobody is recruited, and no empty group is raised.
     strategy.KASAREN_ID = -1;
     EXPECT_FALSE(strategy.regrutujKopijnikov(0) || strategy.regrutujBaranidlo());
@@ -91,8 +93,7 @@ TEST_F(Armada, RefillFillsPlacesBeyondTheListAndHolesWithArmedMenWithoutArmour) 
 
     // A fallen man buried after a battle leaves a hole counted in `dead`; the refill fills it.
     const int padly = sk(g).zoznam_vojakov[3];
-    sk(g).zoznam_vojakov[3] = -1;
-    sk(g).dead = 1;
+    sk(g).zoznam_vojakov[3] = -1, sk(g).dead = 1;
     strategy.clovek[padly].skupina = -1;
     strategy.clovek_DIE(padly);
     strategy.vojenska_skupina_dopln(g);
@@ -100,8 +101,7 @@ TEST_F(Armada, RefillFillsPlacesBeyondTheListAndHolesWithArmedMenWithoutArmour) 
     EXPECT_EQ(prepocet(), "");
     // A destroyed group still listing its fallen takes nobody: the burial would kill them.
     strategy.vytvor_clovek(S_L::id_player, S_L::muz, 20, 100);
-    sk(g).dead_status = true;
-    sk(g).max += 1;
+    sk(g).dead_status = true, sk(g).max += 1;
     strategy.vojenska_skupina_dopln(g);
     EXPECT_TRUE(sk(g).zoznam_vojakov_last_id == n && h.bez_prace_last_id == 1);
 }
@@ -125,10 +125,10 @@ TEST_F(Armada, DisbandedMenReturnToTheJoblessUnarmedAndTheBarracksGetsItsCellBac
     const auto& c = strategy.clovek[muz];
     EXPECT_TRUE(!c.vojak && c.skupina == -1 && c.objekt_v_ktorom_pracuje == -1 &&
                 c.zbran == S_L::mec);
-    EXPECT_EQ(strategy.objekt[kasaren].je_ludi, 0);
     // The recruitment point is a barracks cell again, not a hole.
-    EXPECT_EQ(strategy.point_id_of_objekt(x, y), kasaren);
-    EXPECT_EQ(strategy.objekt[o].co_to_je, -1);
+    EXPECT_EQ(std::make_tuple(strategy.objekt[kasaren].je_ludi, strategy.point_id_of_objekt(x, y),
+                              strategy.objekt[o].co_to_je),
+              std::make_tuple(0, kasaren, -1));
     EXPECT_EQ(prepocet(), "");
     EXPECT_TRUE(strategy.rozpust_vojensku_skupinu(g, S_L::id_player));  // nothing more to do
     EXPECT_FALSE(strategy.rozpust_vojensku_skupinu(g, S_L::id_nepriatel));
@@ -143,9 +143,8 @@ TEST_F(Armada, AfterABattleTheFallenAreBuriedAndDestroyedGroupsDeleted) {
     strategy.je_vojna = true;
     // Group a lost two men, group b all ten.
     for (int k : {2, 5}) clen(a, k).zdravie = 0;
-    sk(a).dead = 2;
     for (int k = 0; k < 10; ++k) clen(b, k).zdravie = 0;
-    sk(b).dead = 10;
+    sk(a).dead = 2, sk(b).dead = 10;
     strategy.set_dead_status(b);
     // A destroyed group still listing its fallen is not revived before the burial.
     ASSERT_TRUE(strategy.regrutujLukostrelcov(0));
@@ -159,8 +158,8 @@ TEST_F(Armada, AfterABattleTheFallenAreBuriedAndDestroyedGroupsDeleted) {
                 strategy.vojenska_skupina_volne_miesta(a) == 2);
     EXPECT_TRUE(sk(b).zoznam_vojakov_last_id == 0 && sk(b).max == 0 && sk(b).objekt_id == -1 &&
                 sk(b).x == -1);
-    EXPECT_EQ(strategy.point_id_of_objekt(bx, by), strategy.KASAREN_ID);
-    EXPECT_TRUE(strategy.objekt[strategy.KASAREN_ID].je_ludi == 18 && h.pocet_skupin == 2);
+    EXPECT_TRUE(strategy.point_id_of_objekt(bx, by) == strategy.KASAREN_ID &&
+                strategy.objekt[strategy.KASAREN_ID].je_ludi == 18 && h.pocet_skupin == 2);
     EXPECT_EQ(prepocet(), "");
     // A group whose men all died in peace is released by the next clean-up, and counted out.
     for (int k = 0; k < 10; ++k) strategy.clovek_DIE(sk(2).zoznam_vojakov[0]);

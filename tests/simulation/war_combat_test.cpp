@@ -100,9 +100,7 @@ TEST_F(Boj, AGroupThatKillsItsEnemyFreesItsTileStopsAttackingAndWalksOn) {
     const int g = skupina(S_L::id_player, 1, S_L::mec, 40, 40);
     const int e = skupina(S_L::id_nepriatel, 1, S_L::kopija, 40, 41);
     const int o = sk(e).objekt_id;
-    clen(e, 0).zdravie = 1;
-    clen(e, 0).x = 40.0f, clen(e, 0).y = 40.5f;
-    sk(e).yf = 40.5f;
+    clen(e, 0).zdravie = 1, clen(e, 0).x = 40.0f, clen(e, 0).y = sk(e).yf = 40.5f;
     sk(g).utoci_na_objekt = o, sk(g).utoci_na_x = 40, sk(g).utoci_na_y = 41;
     sk(g).go_to_x = 45, sk(g).go_to_y = 45;
     for (int krok = 0; krok < 500 && !sk(e).dead_status; ++krok)

@@ -1,5 +1,5 @@
-// Towers: manning them with archers and its refusals, a garrison man dying in peace, a tower's
-// volleys in the battle step, enemy archers shooting at a garrison and the burial after.
+// Towers: manning them with archers and its refusals, a garrison man dying in peace, no volley at
+// a ram, enemy archers shooting at a garrison and the burial after.
 #include <gtest/gtest.h>
 
 #include "test_world.h"
@@ -42,30 +42,21 @@ TEST_F(Towers, ManningFillsTowersInOrderWithOneBowEachAndADeathInPeaceFreesAPlac
     ASSERT_TRUE(strategy.regrutujLukostrelcovDoVeze());
     // No place left: nothing to do, and that is no failure.
     EXPECT_TRUE(strategy.get_pocet_regrutovanie_na_vezu() == 0 &&
-                strategy.regrutujLukostrelcovDoVeze());
-    EXPECT_EQ(h.pocet_lukostrelcov, 30);
+                strategy.regrutujLukostrelcovDoVeze() && h.pocet_lukostrelcov == 30);
     EXPECT_EQ(prepocet(), "");
 }
 
-TEST_F(Towers, AVolleyGoesAtTheFirstEnemyInTheWatchElevenStepsApartNeverAtARam) {
+// A tower never shoots at a ram. (Its watch and the steps between its volleys are pinned by the
+// golden game's battles.)
+TEST_F(Towers, ATowerNeverShootsAtARam) {
     hrac().surovina[S_L::luk].mam = 10;
     ASSERT_TRUE(strategy.regrutujLukostrelcovDoVeze());
     const int ram = skupina(S_L::id_nepriatel, 10, S_L::kopija, 88, 88, S_L::VS_baranidlo);
     strategy.je_vojna = true;
     for (int i = 0; i < 20; ++i) strategy.vojna_kontroluj_veze();
+    strategy.je_vojna = false;
     EXPECT_TRUE(!v(0).bol_utok && v(0).action_timer == 0);
     for (int k = 0; k < 10; ++k) EXPECT_EQ(clen(ram, k).zdravie, 100);
-
-    const int e = skupina(S_L::id_nepriatel, 10, S_L::mec, 92, 91);
-    for (int k = 0; k < 10; ++k) clen(e, k).zdravie = 1000000;
-    std::vector<int> volejov;
-    for (int krok = 1; krok <= 23; ++krok) {
-        strategy.vojna_kontroluj_veze();
-        if (v(0).action_timer == 10) volejov.push_back(krok);
-    }
-    EXPECT_EQ(volejov, (std::vector<int>{1, 12, 23}));
-    EXPECT_TRUE(v(0).bol_utok);
-    strategy.je_vojna = false;
 }
 
 TEST_F(Towers, EnemyArchersShootOneArrowPerGarrisonManAndTheFallenAreBuriedAfterTheBattle) {
@@ -79,8 +70,7 @@ TEST_F(Towers, EnemyArchersShootOneArrowPerGarrisonManAndTheFallenAreBuriedAfter
     while (v(0).pocet > 0 && volejov < 100) {
         const int pred = v(0).pocet;
         const bool zabil = strategy.vojna_utok_na_vezu(g, S_L::id_player, 0);
-        EXPECT_EQ(zabil, v(0).pocet < pred);
-        EXPECT_EQ(sk(g).action_timer, 10);
+        EXPECT_TRUE(zabil == (v(0).pocet < pred) && sk(g).action_timer == 10) << volejov;
         ++volejov;
         ASSERT_EQ(prepocet(), "") << volejov;
     }
@@ -91,9 +81,8 @@ TEST_F(Towers, EnemyArchersShootOneArrowPerGarrisonManAndTheFallenAreBuriedAfter
     const int smrti = hrac().pocet_smrti;
     strategy.uprac_veze(S_L::id_player);
     strategy.je_vojna = false;
-    EXPECT_EQ(hrac().pocet_smrti, smrti + 10);
-    EXPECT_TRUE(v(0).pocet == 0 && v(0).dead == 10 && v(0).vojak[0] == -1 &&
-                hrac().veza_volne_miesta == 30);
+    EXPECT_TRUE(hrac().pocet_smrti == smrti + 10 && v(0).pocet == 0 && v(0).dead == 10 &&
+                v(0).vojak[0] == -1 && hrac().veza_volne_miesta == 30);
     EXPECT_EQ(prepocet(), "");
     // The next manning fills the freed places of the first tower.
     ASSERT_TRUE(strategy.regrutujLukostrelcovDoVeze());

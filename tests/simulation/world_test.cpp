@@ -1,5 +1,6 @@
 // The world's bookkeeping: the id pools, the owner rule, cell lookups, rounding, random numbers,
 // the information list and the construction error state.
+#include <string>
 #include <vector>
 
 #include "test_world.h"
@@ -15,13 +16,10 @@ protected:
 };
 
 TEST_F(World, ObjectPoolHandsOutAscendingReusesTheLastFreedFirstAndRefusesOverfill) {
-    EXPECT_EQ(strategy.odober_volny_objekt(), 0);
-    EXPECT_EQ(strategy.odober_volny_objekt(), 1);
-    EXPECT_EQ(strategy.odober_volny_objekt(), 2);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(strategy.odober_volny_objekt(), i);
     EXPECT_TRUE(strategy.pridaj_volny_objekt(1));
     EXPECT_EQ(strategy.odober_volny_objekt(), 1);
-    EXPECT_EQ(strategy.odober_volny_objekt(), 3);
-    EXPECT_EQ(strategy.objekt_hwm, 4);
+    EXPECT_TRUE(strategy.odober_volny_objekt() == 3 && strategy.objekt_hwm == 4);
     EXPECT_FALSE(strategy.pridaj_volny_objekt(-1) || strategy.pridaj_volny_objekt(40001));
 
     // A removed object frees its cell and gives its id back.
@@ -35,8 +33,8 @@ TEST_F(World, ObjectPoolHandsOutAscendingReusesTheLastFreedFirstAndRefusesOverfi
 
     // Exhausted it gives none; refilled to the brim it holds 40 001 ids and refuses one more.
     for (int i = o; i < S_L::MAX_OBJECTS; ++i) ASSERT_EQ(strategy.odober_volny_objekt(), i);
-    EXPECT_EQ(strategy.odober_volny_objekt(), S_L::nic);
-    EXPECT_EQ(strategy.objekt_hwm, S_L::MAX_OBJECTS);
+    EXPECT_TRUE(strategy.odober_volny_objekt() == S_L::nic &&
+                strategy.objekt_hwm == S_L::MAX_OBJECTS);
     for (int i = 0; i < S_L::MAX_OBJECTS; ++i) ASSERT_TRUE(strategy.pridaj_volny_objekt(i));
     EXPECT_FALSE(strategy.pridaj_volny_objekt(5));
 }
@@ -53,18 +51,15 @@ TEST_F(World, PersonPoolAndOwnerRule) {
     strategy.pridaj_volne_id_clovek(40001);  // an id outside the table never enters the pool
     EXPECT_EQ(strategy.vrat_volne_id_clovek(), -1);
 
-    EXPECT_TRUE(strategy.set_owner(S_L::id_nepriatel));
-    EXPECT_EQ(strategy.owner, S_L::id_nepriatel);
-    EXPECT_FALSE(strategy.set_owner(3));
-    EXPECT_EQ(strategy.owner, S_L::id_nikto);
+    EXPECT_TRUE(strategy.set_owner(S_L::id_nepriatel) && strategy.owner == S_L::id_nepriatel);
+    EXPECT_TRUE(!strategy.set_owner(3) && strategy.owner == S_L::id_nikto);
     strategy.check_player_id();
     EXPECT_EQ(strategy.owner, S_L::id_player);
 }
 
 TEST_F(World, CellLookupsFollowTheAnchorAndSecondaryConvention) {
     const int o = strategy.odober_volny_objekt();
-    strategy.objekt[o].co_to_je = S_L::id_budova;
-    strategy.objekt[o].id = S_L::kasaren;
+    strategy.objekt[o].co_to_je = S_L::id_budova, strategy.objekt[o].id = S_L::kasaren;
     strategy.objekt[o].rot = 270.0f;
     strategy.point[10][10] = {S_L::sekundarne_id_hlavne, o, 0, 0};
     strategy.point[11][10] = {o, S_L::sekundarne_id_hlavne, 0, 0};
@@ -80,15 +75,13 @@ TEST_F(World, CellLookupsFollowTheAnchorAndSecondaryConvention) {
                 strategy.return_rotation(50, 50) == 0.0f);
     EXPECT_EQ(strategy.get_object(10.6f, 9.6f), o);
     // -3 stands for the placement cell's secondary id.
-    strategy.x = 11;
-    strategy.y = 10;
+    strategy.x = 11, strategy.y = 10;
     EXPECT_TRUE(strategy.je_budova(S_L::sekundarne_id_hlavne) && !strategy.je_budova(-1));
     // Off the map and out of the tables: nothing.
     EXPECT_TRUE(strategy.return_typ_podkladu(200, 5) == -1 &&
                 strategy.return_typ_podkladu(-1, 5) == -1);
     EXPECT_EQ(strategy.return_typ_podkladu(199, 199), S_L::P_trava);
-    EXPECT_STREQ(strategy.objekt_meno(40001), "null");
-    EXPECT_STREQ(strategy.point_meno(150, 150), "null");
+    EXPECT_EQ(std::string(strategy.objekt_meno(40001)) + strategy.point_meno(150, 150), "nullnull");
 }
 
 TEST(WorldGeometry, RoundingAndBounds) {
