@@ -3,8 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <utility>
-#include <vector>
 
 #include "Color.h"
 #include "Mouse.h"
@@ -25,7 +23,7 @@ struct S_ciara {
     glm::vec4 farba;
     bool operator==(const S_ciara&) const = default;
 };
-std::vector<S_ciara> ciary, ciary_minule;
+S_zaznam<S_ciara> ciary;
 
 void kresli_ciaru_hned(const float body[6], const glm::mat4& mvp) {
     shader_nahraj_buffer(ciara_vb, body, sizeof(float) * 6);
@@ -33,19 +31,11 @@ void kresli_ciaru_hned(const float body[6], const glm::mat4& mvp) {
     shader_kresli(ciara_vb, ciara_cb, 2, true);
 }
 
-bool ciary_prazdne() { return ciary.empty(); }
-bool ciary_ako_minule() { return ciary == ciary_minule; }
-
 void kresli_ciary() {
-    for (const S_ciara& c : ciary) {
+    for (const S_ciara& c : ciary.teraz) {
         shader_nastav_override(c.farba.w, c.farba.r, c.farba.g, c.farba.b);
         kresli_ciaru_hned(c.body.data(), c.mvp);
     }
-}
-
-void odloz_ciary() {
-    std::swap(ciary, ciary_minule);
-    ciary.clear();
 }
 
 }  // namespace
@@ -68,10 +58,12 @@ void kresli_ciaru_gl(const float body[6], const glm::mat4& mvp) {
     const S_override& f = aktualna_farba;
     S_ciara c{{}, mvp, f.zapnuty ? glm::vec4(f.r, f.g, f.b, f.podiel) : glm::vec4(0.0f)};
     std::copy(body, body + 6, c.body.begin());
-    ciary.push_back(c);
+    ciary.teraz.push_back(c);
 }
 
-const S_vrstva_snimky vrstva_ciar = {ciary_prazdne, ciary_ako_minule, kresli_ciary, odloz_ciary};
+const S_vrstva_snimky vrstva_ciar = {[] { return ciary.prazdny(); },
+                                     [] { return ciary.ako_minule(); }, kresli_ciary,
+                                     [] { ciary.odloz(); }};
 
 void (*kresli_ciaru)(const float body[6], const glm::mat4& mvp) = kresli_ciaru_gl;
 

@@ -5,7 +5,6 @@
 #include <cstdarg>
 #include <cstdio>
 #include <glm/gtc/matrix_transform.hpp>
-#include <utility>
 
 #include "Color.h"
 #include "OpenGL3_3.h"
@@ -36,8 +35,7 @@ namespace {
 // The text not yet drawn: triangles in window pixels with their colours, and the two buffers
 // they go out in (made with the glyphs' own). The arrays keep their room from frame to frame.
 struct S_text_na_kreslenie {
-    std::vector<glm::vec3> body, farby;
-    std::vector<glm::vec3> body_minule, farby_minule;  // what the last frame drew
+    S_zaznam<glm::vec3> body, farby;
     glm::mat4 projekcia_minula{1.0f};
     unsigned int vertexbuffer = 0, colorbuffer = 0;
     bool zbiera = false;
@@ -50,23 +48,24 @@ void pridaj_na_kreslenie(const std::vector<glm::vec3>& body, const std::vector<g
     S_text_na_kreslenie& t = text_na_kreslenie;
     const S_override& f = aktualna_farba;
     for (std::size_t k = 0; k < body.size(); ++k) {
-        t.body.push_back(glm::vec3(Font::Model * glm::vec4(body[k], 1.0f)));
+        t.body.teraz.push_back(glm::vec3(Font::Model * glm::vec4(body[k], 1.0f)));
         const glm::vec3 vlastna = k < farby.size() ? farby[k] : glm::vec3(1.0f);
-        t.farby.push_back(f.zapnuty ? glm::mix(vlastna, glm::vec3(f.r, f.g, f.b), f.podiel)
-                                    : vlastna);
+        t.farby.teraz.push_back(f.zapnuty ? glm::mix(vlastna, glm::vec3(f.r, f.g, f.b), f.podiel)
+                                          : vlastna);
     }
 }
 
 // Draws the text gathered so far in one call with the text projection, in its own colours.
 void kresli_text() {
     S_text_na_kreslenie& t = text_na_kreslenie;
-    if (!t.body.empty() && scena_pripravena() && t.vertexbuffer != 0) {
-        shader_nahraj_buffer(t.vertexbuffer, t.body.data(), static_cast<long>(t.body.size() * 12));
-        shader_nahraj_buffer(t.colorbuffer, t.farby.data(), static_cast<long>(t.farby.size() * 12));
+    const std::vector<glm::vec3>&body = t.body.teraz, &farby = t.farby.teraz;
+    if (!body.empty() && scena_pripravena() && t.vertexbuffer != 0) {
+        shader_nahraj_buffer(t.vertexbuffer, body.data(), static_cast<long>(body.size() * 12));
+        shader_nahraj_buffer(t.colorbuffer, farby.data(), static_cast<long>(farby.size() * 12));
         const S_override farba = aktualna_farba;
         resetShader();
         shader_nastav_mvp(Font::Projection);
-        shader_kresli(t.vertexbuffer, t.colorbuffer, static_cast<int>(t.body.size()), false);
+        shader_kresli(t.vertexbuffer, t.colorbuffer, static_cast<int>(body.size()), false);
         shader_nastav_mvp(MVP);
         if (farba.zapnuty) tonuj(farba.podiel, farba.r, farba.g, farba.b);
     }
@@ -76,8 +75,8 @@ void kresli_text() {
 void vykresli_text() {
     if (snimka_zbiera()) return;
     kresli_text();
-    text_na_kreslenie.body.clear();
-    text_na_kreslenie.farby.clear();
+    text_na_kreslenie.body.teraz.clear();
+    text_na_kreslenie.farby.teraz.clear();
 }
 
 // Relative luminance of a colour given in display values 0 … 1.
@@ -205,20 +204,17 @@ void (*kresli_obrys)(int i) = kresli_obrys_gl;
 
 namespace {
 
-bool text_prazdny() { return text_na_kreslenie.body.empty(); }
+bool text_prazdny() { return text_na_kreslenie.body.prazdny(); }
 
 bool text_ako_minule() {
     const S_text_na_kreslenie& t = text_na_kreslenie;
-    return t.body == t.body_minule && t.farby == t.farby_minule &&
-           Font::Projection == t.projekcia_minula;
+    return t.body.ako_minule() && t.farby.ako_minule() && Font::Projection == t.projekcia_minula;
 }
 
 void odloz_text() {
     S_text_na_kreslenie& t = text_na_kreslenie;
-    std::swap(t.body, t.body_minule);
-    std::swap(t.farby, t.farby_minule);
-    t.body.clear();
-    t.farby.clear();
+    t.body.odloz();
+    t.farby.odloz();
     t.projekcia_minula = Font::Projection;
 }
 

@@ -209,7 +209,7 @@ void dokonci_snimku() {
         if (prazdna) ako_minule = false;
         int w = 0, h = 0;
         glfwGetFramebufferSize(window, &w, &h);
-        if (w != s.w || h != s.h) ako_minule = s.obraz_platny = false;
+        if (w != s.w || h != s.h) s.obraz_platny = false;  // a picture of another size
         s.w = w;
         s.h = h;
         // A repeat is copied from the kept picture; the first repeat is drawn and then kept.

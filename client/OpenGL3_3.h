@@ -1,6 +1,7 @@
 // Program start, the frame loop and shutdown; the process-wide window globals.
 #pragma once
 
+#include <utility>
 #include <vector>
 
 struct GLFWwindow;
@@ -64,6 +65,18 @@ struct S_vrstva_snimky {
     void (*odloz)();       // keeps it as the last frame's and starts the next one empty
 };
 extern const S_vrstva_snimky vrstva_log, vrstva_ciar, vrstva_sveta, vrstva_textu;
+// What a layer gathered for this frame (teraz) and for the last one (minule).
+template <class T>
+struct S_zaznam {
+    std::vector<T> teraz, minule;
+    bool prazdny() const { return teraz.empty(); }
+    bool ako_minule() const { return teraz == minule; }
+    // This frame's becomes the last one's; the arrays keep their room.
+    void odloz() {
+        std::swap(teraz, minule);
+        teraz.clear();
+    }
+};
 // True between a frame's beginning and its end: the layers gather instead of drawing.
 bool snimka_zbiera();
 // Ends the frame begun by Kresli_svet, drawing it into the window's back buffer; nothing when

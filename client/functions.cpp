@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 #include <glm/gtc/matrix_transform.hpp>
-#include <utility>
 #include <vector>
 
 #include "Camera.h"
@@ -99,7 +98,7 @@ struct S_mesh_v_davke {
 // meshes as the one before (the camera aside, which the draw's matrix carries) draws those
 // buffers again as they are. The arrays keep their room from frame to frame.
 struct S_davka_sveta {
-    std::vector<S_mesh_v_davke> meshe, nakreslene;
+    S_zaznam<S_mesh_v_davke> meshe;               // `minule`: the meshes the buffers hold
     glm::mat4 kamera{1.0f}, kamera_minula{1.0f};  // the camera's projection and view
     std::vector<glm::vec3> body, farby;
     int vrcholy = 0;
@@ -111,7 +110,7 @@ S_davka_sveta davka_sveta;
 void nahraj_davku(S_davka_sveta& d) {
     d.body.clear();
     d.farby.clear();
-    for (const S_mesh_v_davke& m : d.meshe) {
+    for (const S_mesh_v_davke& m : d.meshe.teraz) {
         const auto& mesh = strategy.graficky_objekt[m.handle];
         const int n = strategy.graficky_objekt_verteces_size(m.handle),
                   farieb = mesh.out_colors.size();
@@ -135,7 +134,8 @@ void kresli_mesh_gl(int handle, const glm::mat4& model) {
         strategy.graficky_objekt_verteces_size(handle) <= 0)
         return;
     const S_override& f = aktualna_farba;
-    davka_sveta.meshe.push_back({handle, model, f.zapnuty, glm::vec4(f.r, f.g, f.b, f.podiel)});
+    davka_sveta.meshe.teraz.push_back(
+        {handle, model, f.zapnuty, glm::vec4(f.r, f.g, f.b, f.podiel)});
 }
 
 void (*kresli_mesh)(int handle, const glm::mat4& model) = kresli_mesh_gl;
@@ -151,15 +151,15 @@ void uvolni_davku_sveta() {
     shader_zmaz_buffer(d.vertexbuffer);
     shader_zmaz_buffer(d.colorbuffer);
     d.vertexbuffer = d.colorbuffer = 0;
-    d.nakreslene.clear();
+    d.meshe.minule.clear();
 }
 
 namespace {
 
 void kresli_davku_sveta() {
     S_davka_sveta& d = davka_sveta;
-    if (d.meshe.empty() || d.vertexbuffer == 0) return;
-    if (d.meshe != d.nakreslene) nahraj_davku(d);
+    if (d.meshe.prazdny() || d.vertexbuffer == 0) return;
+    if (!d.meshe.ako_minule()) nahraj_davku(d);
     const S_override f = aktualna_farba;
     resetShader();
     shader_nastav_mvp(d.kamera);
@@ -172,16 +172,15 @@ void kresli_davku_sveta() {
 
 void odloz_davku_sveta() {
     S_davka_sveta& d = davka_sveta;
-    std::swap(d.meshe, d.nakreslene);
-    d.meshe.clear();
+    d.meshe.odloz();
     d.kamera_minula = d.kamera;
 }
 
-bool davka_prazdna() { return davka_sveta.meshe.empty(); }
+bool davka_prazdna() { return davka_sveta.meshe.prazdny(); }
 
 bool davka_ako_minule() {
     const S_davka_sveta& d = davka_sveta;
-    return d.meshe == d.nakreslene && d.kamera == d.kamera_minula;
+    return d.meshe.ako_minule() && d.kamera == d.kamera_minula;
 }
 
 }  // namespace

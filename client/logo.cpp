@@ -5,8 +5,6 @@
 
 #include <cstdio>
 #include <glm/gtc/matrix_transform.hpp>
-#include <utility>
-#include <vector>
 
 #include "OpenGL3_3.h"
 #include "shader.h"
@@ -67,7 +65,7 @@ struct S_logo {
     float x, y, s;
     bool operator==(const S_logo&) const = default;
 };
-std::vector<S_logo> loga, loga_minule;
+S_zaznam<S_logo> loga;
 
 void kresli_logo(float x, float y, float s) {
     // A square of side s around (x, y), moved once more by its lower-left offset, so the final
@@ -108,31 +106,24 @@ void kresli_logo(float x, float y, float s) {
 
 void DrawLogo(float x, float y, float s) {
     if (snimka_zbiera())
-        loga.push_back({Text2DTextureID, x, y, s});
+        loga.teraz.push_back({Text2DTextureID, x, y, s});
     else
         kresli_logo(x, y, s);
 }
 
 namespace {
 
-bool loga_prazdne() { return loga.empty(); }
-bool loga_ako_minule() { return loga == loga_minule; }
-
 void kresli_loga() {
-    for (const S_logo& l : loga) {
+    for (const S_logo& l : loga.teraz) {
         Text2DTextureID = l.textura;
         kresli_logo(l.x, l.y, l.s);
     }
 }
 
-void odloz_loga() {
-    std::swap(loga, loga_minule);
-    loga.clear();
-}
-
 }  // namespace
 
-const S_vrstva_snimky vrstva_log = {loga_prazdne, loga_ako_minule, kresli_loga, odloz_loga};
+const S_vrstva_snimky vrstva_log = {[] { return loga.prazdny(); }, [] { return loga.ako_minule(); },
+                                    kresli_loga, [] { loga.odloz(); }};
 
 void DrawLogoPelworth(float x, float y, float size) {
     Text2DTextureID = LogoPelworth;
